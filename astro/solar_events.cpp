@@ -1,0 +1,104 @@
+#include "solar_events.h"
+
+#include "delta_t.h"
+#include "solar_longitude.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace varnex {
+namespace {
+
+#include "meeus27_tables.inc"
+
+constexpr PeriodicTermTable buildPeriodicTerms() {
+    PeriodicTermTable table{};
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        table[row][0] = kTable27C[row][0];
+        table[row][1] = kTable27C[row][1] / 360 * TwoPi;
+        table[row][2] = kTable27C[row][2] / 360 * TwoPi;
+    }
+    return table;
+}
+
+constinit PeriodicTermTable periodicTerms = buildPeriodicTerms();
+
+constexpr int eventRow(EventKind kind) { return kind >= 0 && kind <= 2 ? kind : 3; }
+
+struct Bracket {
+    EventKind firstKind;
+    std::int32_t firstYear;
+    EventKind secondKind;
+};
+
+// The two events around a cross-quarter day; the second one is in the requested year.
+constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
+    if (kind == 0) return {3, year - 1, 0};
+    return {static_cast<EventKind>(kind - 1), year, kind};
+}
+
+}  // namespace
+
+void InitPeriodicTerms() { periodicTerms = buildPeriodicTerms(); }
+
+const PeriodicTermTable& PeriodicTerms() { return periodicTerms; }
+
+double PeriodicTermsSum(double T) {
+    double s = 0.0;
+    for (const auto& term : periodicTerms) s += term[0] * std::cos(term[1] + term[2] * T);
+    return s;
+}
+
+double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table) {
+    const bool tableA = table == MeeusTable::A;
+    const double y = tableA ? year / 1000.0 : (year - 2000) / 1000.0;
+    const double* a = tableA ? kTable27A[eventRow(kind)] : kTable27B[eventRow(kind)];
+    const double y2 = y * y;
+    const double y3 = y2 * y;
+    const double y4 = y3 * y;
+    // Evaluated term by term, in the published order.
+    return a[0] + a[1] * y + a[2] * y2 + a[3] * y3 + a[4] * y4;
+}
+
+double CorrectedEquinoxSolsticeJDE(double jde0) {
+    const double t = (jde0 - 2451545.0) / 36525;
+    const double w = (35999.373 * t - 2.47) / 360 * TwoPi;
+    const double deltaLambda = 1 + 0.0334 * std::cos(w) + 0.0007 * std::cos(2 * w);
+    const double s = PeriodicTermsSum(t);
+    return jde0 + 0.00001 * s / deltaLambda;
+}
+
+double EquinoxSolsticeJDE(EventKind kind, std::int32_t year) {
+    return CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, year, MeeusTableOf(year)));
+}
+
+double EquinoxSolsticeUT(EventKind kind, std::int32_t year) {
+    return EquinoxSolsticeJDE(kind, year) - DeltaTMinutes(year) / 1440;
+}
+
+double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
+    const Bracket b = bracketOf(year, kind);
+    const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
+    const double second = EquinoxSolsticeUT(b.secondKind, year);
+    return first + (second - first) / 2;
+}
+
+double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
+    const Bracket b = bracketOf(year, kind);
+    const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
+    const double second = EquinoxSolsticeUT(b.secondKind, year);
+    const double d = DeltaTMinutes(year) / 60 / 24;
+    return CrossQuarterDayTrueSun(first + d, second + d, kind) - d;
+}
+
+double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {
+    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
+    // two events around the day.
+    const double targetDeg = std::fmod(315.0 + 90.0 * (kind % 4), 360.0);
+    const double target = targetDeg * std::numbers::pi / 180.0;
+    const double lo = std::fmin(firstTT, secondTT);
+    const double hi = std::fmax(firstTT, secondTT);
+    return solarLongitudeCrossing(target, lo, hi).jdTT;
+}
+
+}  // namespace varnex

@@ -1,0 +1,76 @@
+// Instants of the solar events of a year: the equinoxes and solstices by the method of
+// Meeus (Astronomical Algorithms, 2nd ed., ch. 27) and the four cross-quarter days by the
+// mean sun and by the true sun.
+//
+// Every instant is a Julian day (days from the epoch of the Julian period, each day
+// starting at noon). Functions named ...JDE give dynamical time (TT), the others Universal
+// Time; they differ by Delta T of the event's year (delta_t.h).
+//
+// Accuracy: the Meeus instants differ from a DE431-based ephemeris by a median of 13 s in
+// 1600-2200 and up to about 3 min far from 2000 (the bias of the underlying theory). The
+// true-sun instants are found to 1e-7 day on the chain of solar_longitude.h. In UT the
+// uncertainty of Delta T dominates before 1600 and after 2200.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace varnex {
+
+// 0 March equinox, 1 June solstice, 2 September equinox; every other value the
+// December solstice (callers pass 3).
+using EventKind = std::int16_t;
+
+// 0 to 3: the cross-quarter day before the event of the same quarter (Imbolc, Beltane,
+// Lughnassad and Samhain in the northern hemisphere).
+using CrossQuarterKind = std::int16_t;
+
+// 2 pi to 15 significant digits: the one factor that turns degrees into radians here.
+inline constexpr double TwoPi = 6.28318530717959;
+
+// Meeus Table 27.C: A, then B (rad) and C (rad per Julian century).
+using PeriodicTermTable = std::array<std::array<double, 3>, 24>;
+
+// Rewrites the periodic-term table from the published figures, B and C turned into
+// radians as value / 360 * TwoPi. The table is also built this way before main(), so a
+// calculation never sees it empty; start-up calls this once, as it always has.
+void InitPeriodicTerms();
+
+// The periodic-term table as it stands.
+const PeriodicTermTable& PeriodicTerms();
+
+// Sum S of the 24 periodic terms, sum of A cos(B + C T), T in Julian centuries from J2000.0.
+double PeriodicTermsSum(double T);
+
+// The polynomials of the mean instants: Table 27.A (Y = year / 1000) serves the years before
+// 1000, Table 27.B (Y = (year - 2000) / 1000) the years from 1000 on.
+enum class MeeusTable { A, B };
+constexpr MeeusTable MeeusTableOf(std::int32_t year) { return year < 1000 ? MeeusTable::A : MeeusTable::B; }
+
+// Mean instant JDE0 of the event by the given table.
+double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table);
+
+// The mean instant corrected once by the periodic terms: JDE0 + 0.00001 S / dLambda.
+double CorrectedEquinoxSolsticeJDE(double jde0);
+
+// The instant of the event as a JDE (TT), by the table of its year, corrected once.
+double EquinoxSolsticeJDE(EventKind kind, std::int32_t year);
+
+// The same instant in UT: EquinoxSolsticeJDE - DeltaTMinutes(year) / 1440.
+double EquinoxSolsticeUT(EventKind kind, std::int32_t year);
+
+// Cross-quarter day by the mean sun: the midpoint in UT of the two events around it, each
+// in its own year (kind 0 starts from the December solstice of year - 1).
+double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
+
+// Cross-quarter day by the true sun, in UT: the instant at which the Sun's apparent
+// longitude reaches 315, 45, 135 or 225 degrees (kinds 0 to 3) between the two events
+// around it. Both events are taken to TT with the Delta T of the requested year, and the
+// result back to UT with the same value.
+double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
+
+// The instant (TT) between firstTT and secondTT at which the Sun's apparent longitude
+// reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT].
+double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind);
+
+}  // namespace varnex

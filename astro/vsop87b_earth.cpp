@@ -1,0 +1,18 @@
+#include "vsop87b_earth.h"
+
+namespace varnex {
+namespace {
+
+#include "vsop87b_earth.inc"
+#include "vsop87b_earth_guess.inc"
+
+}  // namespace
+
+constinit const VsopSeries kEarthL = earthL;
+constinit const VsopSeries kEarthB = earthB;
+constinit const VsopSeries kEarthR = earthR;
+constinit const VsopSeries kGuessL = guessL;
+constinit const VsopSeries kGuessB = guessB;
+constinit const VsopSeries kGuessR = guessR;
+
+}  // namespace varnex

@@ -1,0 +1,20 @@
+// Truncated VSOP87B series of the Earth (heliocentric L, B, R in the dynamical ecliptic
+// and equinox J2000), generated at build time from data/vsop87/VSOP87B.ear by
+// tools/vsop87_to_inc with the thresholds set in CMakeLists.txt.
+#pragma once
+
+#include "vsop87_series.h"
+
+namespace varnex {
+
+// The full chain: terms with A * 2^power >= 1e-9 rad (L), 1e-8 rad (B), 1e-5 au (R).
+extern const VsopSeries kEarthL;
+extern const VsopSeries kEarthB;
+extern const VsopSeries kEarthR;
+
+// The first guess of a root search: 1e-6 rad (L), 1e-5 rad (B), 1e-3 au (R).
+extern const VsopSeries kGuessL;
+extern const VsopSeries kGuessB;
+extern const VsopSeries kGuessR;
+
+}  // namespace varnex

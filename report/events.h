@@ -1,0 +1,67 @@
+// The eight events of a year in output order, and the table of their names.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varnex {
+
+enum class EventFamily { EquinoxSolstice, CrossQuarter };
+
+// Method code of a result line.
+enum class Method : std::int16_t { TrueSun = 0, MeanSun = 1, None = -1 };
+
+struct EventRow {
+    std::string_view key;       // command-line and CSV name
+    std::string_view checkBox;  // the window's check box
+    std::string_view caption;   // its caption, from which the names are built
+    EventFamily family;
+    std::int16_t quarter;       // 0 March ... 3 December: EventKind or CrossQuarterKind
+    bool trueSunFirst;          // cross-quarter days: which method's line comes first
+};
+
+// In output order: each cross-quarter day before the equinox or solstice of its quarter.
+inline constexpr std::array<EventRow, 8> kEventTable = {{
+    {"imbolc", "chkImbolc", "Imbolc", EventFamily::CrossQuarter, 0, true},
+    {"march", "chkVE", "Spring (March) equinox", EventFamily::EquinoxSolstice, 0, false},
+    {"beltane", "chkBeltane", "Beltane", EventFamily::CrossQuarter, 1, true},
+    {"june", "chkSS", "Summer (June) solstice", EventFamily::EquinoxSolstice, 1, false},
+    {"lughnassad", "chkLughnassad", "Lughnassad", EventFamily::CrossQuarter, 2, false},
+    {"september", "chkAE", "Autumn (September) equinox", EventFamily::EquinoxSolstice, 2, false},
+    {"samhain", "chkSamhain", "Samhain", EventFamily::CrossQuarter, 3, false},
+    {"december", "chkWS", "Winter (December) solstice", EventFamily::EquinoxSolstice, 3, false},
+}};
+
+// The methods of a cross-quarter row in output order.
+constexpr std::array<Method, 2> methodOrder(const EventRow& row) {
+    return row.trueSunFirst ? std::array{Method::TrueSun, Method::MeanSun}
+                            : std::array{Method::MeanSun, Method::TrueSun};
+}
+
+// Name kinds of the event-name table.
+enum NameKind : std::int16_t {
+    kNameFullEquinoxSolstice = 0,  // caption of the equinox or solstice box
+    kNameCrossQuarterNorth = 1,    // cross-quarter day before the quarter's event, north
+    kNameShortNorth = 2,           // "Spring equinox" ...
+    kNameShortSouth = 3,           // the same events named for the southern hemisphere
+    kNameCrossQuarterSouth = 4,    // cross-quarter day named for the southern hemisphere
+};
+
+// strEventName(kind, quarter): names[kind][quarter].
+using EventNameTable = std::array<std::array<std::string, 4>, 5>;
+
+// The captions of the eight check boxes in the order of kEventTable.
+using EventCaptions = std::array<std::string, 8>;
+
+EventCaptions DefaultEventCaptions();
+
+// The five kinds of names built from the captions as they stand.
+EventNameTable BuildEventNames(const EventCaptions& captions);
+
+// "Spring (March) equinox" -> "Spring equinox": drops from the first "(" to the first ")"
+// and the character after it. A caption without "(" ... ")" is returned unchanged.
+std::string RemoveParenthesizedPart(std::string_view caption);
+
+}  // namespace varnex

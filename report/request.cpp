@@ -1,0 +1,114 @@
+#include "request.h"
+
+#include "astro/delta_t.h"
+#include "astro/solar_events.h"
+#include "calendar/calendar_date.h"
+#include "timezones.h"
+
+#include <algorithm>
+
+namespace varnex {
+namespace {
+
+constexpr std::array<int, 4> kCrossQuarterCell = {0, 2, 8, 6};
+constexpr std::array<int, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
+
+bool isCrossQuarter(const EventRow& row) { return row.family == EventFamily::CrossQuarter; }
+
+}  // namespace
+
+std::int16_t CalendarCodeOfIndex(int index) {
+    return static_cast<std::int16_t>(index == 1 ? kJulianCode : kGregorianCode);
+}
+
+Selection FullSelection() {
+    Selection selection;
+    selection.events.fill(true);
+    selection.trueSun = true;
+    selection.meanSun = true;
+    return selection;
+}
+
+std::optional<Message> CheckSelection(const Selection& selection, std::string_view calculateCaption) {
+    const std::string title(calculateCaption);
+    if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }))
+        return Message{"At least one event must be selected.", title, MessageIcon::None};
+    bool crossQuarter = false;
+    for (std::size_t i = 0; i < kEventTable.size(); ++i)
+        crossQuarter = crossQuarter || (selection.events[i] && isCrossQuarter(kEventTable[i]));
+    if (crossQuarter && !selection.trueSun && !selection.meanSun)
+        return Message{std::string("When calculating cross-quarter days at least one of 'True sun' ") +
+                           "and 'Mean sun' must be selected.",
+                       title, MessageIcon::Information};
+    return std::nullopt;
+}
+
+EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year) {
+    const double deltaT = DeltaTMinutes(year) * 60;
+    if (!isCrossQuarter(row)) return {EquinoxSolsticeUT(row.quarter, year), deltaT};
+    if (method == Method::TrueSun) return {TrueCrossQuarterJD(year, row.quarter), deltaT};
+    // The mean sun halves the interval in UT, each end with the Delta T of its own year.
+    const double firstDeltaT = row.quarter == 0 ? DeltaTMinutes(year - 1) * 60 : deltaT;
+    return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2};
+}
+
+std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names) {
+    std::vector<RequestLine> lines;
+    CalendarDate work{};
+    const auto add = [&](std::size_t event, Method method) {
+        const EventRow& row = kEventTable[event];
+        const EventInstant instant = InstantOf(row, method, request.year);
+        const InstantText text = FormatInstant(instant.jdUT, request.offsetMinutes, request.calendarCode, work);
+        const auto q = static_cast<std::size_t>(row.quarter);
+        const std::string& name =
+            isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
+        std::string line = EventLineText(name, method, text, request.offsetMinutes, request.includeWeekday);
+        lines.push_back({event, method, instant, text, std::move(line)});
+    };
+    for (std::size_t event = 0; event < kEventTable.size(); ++event) {
+        if (!request.selection.events[event]) continue;
+        const EventRow& row = kEventTable[event];
+        if (!isCrossQuarter(row)) {
+            add(event, Method::None);
+            continue;
+        }
+        for (const Method method : methodOrder(row)) {
+            const bool wanted = method == Method::TrueSun ? request.selection.trueSun : request.selection.meanSun;
+            if (wanted) add(event, method);
+        }
+    }
+    return lines;
+}
+
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
+                                        Hemisphere hemisphere, const EventNameTable& names) {
+    std::array<std::string, 9> cells;
+    CalendarDate work{};
+    const bool south = hemisphere == Hemisphere::South;
+    const std::string suffix = TimezoneSuffix(offsetMinutes);
+    const auto dateTime = [&](double jd) {
+        return FormatInstant(jd, offsetMinutes, calendarCode, work).dateTime;
+    };
+    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
+        const auto q = static_cast<std::size_t>(quarter);
+        const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
+        const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
+        const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
+        cells[static_cast<std::size_t>(kCrossQuarterCell[q])] =
+            CrossQuarterCellText(name, quarter, trueText, meanText, suffix);
+    }
+    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
+        const auto q = static_cast<std::size_t>(quarter);
+        const std::string& name = names[south ? kNameShortSouth : kNameShortNorth][q];
+        cells[static_cast<std::size_t>(kEquinoxSolsticeCell[q])] =
+            EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), suffix);
+    }
+    return cells;
+}
+
+std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere) {
+    return "All dates and times for " + std::string(yearText) + " CE in the " +
+           (hemisphere == Hemisphere::South ? "Southern Hemisphere" : "Northern Hemisphere");
+}
+
+}  // namespace varnex

@@ -1,0 +1,79 @@
+// A Calculate request and a Display-all summary as pure functions: what the window's
+// commands and the command line put out for a year.
+#pragma once
+
+#include "events.h"
+#include "messages.h"
+#include "result_text.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varnex {
+
+inline constexpr std::array<std::string_view, 2> kCalendarItems = {"Common Era (Gregorian)", "Julian Calendar"};
+
+// Calendar code of the calendar list's selection: Julian for item 1, Gregorian otherwise.
+std::int16_t CalendarCodeOfIndex(int index);
+
+struct Selection {
+    std::array<bool, 8> events{};  // in the order of kEventTable
+    bool trueSun = false;
+    bool meanSun = false;
+};
+
+// Everything selected, as the window starts.
+Selection FullSelection();
+
+// The message that rejects a selection, if any: no event, or a cross-quarter day without
+// a method. The title of both is the caption of the Calculate command.
+std::optional<Message> CheckSelection(const Selection& selection, std::string_view calculateCaption);
+
+struct CalculateRequest {
+    std::int32_t year = 0;
+    std::int16_t calendarCode = 'G';
+    std::int16_t offsetMinutes = 0;
+    Selection selection;
+    bool includeWeekday = false;
+};
+
+struct EventInstant {
+    double jdUT;           // the instant, UT
+    double deltaTSeconds;  // TT - UT applied to it (for a mean Imbolc, the mean of two years)
+};
+
+// The instant of one event of the table by one method (Method::None for an equinox or
+// solstice).
+EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year);
+
+struct RequestLine {
+    std::size_t event;  // index in kEventTable
+    Method method;
+    EventInstant instant;
+    InstantText local;  // its local date and time
+    std::string text;   // the result line, ending in CR LF
+};
+
+// The result lines of a request in output order: the event table's order, and within a
+// cross-quarter day its methods in their order.
+std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names);
+
+enum class Hemisphere { North, South };
+
+inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
+inline constexpr int kSummaryNoteCell = 4;
+// Cells of the 3 x 3 summary in reading order, clockwise from top left.
+inline constexpr std::array<int, 8> kSummaryReadingOrder = {0, 1, 2, 5, 8, 7, 6, 3};
+
+// The nine summary cells of a year, in row order; the centre cell (4) stays empty.
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
+                                        Hemisphere hemisphere, const EventNameTable& names);
+
+// Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".
+std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere);
+
+}  // namespace varnex

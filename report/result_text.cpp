@@ -1,0 +1,78 @@
+#include "result_text.h"
+
+#include "calendar/date_text.h"
+#include "text/utf8.h"
+#include "timezones.h"
+
+#include <cmath>
+
+namespace varnex {
+namespace {
+
+std::string_view methodTag(Method method) {
+    switch (method) {
+    case Method::MeanSun: return "(mean sun) ";
+    case Method::TrueSun: return "(true sun) ";
+    case Method::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work) {
+    const double v = LocalCivilJD(jd, offsetMinutes);
+    const auto dayNumber = static_cast<std::int32_t>(std::floor(v));
+    work.calendar = calendarCode;
+    work.dayNumber = dayNumber;
+    DayNumberToDate(work);
+    std::string time = TimeOfDay(v);
+    return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
+            WeekdayName(DayOfWeek(dayNumber), false, kLanguageEnglish), work, time};
+}
+
+std::string EventLabel(std::string_view name, Method method) {
+    std::string label(name);
+    label += ' ';
+    label += methodTag(method);
+    const std::size_t length = utf8Length(label);
+    if (length < kLabelWidth - 1) label.append(kLabelWidth - 1 - length, '.');
+    label += ' ';
+    return label;
+}
+
+std::string EventLineText(std::string_view name, Method method, const InstantText& instant,
+                          std::int16_t offsetMinutes, bool includeWeekday) {
+    std::string line = EventLabel(name, method);
+    line += instant.dateTime;
+    line += TimezoneSuffix(offsetMinutes);
+    if (includeWeekday) {
+        line += ", ";
+        line += instant.weekday;
+    }
+    line += kLineEnd;
+    return line;
+}
+
+std::string CrossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
+                                 std::string_view meanSunText, std::string_view suffix) {
+    const std::string trueLine = "True sun: " + std::string(trueSunText) + std::string(suffix);
+    const std::string meanLine = "Mean sun: " + std::string(meanSunText) + std::string(suffix);
+    const bool trueFirst = quarter == 0 || quarter == 1;
+    std::string cell(name);
+    cell += kLineEnd;
+    cell += trueFirst ? trueLine : meanLine;
+    cell += kLineEnd;
+    cell += trueFirst ? meanLine : trueLine;
+    return cell;
+}
+
+std::string EquinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix) {
+    std::string cell(name);
+    cell += kLineEnd;
+    cell += dateTimeText;
+    cell += suffix;
+    return cell;
+}
+
+}  // namespace varnex

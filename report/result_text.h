@@ -1,0 +1,45 @@
+// The text of one result: a result line of the output box, or a cell of the summary.
+#pragma once
+
+#include "calendar/calendar_date.h"
+#include "events.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varnex {
+
+inline constexpr std::string_view kLineEnd = "\r\n";
+// Between the lines of consecutive requests.
+inline constexpr std::string_view kRequestSeparator = "--------------------\r\n";
+// Characters before the date of a result line: name, blank, method tag, dots, blank.
+inline constexpr std::size_t kLabelWidth = 32;
+
+struct InstantText {
+    std::string dateTime;  // "2015-03-20 CE 22:45": local date, calendar suffix, local time
+    std::string weekday;   // English name of the local date's weekday
+    CalendarDate date;     // the local date
+    std::string time;      // "22:45"
+};
+
+// The local date and time of the instant jd (UT) in the zone offsetMinutes east of Greenwich,
+// in the calendar of calendarCode. Reuses `work` as the date record of the conversion.
+InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work);
+
+// "Imbolc (true sun) ............. ": the 32 characters before the date.
+std::string EventLabel(std::string_view name, Method method);
+
+// A whole result line: label, date and time, zone suffix, the weekday when asked, CR LF.
+std::string EventLineText(std::string_view name, Method method, const InstantText& instant,
+                          std::int16_t offsetMinutes, bool includeWeekday);
+
+// Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
+// first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF.
+std::string CrossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
+                                 std::string_view meanSunText, std::string_view suffix);
+
+// Summary cell of an equinox or solstice: name, CR LF, date and time with the suffix.
+std::string EquinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix);
+
+}  // namespace varnex

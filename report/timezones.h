@@ -1,0 +1,39 @@
+// The time-zone list: GMT-12:00 to GMT+12:00 in half-hour steps.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnex {
+
+struct TimezoneEntry {
+    std::string text;            // "GMT", "GMT-00:30", "GMT+05:30", ...
+    std::int16_t offsetMinutes;  // east of Greenwich: local time = UT + offset
+};
+
+inline constexpr int kTimezoneCount = 49;
+inline constexpr int kGmtTimezoneIndex = 24;
+
+// Item i has the offset (i - 24) * 30 minutes.
+const std::array<TimezoneEntry, kTimezoneCount>& TimezoneEntries();
+
+// The list text of an offset: "GMT" for 0, otherwise "GMT", the sign, two-digit hours, and
+// ":30" or ":00".
+std::string TimezoneText(std::int16_t offsetMinutes);
+
+// The text written after the time of a result: " GMT" for offset 0, otherwise a blank and
+// the list text of the zone.
+std::string TimezoneSuffix(std::int16_t offsetMinutes);
+
+// Offset of the selected list item; no selection (-1, or any index outside the list)
+// counts as GMT.
+std::int16_t TimezoneOffsetOfIndex(int index);
+
+// A zone written as the list shows it ("GMT+05:30", "GMT"), or as an offset in hours:
+// "+05:30", "-1", "0", "5.5". Only the offsets of the list are accepted.
+std::optional<std::int16_t> ParseTimezone(std::string_view text);
+
+}  // namespace varnex

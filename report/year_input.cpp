@@ -1,0 +1,75 @@
+#include "year_input.h"
+
+#include "text/program_text.h"
+
+#include <limits>
+
+namespace varnex {
+namespace {
+
+constexpr std::int16_t kOutOfRangePrompt = 24;
+constexpr std::int16_t kOutOfRangeTitle = 25;
+
+// Value of a checked digit string with an optional sign, saturated to 32 bits.
+std::int32_t saturatedValue(std::string_view digits) {
+    bool negative = false;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    constexpr std::int64_t kLimit = std::numeric_limits<std::int32_t>::max();
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > kLimit) {
+            value = kLimit + 1;
+            break;
+        }
+    }
+    if (negative) return static_cast<std::int32_t>(-std::min(value, kLimit + 1));
+    return static_cast<std::int32_t>(std::min(value, kLimit));
+}
+
+}  // namespace
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool IsDigitString(std::string_view text, bool allowSign, bool allowCommas) {
+    const std::string s = TrimBlanks(text);
+    if (s.empty()) return false;
+    std::string_view rest = s;
+    if (allowSign && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
+    const std::string_view allowed = allowCommas ? "0123456789," : "0123456789";
+    return rest.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+YearCheck CheckYearText(std::string_view text) {
+    YearCheck check{YearCheckStatus::Accepted, TrimBlanks(text), 0};
+    if (check.trimmedText.empty()) {
+        check.status = YearCheckStatus::Empty;
+    } else if (!IsDigitString(check.trimmedText, true, false)) {
+        check.status = YearCheckStatus::NotANumber;
+    } else {
+        check.year = saturatedValue(check.trimmedText);
+        if (check.year < kFirstYear || check.year > kLastYear) check.status = YearCheckStatus::OutOfRange;
+    }
+    return check;
+}
+
+Message YearMessage(YearCheckStatus status) {
+    switch (status) {
+    case YearCheckStatus::Empty: return {"Year must be specified.", "Invalid input", MessageIcon::Information};
+    case YearCheckStatus::NotANumber: return {"Invalid input for year.", "Invalid input", MessageIcon::Information};
+    case YearCheckStatus::OutOfRange:
+        return {GetProgramText(kOutOfRangePrompt), GetProgramText(kOutOfRangeTitle), MessageIcon::Information};
+    case YearCheckStatus::Accepted: break;
+    }
+    return {};
+}
+
+}  // namespace varnex

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds Varnex twice (optimised, and with AddressSanitizer and UndefinedBehaviorSanitizer)
+# and runs every test of both builds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+for preset in default asan; do
+    echo "== $preset"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" -j "$(nproc)"
+done

@@ -1,0 +1,29 @@
+// Counting and cutting UTF-8 text by characters rather than bytes.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <string_view>
+
+namespace varnex {
+
+// Number of characters (code points) of well-formed UTF-8.
+constexpr std::size_t utf8Length(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+// The bytes of the first character of text (empty for an empty text).
+constexpr std::string_view utf8FirstCharacter(std::string_view text) {
+    if (text.empty()) return text;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return text.substr(0, std::min(length, text.size()));
+}
+
+static_assert(utf8Length("Gr\xC3\xBC\xC3\x9F" "e") == 5);
+static_assert(utf8FirstCharacter("\xE2\x80\x99x").size() == 3);
+
+}  // namespace varnex
