@@ -1,6 +1,6 @@
 # Fails when a file of the core includes a Qt header.
 set(hits "")
-foreach(dir astro calendar report text)
+foreach(dir astro calendar report settings text)
     file(GLOB_RECURSE files "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.cpp" "${SOURCE_DIR}/${dir}/*.inc")
     foreach(f ${files})
         file(STRINGS "${f}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")

@@ -23,6 +23,15 @@ constexpr std::string_view utf8FirstCharacter(std::string_view text) {
     return text.substr(0, std::min(length, text.size()));
 }
 
+// The first `count` characters of text (all of it when it is shorter).
+constexpr std::string_view utf8Prefix(std::string_view text, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && characters++ == count) return text.substr(0, i);
+    return text;
+}
+
+static_assert(utf8Prefix("ab\xC3\xA4" "cd", 3) == "ab\xC3\xA4");
 static_assert(utf8Length("Gr\xC3\xBC\xC3\x9F" "e") == 5);
 static_assert(utf8FirstCharacter("\xE2\x80\x99x").size() == 3);
 
