@@ -52,8 +52,8 @@ EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year) {
     return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2};
 }
 
-std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names) {
-    std::vector<RequestLine> lines;
+void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
+                        const std::function<void(const RequestLine&)>& take) {
     CalendarDate work{};
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
@@ -62,8 +62,8 @@ std::vector<RequestLine> RequestLines(const CalculateRequest& request, const Eve
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
-        std::string line = EventLineText(name, method, text, request.offsetMinutes, request.includeWeekday);
-        lines.push_back({event, method, instant, text, std::move(line)});
+        take({event, method, instant, text,
+              EventLineText(name, method, text, request.offsetMinutes, request.includeWeekday)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         if (!request.selection.events[event]) continue;
@@ -77,6 +77,11 @@ std::vector<RequestLine> RequestLines(const CalculateRequest& request, const Eve
             if (wanted) add(event, method);
         }
     }
+}
+
+std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names) {
+    std::vector<RequestLine> lines;
+    ForEachRequestLine(request, names, [&lines](const RequestLine& line) { lines.push_back(line); });
     return lines;
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,7 +60,11 @@ struct RequestLine {
 };
 
 // The result lines of a request in output order: the event table's order, and within a
-// cross-quarter day its methods in their order.
+// cross-quarter day its methods in their order. Each line goes to `take` as it is made.
+void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
+                        const std::function<void(const RequestLine&)>& take);
+
+// The same lines, collected.
 std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names);
 
 enum class Hemisphere { North, South };

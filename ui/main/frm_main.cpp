@@ -1,0 +1,252 @@
+#include "frm_main.h"
+
+#include "app_icon.h"
+#include "astro/solar_events.h"
+#include "form_helpers.h"
+#include "platform/activation.h"
+#include "platform/data_folder.h"
+#include "platform/message_box.h"
+#include "platform/program_folder.h"
+#include "platform/tick_state.h"
+#include "platform/twips.h"
+#include "report/request.h"
+#include "report/timezones.h"
+#include "text/program_text.h"
+#include "ui/text_conversion.h"
+#include "ui/windows/frm_large_textbox.h"
+#include "ui/windows/frm_pop_up.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+namespace varnex {
+
+using platform::twipsRect;
+
+namespace {
+
+constexpr const char* kTag = "VARNEX";
+constexpr const char* kVersion = "5.22";  // major 5, minor 2, then the digit 2
+constexpr std::int16_t kTitleText = 1;
+constexpr std::int16_t kResultsCaptionText = 20;
+constexpr std::int16_t kSiteText = 14;
+constexpr std::int16_t kManualText = 15;
+constexpr int kClientWidthTwips = 8235;
+constexpr int kClientHeightTwips = 8130;
+
+const QColor kNavy(0, 0, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kLightGrey(180, 180, 180);
+
+// A control of the window at a place given in twips.
+template <typename W, typename... Args>
+W* place(QWidget* parent, const char* name, int left, int top, int width, int height, Args&&... args) {
+    auto* w = new W(std::forward<Args>(args)..., parent);
+    w->setObjectName(name);
+    w->setGeometry(twipsRect(left, top, width, height));
+    return w;
+}
+
+QFont designFont(const char* family, double points, bool bold = false) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName("frmMain");
+    setFixedSize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
+    setFont(designFont("Arial", 8.25));
+    setWindowIcon(VarnexIcon());
+    platform::TrackWindowActivation();
+    buildControls();
+    connectHandlers();
+}
+
+frmMain::~frmMain() = default;
+
+frmLargeTextbox* frmMain::resultsWindow() const { return frmLargeTextbox_; }
+
+frmPopUp* frmMain::popUpWindow() const { return frmPopUp_; }
+
+void frmMain::buildControls() {
+    // Year, calendar and time zone.
+    lblYear = place<QLabel>(this, "lblYear", 120, 180, 450, 255, "Year:");
+    txbYear = place<QLineEdit>(this, "txbYear", 600, 135, 700, 315, "2015");
+    txbYear->setFont(designFont("Arial", 8.25));
+    lblCalendar = place<QLabel>(this, "lblCalendar", 1500, 180, 780, 255, "Calendar:");
+    cboCalendar = place<QComboBox>(this, "cboCalendar", 2300, 135, 2450, 315);
+    lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, "Timezone:");
+    cboTimezone = place<QComboBox>(this, "cboTimezone", 5850, 135, 2265, 315);
+    cboTimezone->setMaxVisibleItems(16);
+
+    // The two frames side by side, each with its All and None buttons at the bottom.
+    Frame1 = place<QGroupBox>(this, "Frame1", 120, 600, 3645, 2250, "Select equinoxes and solstices: ");
+    chkVE = place<platform::TickBox>(Frame1, "chkVE", 240, 360, 3300, 300, "Spring (March) equinox");
+    chkSS = place<platform::TickBox>(Frame1, "chkSS", 240, 690, 3300, 300, "Summer (June) solstice");
+    chkAE = place<platform::TickBox>(Frame1, "chkAE", 240, 1020, 3300, 300, "Autumn (September) equinox");
+    chkWS = place<platform::TickBox>(Frame1, "chkWS", 240, 1350, 3300, 300, "Winter (December) solstice");
+    cmdAllOrNoneVarnex[0] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_0", 240, 1770, 900, 330, "All");
+    cmdAllOrNoneVarnex[1] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_1", 1260, 1770, 900, 330, "None");
+
+    Frame2 = place<QGroupBox>(this, "Frame2", 3885, 600, 4230, 2250, "Select cross-quarter days: ");
+    chkImbolc = place<platform::TickBox>(Frame2, "chkImbolc", 240, 360, 1700, 300, "Imbolc");
+    chkBeltane = place<platform::TickBox>(Frame2, "chkBeltane", 240, 690, 1700, 300, "Beltane");
+    chkLughnassad = place<platform::TickBox>(Frame2, "chkLughnassad", 240, 1020, 1700, 300, "Lughnassad");
+    chkSamhain = place<platform::TickBox>(Frame2, "chkSamhain", 240, 1350, 1700, 300, "Samhain");
+    Label2 = place<QLabel>(Frame2, "Label2", 2100, 390, 2000, 255, "Calculation method:");
+    chkMeanSun = place<platform::TickBox>(Frame2, "chkMeanSun", 2220, 690, 1800, 300, "Mean sun");
+    chkTrueSun = place<platform::TickBox>(Frame2, "chkTrueSun", 2220, 1020, 1800, 300, "True sun");
+    cmdAllOrNoneVarnex[2] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_2", 240, 1770, 900, 330, "All");
+    cmdAllOrNoneVarnex[3] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_3", 1260, 1770, 900, 330, "None");
+
+    // The commands, with the hemisphere beside Display all.
+    cmdCalculate = place<QPushButton>(this, "cmdCalculate", 120, 3000, 4300, 420,
+                                      "Calculate dates and times of selected events");
+    cmdCalculate->setFont(designFont("Arial", 8.25, true));
+    cmdDisplayAll = place<QPushButton>(this, "cmdDisplayAll", 4530, 3000, 1400, 420, "Display all for:");
+    optNH = place<QRadioButton>(this, "optNH", 6075, 2970, 2040, 240, "Northern hemisphere");
+    optSH = place<QRadioButton>(this, "optSH", 6075, 3210, 2040, 240, "Southern hemisphere");
+    chkIncludeWeekday = place<platform::TickBox>(this, "chkIncludeWeekday", 120, 3570, 2400, 300, "Include weekday");
+    cmdSaveSettings = place<QPushButton>(this, "cmdSaveSettings", 6360, 3525, 1755, 360, "Save settings");
+
+    // The output box in a fixed-pitch font, so that the dates line up.
+    txbOutput = place<QPlainTextEdit>(this, "txbOutput", 120, 4005, 7935, 3090);
+    txbOutput->setReadOnly(true);
+    txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txbOutput->setFont(designFont("Courier New", 8.25));
+
+    cmdClear = place<QPushButton>(this, "cmdClear", 120, 7245, 900, 360, "Clear");
+    cmdResults = place<QPushButton>(this, "cmdResults", 1080, 7245, 2700, 360, "");
+    cmdResults->setFont(designFont("Arial", 9.75));
+    cmdHelp = place<QPushButton>(this, "cmdHelp", 5955, 7245, 1020, 360, "Help");
+    cmdQuit = place<QPushButton>(this, "cmdQuit", 7095, 7245, 1020, 360, "Quit");
+
+    // The maker's labels at the foot.
+    lblOstrel = place<QLabel>(this, "lblOstrel", 120, 7680, 1500, 225, "Ostrel");
+    lblOnlineUserManual = place<QLabel>(this, "lblOnlineUserManual", 4615, 7680, 3500, 225, "Online user manual");
+    lblOnlineUserManual->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont link = designFont("Tahoma", 8.25);
+    link.setUnderline(true);
+    for (QLabel* label : {lblOstrel, lblOnlineUserManual}) {
+        label->setFont(link);
+        label->setCursor(Qt::PointingHandCursor);
+    }
+    lblURL = place<QLabel>(this, "lblURL", 120, 7890, 3500, 225, "www.ostrel.example");
+    lblCopyrightNotice = place<QLabel>(this, "lblCopyrightNotice", 3735, 7890, 4380, 225,
+                                       "Varnex \u00A9 Ostrel. All rights reserved.");
+    lblCopyrightNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+bool frmMain::Form_Load() {
+    blnStartupCompleted = false;
+    strProgramTextFile = QString(kTag).toLower().toStdString() + ".dat";
+    const ProgramTextLoad text = LoadProgramText(platform::ProgramFolder(), strProgramTextFile);
+    if (!text.ok()) {
+        platform::ShowMessage(nullptr, {text.message, "", MessageIcon::Critical});
+        return false;
+    }
+    const QString strProgramTitle = QString::fromStdString(GetProgramText(kTitleText));
+    setWindowTitle(strProgramTitle + " " + kVersion);
+    InitializeForm();
+    SetControlsFontName(this, "Arial", false);
+
+    // Centred on the screen.
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    move(screen.center() - rect().center());
+    show();
+
+    if (platform::FileExists(strUserSettingsFile)) RestoreSettings();
+    cmdResults->setText(QString::fromStdString(GetProgramText(kResultsCaptionText)));
+    cmdResults->setEnabled(true);
+    updateResultButtons();
+    cmdHelp->setFocus();
+    blnStartupCompleted = true;
+    return true;
+}
+
+void frmMain::InitializeForm() {
+    SetControlsForeColor(this, kWhite);
+    SetControlsBackColor(this, kNavy);
+    const auto setTextColour = [](QLabel* label, const QColor& colour) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    };
+    setTextColour(lblCopyrightNotice, kLightGrey);
+    const QColor notice = lblCopyrightNotice->palette().color(QPalette::WindowText);
+    for (QLabel* label : {lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
+    lblOstrel->setToolTip("Click here for the Ostrel website at " + QString::fromStdString(GetProgramText(kSiteText)) + ".");
+    lblOnlineUserManual->setToolTip("Click here for the online user manual at " +
+                                    QString::fromStdString(GetProgramText(kManualText)) + ".");
+
+    setOutputText({});
+    txbYear->setText("2015");
+    strUserSettingsFile = platform::GetDataFilePath("varnex.usr", "Ostrel");
+    InitPeriodicTerms();
+
+    cboCalendar->clear();
+    for (const std::string_view item : kCalendarItems)
+        cboCalendar->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    cboCalendar->setCurrentIndex(0);
+    cboTimezone->clear();
+    for (const TimezoneEntry& entry : TimezoneEntries())
+        cboTimezone->addItem(QString::fromStdString(entry.text), static_cast<int>(entry.offsetMinutes));
+    cboTimezone->setCurrentIndex(kGmtTimezoneIndex);
+
+    EventCaptions captions;
+    const auto boxes = eventBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) captions[i] = boxes[i]->text().toStdString();
+    strEventName = BuildEventNames(captions);
+
+    SetCheckBoxesValue(this, 1);
+    platform::setTickState(chkIncludeWeekday, TickState::Clear);
+    optNH->setChecked(true);
+}
+
+std::array<QCheckBox*, 8> frmMain::eventBoxes() const {
+    return {chkImbolc, chkVE, chkBeltane, chkSS, chkLughnassad, chkAE, chkSamhain, chkWS};
+}
+
+void frmMain::setOutputText(std::string text) {
+    outputText_ = std::move(text);
+    txbOutput->setPlainText(toDisplayText(outputText_));
+}
+
+void frmMain::appendOutput(std::string_view piece) {
+    outputText_ += piece;
+    QTextCursor end(txbOutput->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(toDisplayText(piece));
+}
+
+void frmMain::updateResultButtons() {
+    const bool text = !outputText_.empty();
+    cmdResults->setVisible(text);
+    cmdClear->setVisible(text);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // The program ends with its main window, whatever auxiliary windows are loaded.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible()) window->close();
+    event->accept();
+}
+
+}  // namespace varnex

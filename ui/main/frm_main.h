@@ -1,0 +1,132 @@
+// frmMain: the main window. Its handlers read the controls, call the core and write the
+// controls; the arithmetic and the texts are the core's (report/, settings/).
+#pragma once
+
+#include "calendar/calendar_date.h"
+#include "report/events.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace varnex {
+
+class frmLargeTextbox;
+class frmPopUp;
+
+class frmMain : public QWidget {
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up sequence, ending with the window shown and the saved settings restored.
+    // False when the program text could not be loaded: the message has been shown and the
+    // program must end.
+    bool Form_Load();
+
+    bool blnStartupCompleted = false;
+    std::string strProgramTextFile;
+    QString strUserSettingsFile;
+
+    // The request: written by each Calculate, kept between requests.
+    std::int32_t lngYear = 0;
+    std::int16_t intCalendarCode = static_cast<std::int16_t>(kGregorianCode);
+    std::int16_t intTimezoneOffset = 0;
+
+    // The text of the output box, with CR LF line breaks.
+    const std::string& outputText() const { return outputText_; }
+    // Replaces it (restore, Clear, the Results window's write-back).
+    void setOutputText(std::string text);
+
+    // The Results window while it is loaded, else nullptr.
+    frmLargeTextbox* resultsWindow() const;
+    // The pop-up notice once it has been used, else nullptr.
+    frmPopUp* popUpWindow() const;
+
+    void cmdCalculate_Click();
+    bool CheckYearInput();
+    void cmdResults_Click();
+    void ShowResults();
+    void cmdAllOrNoneVarnex_Click(int index);
+    void EnableCalculationMethod();
+    void cmdClear_Click();
+    void cmdQuit_Click();
+    void cmdSaveSettings_Click();
+    std::string SaveSettings();
+    void RestoreSettings();
+
+    QLabel* lblYear;
+    QLineEdit* txbYear;
+    QLabel* lblCalendar;
+    QComboBox* cboCalendar;
+    QLabel* lblTimezone;
+    QComboBox* cboTimezone;
+    QGroupBox* Frame1;
+    QCheckBox* chkVE;
+    QCheckBox* chkSS;
+    QCheckBox* chkAE;
+    QCheckBox* chkWS;
+    QGroupBox* Frame2;
+    QCheckBox* chkImbolc;
+    QCheckBox* chkBeltane;
+    QCheckBox* chkLughnassad;
+    QCheckBox* chkSamhain;
+    QLabel* Label2;
+    QCheckBox* chkMeanSun;
+    QCheckBox* chkTrueSun;
+    std::array<QPushButton*, 4> cmdAllOrNoneVarnex;
+    QPushButton* cmdCalculate;
+    QPushButton* cmdDisplayAll;
+    QRadioButton* optNH;
+    QRadioButton* optSH;
+    QCheckBox* chkIncludeWeekday;
+    QPushButton* cmdSaveSettings;
+    QPlainTextEdit* txbOutput;
+    QPushButton* cmdClear;
+    QPushButton* cmdResults;
+    QPushButton* cmdHelp;
+    QPushButton* cmdQuit;
+    QLabel* lblOstrel;
+    QLabel* lblURL;
+    QLabel* lblOnlineUserManual;
+    QLabel* lblCopyrightNotice;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void InitializeForm();
+    void txbYear_KeyUp(int keyCode);
+    void cboCalendar_Click();
+    void cboTimezone_Click();
+    void optNH_Click();
+    void optSH_Click();
+    void appendOutput(std::string_view piece);
+    void updateResultButtons();
+    // The eight event boxes in the order of the event table.
+    std::array<QCheckBox*, 8> eventBoxes() const;
+
+    EventNameTable strEventName;
+    std::string outputText_;
+    QPointer<frmLargeTextbox> frmLargeTextbox_;
+    QPointer<frmPopUp> frmPopUp_;
+    std::string typedYear_;  // the year box's text before the last edit
+};
+
+}  // namespace varnex

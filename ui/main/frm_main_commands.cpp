@@ -1,0 +1,277 @@
+// frmMain: the commands and the handlers of the selection controls.
+#include "frm_main.h"
+
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/tick_state.h"
+#include "platform/twips.h"
+#include "report/request.h"
+#include "report/result_text.h"
+#include "report/timezones.h"
+#include "report/year_input.h"
+#include "settings/settings_file.h"
+#include "text/program_text.h"
+#include "text/utf8.h"
+#include "ui/windows/frm_large_textbox.h"
+#include "ui/windows/frm_pop_up.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QValidator>
+
+#include <exception>
+
+namespace varnex {
+
+using platform::isTicked;
+using platform::twipsToPixels;
+
+namespace {
+
+constexpr std::int16_t kSavedText = 50;
+constexpr std::int16_t kNotSavedText = 51;
+constexpr int kYearTypedLength = 4;
+constexpr std::size_t kResultsTopRule = 600;                     // characters of output text
+constexpr std::size_t kSettingsFileMaxBytes = 256u * 1024 * 1024;  // a larger file is read in part
+
+// The year box takes at most four typed characters; a longer text set by the program (a
+// restored "02015") stays whole and may be shortened.
+class TypedLengthValidator : public QValidator {
+public:
+    explicit TypedLengthValidator(QLineEdit* box) : QValidator(box), accepted_(box->text()) {
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { accepted_ = text; });
+    }
+    State validate(QString& input, int&) const override {
+        return input.size() > kYearTypedLength && input.size() > accepted_.size() ? Invalid : Acceptable;
+    }
+
+private:
+    QString accepted_;  // the text before the edit being validated
+};
+
+}  // namespace
+
+void frmMain::connectHandlers() {
+    txbYear->setValidator(new TypedLengthValidator(txbYear));
+    txbYear->installEventFilter(this);
+    for (int index = 0; index < static_cast<int>(cmdAllOrNoneVarnex.size()); ++index)
+        connect(cmdAllOrNoneVarnex[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
+                [this, index] { cmdAllOrNoneVarnex_Click(index); });
+    for (QCheckBox* box : {chkImbolc, chkBeltane, chkLughnassad, chkSamhain})
+        platform::onTickChanged(box, this, [this] { EnableCalculationMethod(); });
+    connect(cboCalendar, &QComboBox::currentIndexChanged, this, [this] { cboCalendar_Click(); });
+    connect(cboTimezone, &QComboBox::currentIndexChanged, this, [this] { cboTimezone_Click(); });
+    connect(optNH, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) optNH_Click();
+    });
+    connect(optSH, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) optSH_Click();
+    });
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmMain::cmdCalculate_Click);
+    connect(cmdResults, &QPushButton::clicked, this, &frmMain::cmdResults_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(cmdSaveSettings, &QPushButton::clicked, this, &frmMain::cmdSaveSettings_Click);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbYear && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+            txbYear_KeyUp(13);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Calculate ------------------------------------------------------------------------------
+
+bool frmMain::CheckYearInput() {
+    const YearCheck check = CheckYearText(txbYear->text().toStdString());
+    txbYear->setText(QString::fromStdString(check.trimmedText));
+    if (check.status == YearCheckStatus::Accepted || check.status == YearCheckStatus::OutOfRange)
+        lngYear = check.year;
+    if (check.status == YearCheckStatus::Accepted) return true;
+    platform::ShowMessage(this, YearMessage(check.status));
+    return false;
+}
+
+void frmMain::cmdCalculate_Click() {
+    if (!CheckYearInput()) return;
+    intCalendarCode = CalendarCodeOfIndex(cboCalendar->currentIndex());
+
+    Selection selection;
+    const auto boxes = eventBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) selection.events[i] = isTicked(boxes[i]);
+    selection.trueSun = isTicked(chkTrueSun);
+    selection.meanSun = isTicked(chkMeanSun);
+    if (const auto rejection = CheckSelection(selection, cmdCalculate->text().toStdString())) {
+        platform::ShowMessage(this, *rejection);
+        return;
+    }
+
+    if (!outputText_.empty()) appendOutput(kRequestSeparator);
+    intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
+    const CalculateRequest request{lngYear, intCalendarCode, intTimezoneOffset, selection,
+                                   isTicked(chkIncludeWeekday)};
+    try {
+        ForEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
+    } catch (const std::exception& failure) {
+        // Lines already appended stay.
+        platform::ShowMessage(this, {std::string("The calculation failed: ") + failure.what(),
+                                     cmdCalculate->text().toStdString(), MessageIcon::Warning});
+    }
+    txbOutput->moveCursor(QTextCursor::End);
+    txbOutput->ensureCursorVisible();
+    cmdResults->setEnabled(true);
+    updateResultButtons();
+}
+
+// ---- Results --------------------------------------------------------------------------------
+
+void frmMain::cmdResults_Click() {
+    ShowResults();
+    cmdResults->setVisible(true);
+}
+
+void frmMain::ShowResults() {
+    std::string trimmed = TrimBlanks(outputText_);
+    if (trimmed != outputText_) setOutputText(std::move(trimmed));
+
+    if (!frmLargeTextbox_) {
+        frmLargeTextbox_ = new frmLargeTextbox(
+            this, [this] { return txbOutput->isReadOnly(); }, [this](const std::string& text) { setOutputText(text); });
+    }
+    frmLargeTextbox* results = frmLargeTextbox_;
+    const QRect main = platform::outerGeometry(this);
+    const int top = utf8Length(outputText_) < kResultsTopRule ? main.top() + txbOutput->y() + twipsToPixels(300)
+                                                              : main.top() + twipsToPixels(500);
+    const QRect outer(main.left(), top, main.width(), main.height() + main.top() - top);
+    results->setMinimumSize(0, 0);
+    results->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    platform::setOuterGeometry(results, outer, this);
+    results->setFixedSize(results->size());  // fixed single border
+    results->setWindowIcon(windowIcon());
+    results->setWindowTitle("Results");
+    results->txbText->setReadOnly(true);
+    results->setText(outputText_);
+    results->blnToBottom = true;
+    results->txbText->setReadOnly(true);
+    results->show();
+    results->raise();
+    results->activateWindow();
+}
+
+// ---- Selection controls ---------------------------------------------------------------------
+
+void frmMain::cmdAllOrNoneVarnex_Click(int index) {
+    const TickState value = index == 0 || index == 2 ? TickState::Ticked : TickState::Clear;
+    const auto boxes = index > 1 ? std::array{chkImbolc, chkBeltane, chkLughnassad, chkSamhain}
+                                 : std::array{chkVE, chkSS, chkAE, chkWS};
+    for (QCheckBox* box : boxes) platform::setTickState(box, value);
+    cmdCalculate->setFocus();
+}
+
+void frmMain::EnableCalculationMethod() {
+    const bool enabled = isTicked(chkImbolc) || isTicked(chkBeltane) || isTicked(chkLughnassad) || isTicked(chkSamhain);
+    Label2->setEnabled(enabled);
+    chkMeanSun->setEnabled(enabled);
+    chkTrueSun->setEnabled(enabled);
+}
+
+void frmMain::txbYear_KeyUp(int keyCode) {
+    if (keyCode == 13 && cmdCalculate->isEnabled()) cmdCalculate_Click();
+}
+
+void frmMain::cboCalendar_Click() {
+    if (blnStartupCompleted) cmdCalculate->setFocus();
+}
+
+void frmMain::cboTimezone_Click() {
+    if (blnStartupCompleted) cmdCalculate->setFocus();
+}
+
+void frmMain::optNH_Click() {
+    if (blnStartupCompleted && cmdDisplayAll->isEnabled()) cmdDisplayAll->setFocus();
+}
+
+void frmMain::optSH_Click() {
+    if (blnStartupCompleted && cmdDisplayAll->isEnabled()) cmdDisplayAll->setFocus();
+}
+
+void frmMain::cmdClear_Click() {
+    setOutputText({});
+    cmdClear->hide();
+    cmdResults->hide();
+}
+
+void frmMain::cmdQuit_Click() { close(); }
+
+// ---- Settings -------------------------------------------------------------------------------
+
+namespace {
+
+// The boxes of the settings file in its order.
+std::array<QCheckBox*, kSettingsBoxCount> settingsBoxes(const frmMain& w) {
+    return {w.chkVE,     w.chkSS,         w.chkAE,      w.chkWS,      w.chkImbolc,        w.chkBeltane,
+            w.chkLughnassad, w.chkSamhain, w.chkTrueSun, w.chkMeanSun, w.chkIncludeWeekday};
+}
+
+}  // namespace
+
+void frmMain::cmdSaveSettings_Click() {
+    cmdSaveSettings->hide();
+    const std::string failure = SaveSettings();
+    if (!failure.empty()) {
+        platform::ShowMessage(this, {GetProgramText(kNotSavedText) + " " + failure,
+                                     cmdSaveSettings->text().toStdString(), MessageIcon::Warning});
+    } else {
+        if (!frmPopUp_) frmPopUp_ = new frmPopUp(this);
+        const auto twips = [](int pixels) { return static_cast<std::int16_t>(platform::pixelsToTwips(pixels)); };
+        frmPopUp_->PopUpInForm(this, QString::fromStdString(GetProgramText(kSavedText)), 2000, 380, 2000,
+                               static_cast<std::int16_t>(twips(cmdSaveSettings->y()) + 310),
+                               static_cast<std::int16_t>(twips(cmdSaveSettings->x()) + 220));
+    }
+    cmdSaveSettings->show();
+    cmdCalculate->setFocus();
+}
+
+std::string frmMain::SaveSettings() {
+    Settings settings;
+    settings.yearText = txbYear->text().toStdString();
+    const auto boxes = settingsBoxes(*this);
+    for (std::size_t i = 0; i < boxes.size(); ++i) settings.boxes[i] = platform::tickStateOf(boxes[i]);
+    settings.timezoneIndex = static_cast<std::int16_t>(cboTimezone->currentIndex());
+    settings.southernHemisphere = optSH->isChecked();
+    settings.outputText = outputText_;
+    return platform::ReplaceFileContent(strUserSettingsFile, FormatSettings(settings));
+}
+
+void frmMain::RestoreSettings() {
+    const auto content = platform::ReadFileBytes(strUserSettingsFile, kSettingsFileMaxBytes);
+    if (!content) return;
+    const RestoredSettings restored = ParseSettings(*content);
+    const Settings& values = restored.values;
+    // Field by field in file order; each control's handler runs as it is set.
+    int field = 1;
+    if (restored.fieldsRead < field) return;
+    txbYear->setText(QString::fromStdString(values.yearText));
+    const auto boxes = settingsBoxes(*this);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (restored.fieldsRead < ++field) return;
+        platform::setTickState(boxes[i], values.boxes[i]);
+    }
+    if (restored.fieldsRead < ++field) return;
+    cboTimezone->setCurrentIndex(values.timezoneIndex);
+    if (restored.fieldsRead < ++field) return;
+    (values.southernHemisphere ? optSH : optNH)->setChecked(true);
+    if (restored.fieldsRead < ++field) return;
+    setOutputText(values.outputText);
+}
+
+}  // namespace varnex

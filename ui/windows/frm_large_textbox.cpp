@@ -1,0 +1,142 @@
+#include "frm_large_textbox.h"
+
+#include "platform/activation.h"
+#include "platform/clipboard.h"
+#include "platform/twips.h"
+#include "text/program_text.h"
+#include "ui/text_conversion.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace varnex {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+
+constexpr std::int16_t kCopyAllCaption = 185;
+constexpr std::int16_t kCopySelectionCaption = 424;
+
+QFont fontOf(const char* family, double points) {
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
+}  // namespace
+
+frmLargeTextbox::frmLargeTextbox(QWidget* owner, std::function<bool()> ownerReadOnly,
+                                 std::function<void(const std::string&)> writeBack)
+    : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
+      txbText(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton("Copy to clipboard", this)),
+      cmdClose(new QPushButton("Close", this)), owner_(owner), ownerReadOnly_(std::move(ownerReadOnly)),
+      writeBack_(std::move(writeBack)) {
+    setObjectName("frmLargeTextbox");
+    setWindowTitle("Textbox");
+    setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
+    setModal(false);
+
+    txbText->setObjectName("txbText");
+    txbText->setGeometry(twipsRect(105, 105, 6030, 2535));
+    txbText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txbText->setFont(fontOf("Courier New", 9));
+    txbText->setStyleSheet("QPlainTextEdit { background: white; }");
+    txbText->viewport()->installEventFilter(this);
+
+    cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
+    cmdCopyToClipboard->setGeometry(twipsRect(105, 2730, 3165, 330));
+    cmdCopyToClipboard->setFont(fontOf("DokChampa", 9.75));
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setGeometry(twipsRect(4560, 2760, 1590, 330));
+    cmdClose->setFont(fontOf("DokChampa", 9.75));
+    cmdClose->setAutoDefault(false);
+    cmdCopyToClipboard->setAutoDefault(false);
+    setTabOrder(txbText, cmdClose);
+    setTabOrder(cmdClose, cmdCopyToClipboard);
+
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLargeTextbox::cmdCopyToClipboard_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmLargeTextbox::cmdClose_Click);
+}
+
+void frmLargeTextbox::setText(const std::string& text) {
+    text_ = text;
+    txbText->setPlainText(toDisplayText(text_));
+}
+
+bool frmLargeTextbox::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this)) Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmLargeTextbox::Form_Activate() {
+    QTextCursor caret = txbText->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    txbText->setTextCursor(caret);
+    txbText->setReadOnly(ownerReadOnly_());
+    UpdateCopyButtonCaption();
+    cmdCopyToClipboard->setEnabled(true);
+
+    // Layout from the outer size, in twips.
+    const QRect outer = platform::outerGeometry(this);
+    const int w = platform::pixelsToTwips(outer.width());
+    const int h = platform::pixelsToTwips(outer.height());
+    txbText->setGeometry(twipsToPixels(100), twipsToPixels(105), twipsToPixels(w - 440), twipsToPixels(h - 1500));
+    cmdCopyToClipboard->move(twipsToPixels(105), txbText->geometry().bottom() + 1 + twipsToPixels(200));
+    cmdClose->move(txbText->geometry().right() + 1 - cmdClose->width(), cmdCopyToClipboard->y());
+
+    if (blnToBottom) {
+        caret.movePosition(QTextCursor::End);
+        txbText->setTextCursor(caret);
+    }
+    setWindowIcon(owner_->windowIcon());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, owner_->palette().color(QPalette::Window));
+    setPalette(background);
+    setAutoFillBackground(true);
+    update();
+}
+
+void frmLargeTextbox::UpdateCopyButtonCaption() {
+    const bool selection = !selectedText().isEmpty();
+    const bool german = intLanguage == intGerman;
+    cmdCopyToClipboard->setText(QString::fromStdString(GetProgramText(selection ? kCopySelectionCaption : kCopyAllCaption)));
+    const int widthTwips = selection ? (german ? 5700 : 3750) : (german ? 3500 : 2500);
+    cmdCopyToClipboard->resize(twipsToPixels(widthTwips), cmdCopyToClipboard->height());
+}
+
+QString frmLargeTextbox::selectedText() const { return fromDisplaySelection(txbText->textCursor().selectedText()); }
+
+void frmLargeTextbox::cmdCopyToClipboard_Click() {
+    const QString selection = selectedText();
+    platform::CopyToClipboard(selection.isEmpty() ? QString::fromStdString(text_) : selection);
+    QTextCursor caret = txbText->textCursor();
+    caret.setPosition(caret.selectionStart());
+    txbText->setTextCursor(caret);
+    UpdateCopyButtonCaption();
+    cmdClose->setFocus();
+}
+
+void frmLargeTextbox::cmdClose_Click() {
+    writeBack_(text_);
+    hide();
+}
+
+void frmLargeTextbox::closeEvent(QCloseEvent* event) {
+    cmdClose_Click();
+    event->accept();
+}
+
+void frmLargeTextbox::reject() { cmdClose_Click(); }
+
+bool frmLargeTextbox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txbText->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        UpdateCopyButtonCaption();
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace varnex

@@ -1,0 +1,52 @@
+// frmLargeTextbox: a long text in a large read-only box, with commands to copy it (or the
+// selected part) to the clipboard and to close. The main window shows its results here.
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace varnex {
+
+class frmLargeTextbox : public QDialog {
+public:
+    // `owner` lends its icon and background colour; `ownerReadOnly` tells whether its text
+    // box is read-only; `writeBack` takes the text when the window closes.
+    frmLargeTextbox(QWidget* owner, std::function<bool()> ownerReadOnly,
+                    std::function<void(const std::string&)> writeBack);
+
+    // The text, with CR LF line breaks.
+    void setText(const std::string& text);
+    const std::string& text() const { return text_; }
+
+    bool blnToBottom = false;
+
+    QPlainTextEdit* txbText;
+    QPushButton* cmdCopyToClipboard;
+    QPushButton* cmdClose;
+
+    void cmdCopyToClipboard_Click();
+    void cmdClose_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;  // Escape: as Close
+
+private:
+    void Form_Activate();
+    void UpdateCopyButtonCaption();
+    QString selectedText() const;
+
+    QWidget* owner_;
+    std::function<bool()> ownerReadOnly_;
+    std::function<void(const std::string&)> writeBack_;
+    std::string text_;
+};
+
+}  // namespace varnex
