@@ -2,6 +2,7 @@
 
 #include "platform/tick_state.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -47,9 +48,15 @@ void SetControlsBackColor(QWidget* form, const QColor& colour) {
     setRole(form, QPalette::Window, colour);
     form->setAutoFillBackground(true);
     for (QWidget* w : controlsOf<QWidget>(form)) {
-        if (!isColouredKind(w)) continue;
-        setRole(w, w->backgroundRole(), colour);  // Button for check boxes and option buttons
-        w->setAutoFillBackground(true);
+        if (isColouredKind(w)) {
+            setRole(w, w->backgroundRole(), colour);  // Button for check boxes and option buttons
+            w->setAutoFillBackground(true);
+        } else if (w->parentWidget() == form || isColouredKind(w->parentWidget())) {
+            // Buttons, lists and text boxes keep the system's colours rather than the form's.
+            QPalette system = QApplication::palette(w);
+            system.setResolveMask(~QPalette::ResolveMask{0});  // every role, not inherited
+            w->setPalette(system);
+        }
     }
 }
 
@@ -57,7 +64,7 @@ void SetControlsFontName(QWidget* form, const QString& fontName, bool includeTex
     for (QWidget* w : controlsOf<QWidget>(form)) {
         const bool textBox = qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
         const bool named = isColouredKind(w) || qobject_cast<QPushButton*>(w) || qobject_cast<QComboBox*>(w);
-        if (!(named || (textBox && includeTextBoxes))) continue;
+        if (!(named || (textBox && includeTextBoxes)) || w->font().family() == fontName) continue;
         QFont font = w->font();
         font.setFamily(fontName);
         w->setFont(font);
