@@ -27,6 +27,21 @@ class ResultsWindowTest : public QObject {
         return w;
     }
 
+    // The main window after one Calculate, with its Results window open.
+    static frmLargeTextbox* openResults(Started& s) {
+        frmMain& w = s.start();
+        w.cmdCalculate->click();
+        w.cmdResults->click();
+        return w.resultsWindow();
+    }
+
+    static void select(frmLargeTextbox* r, int from, int to) {
+        QTextCursor cursor = r->txbText->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        r->txbText->setTextCursor(cursor);
+    }
+
 private slots:
     void placement_data() {
         QTest::addColumn<int>("characters");
@@ -62,10 +77,8 @@ private slots:
 
     void activationPutsTheCaretAtTheEndAndLaysOut() {
         Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
+        frmLargeTextbox* r = openResults(s);
+        frmMain& w = *s.window;
         QVERIFY(QTest::qWaitForWindowActive(r));
         QCOMPARE(r->txbText->textCursor().position(), r->txbText->document()->characterCount() - 1);
         QVERIFY(!r->txbText->textCursor().hasSelection());
@@ -77,15 +90,10 @@ private slots:
 
     void comingBackFromTheMainWindowResetsIt() {
         Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
+        frmLargeTextbox* r = openResults(s);
+        frmMain& w = *s.window;
         QVERIFY(QTest::qWaitForWindowActive(r));
-        QTextCursor cursor = r->txbText->textCursor();
-        cursor.setPosition(0);
-        cursor.setPosition(6, QTextCursor::KeepAnchor);
-        r->txbText->setTextCursor(cursor);
+        select(r, 0, 6);
         QTest::mouseRelease(r->txbText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(424)));
         // Away to another program and back: nothing changes.
@@ -102,10 +110,8 @@ private slots:
 
     void copyWholeTextOrSelection() {
         Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
+        frmLargeTextbox* r = openResults(s);
+        frmMain& w = *s.window;
         QVERIFY(QTest::qWaitForWindowActive(r));
         QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
         QCOMPARE(r->cmdCopyToClipboard->width(), platform::twipsToPixels(2500));
@@ -114,10 +120,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(r->cmdClose));
 
         // A selection made with the mouse: the caption follows on the left button's release.
-        QTextCursor cursor = r->txbText->textCursor();
-        cursor.setPosition(0);
-        cursor.setPosition(6, QTextCursor::KeepAnchor);
-        r->txbText->setTextCursor(cursor);
+        select(r, 0, 6);
         QTest::mouseRelease(r->txbText->viewport(), Qt::RightButton, {}, QPoint(5, 5));
         QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
         QTest::mouseRelease(r->txbText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -131,10 +134,8 @@ private slots:
 
     void selectionOverLinesIsCopiedWithCrLf() {
         Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
+        frmLargeTextbox* r = openResults(s);
+        frmMain& w = *s.window;
         QTextCursor cursor = r->txbText->textCursor();
         cursor.setPosition(0);
         cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
@@ -177,10 +178,8 @@ private slots:
 
     void laterResultsAppearAtTheNextClick() {
         Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
+        frmLargeTextbox* r = openResults(s);
+        frmMain& w = *s.window;
         const std::string shown = r->text();
         w.cmdCalculate->click();  // the Results window stays modeless and as it was
         QCOMPARE(r->text(), shown);

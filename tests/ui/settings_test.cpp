@@ -35,11 +35,13 @@ struct PopUpWatch {
     QString text;
     QRect geometry;
     bool seen = false;
+    bool saveButtonShown = true;
     void arm(frmMain& w) {
         QTimer::singleShot(50, [this, &w] {
             frmPopUp* popUp = w.popUpWindow();
             if (!popUp || !popUp->isVisible()) return;
             seen = true;
+            saveButtonShown = w.cmdSaveSettings->isVisible();
             text = popUp->lblMessage->text();
             geometry = popUp->geometry();
             QTest::mouseClick(popUp->lblMessage, Qt::LeftButton, {}, QPoint(5, 5));
@@ -60,6 +62,7 @@ private slots:
         popUp.arm(w);
         w.cmdSaveSettings->click();
         QVERIFY(popUp.seen);
+        QVERIFY(!popUp.saveButtonShown);  // hidden while the notice is up
         QCOMPARE(popUp.text, QString::fromStdString(GetProgramText(50)));
         QCOMPARE(popUp.geometry.size(), QSize(133, 25));  // 2000 x 380 twips
         QVERIFY(w.cmdSaveSettings->isVisible());

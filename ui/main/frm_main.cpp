@@ -5,6 +5,7 @@
 #include "form_helpers.h"
 #include "platform/activation.h"
 #include "platform/data_folder.h"
+#include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/tick_state.h"
@@ -32,6 +33,7 @@
 
 namespace varnex {
 
+using platform::designFont;
 using platform::twipsRect;
 
 namespace {
@@ -56,13 +58,6 @@ W* place(QWidget* parent, const char* name, int left, int top, int width, int he
     w->setObjectName(name);
     w->setGeometry(twipsRect(left, top, width, height));
     return w;
-}
-
-QFont designFont(const char* family, double points, bool bold = false) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/activation.h"
 #include "platform/clipboard.h"
+#include "platform/fonts.h"
 #include "platform/twips.h"
 #include "text/program_text.h"
 #include "ui/text_conversion.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr std::int16_t kCopyAllCaption = 185;
 constexpr std::int16_t kCopySelectionCaption = 424;
 
-QFont fontOf(const char* family, double points) {
-    QFont font(family);
-    font.setPointSizeF(points);
-    return font;
-}
-
 }  // namespace
 
 frmLargeTextbox::frmLargeTextbox(QWidget* owner, std::function<bool()> ownerReadOnly,
@@ -43,16 +38,16 @@ frmLargeTextbox::frmLargeTextbox(QWidget* owner, std::function<bool()> ownerRead
     txbText->setObjectName("txbText");
     txbText->setGeometry(twipsRect(105, 105, 6030, 2535));
     txbText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txbText->setFont(fontOf("Courier New", 9));
+    txbText->setFont(platform::designFont("Courier New", 9));
     txbText->setStyleSheet("QPlainTextEdit { background: white; }");
     txbText->viewport()->installEventFilter(this);
 
     cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
     cmdCopyToClipboard->setGeometry(twipsRect(105, 2730, 3165, 330));
-    cmdCopyToClipboard->setFont(fontOf("DokChampa", 9.75));
+    cmdCopyToClipboard->setFont(platform::designFont("DokChampa", 9.75));
     cmdClose->setObjectName("cmdClose");
     cmdClose->setGeometry(twipsRect(4560, 2760, 1590, 330));
-    cmdClose->setFont(fontOf("DokChampa", 9.75));
+    cmdClose->setFont(platform::designFont("DokChampa", 9.75));
     cmdClose->setAutoDefault(false);
     cmdCopyToClipboard->setAutoDefault(false);
     setTabOrder(txbText, cmdClose);

@@ -1,5 +1,6 @@
 #include "frm_pop_up.h"
 
+#include "platform/fonts.h"
 #include "platform/twips.h"
 
 #include <QEvent>
@@ -28,10 +29,7 @@ frmPopUp::frmPopUp(QWidget* parent)
     lblMessage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblMessage->setWordWrap(true);
     lblMessage->setStyleSheet("background: white; color: rgb(0, 0, 192);");
-    QFont font("Tahoma");
-    font.setPointSizeF(9.75);
-    font.setBold(true);
-    lblMessage->setFont(font);
+    lblMessage->setFont(platform::designFont("Tahoma", 9.75, true));
     lblMessage->installEventFilter(this);
 
     Timer1->setObjectName("Timer1");
