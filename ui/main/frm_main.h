@@ -126,7 +126,6 @@ private:
     std::string outputText_;
     QPointer<frmLargeTextbox> frmLargeTextbox_;
     QPointer<frmPopUp> frmPopUp_;
-    std::string typedYear_;  // the year box's text before the last edit
 };
 
 }  // namespace varnex
