@@ -1,5 +1,6 @@
 #include "date_text.h"
 
+#include "text/number_text.h"
 #include "text/utf8.h"
 
 #include <array>
@@ -16,20 +17,6 @@ constexpr std::array<std::string_view, 7> kGermanWeekdays = {
 constexpr std::size_t kPaddedWeekdayLength = 9;  // "Wednesday"
 
 constexpr std::size_t kGroupedBufferBytes = 20;  // the grouped text and its terminating zero
-
-std::string decimal(std::int64_t value) {
-    std::array<char, 24> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
-// At least two digits with leading zeros; a negative number keeps its sign in front.
-std::string twoDigits(std::int32_t value) {
-    const std::int64_t magnitude = std::abs(static_cast<std::int64_t>(value));
-    std::string text = decimal(magnitude);
-    if (text.size() < 2) text.insert(0, 2 - text.size(), '0');
-    return value < 0 ? "-" + text : text;
-}
 
 }  // namespace
 

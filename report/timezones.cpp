@@ -1,15 +1,11 @@
 #include "timezones.h"
 
-#include <charconv>
+#include "text/number_text.h"
+
 #include <cstdlib>
 
 namespace varnex {
 namespace {
-
-std::string twoDigits(int value) {
-    std::string text = std::to_string(value);
-    return value < 10 ? "0" + text : text;
-}
 
 std::array<TimezoneEntry, kTimezoneCount> buildEntries() {
     std::array<TimezoneEntry, kTimezoneCount> entries;
@@ -25,12 +21,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     for (std::size_t i = 0; i < prefix.size(); ++i)
         if ((text[i] | 0x20) != (prefix[i] | 0x20)) return false;
     return true;
-}
-
-template <typename T>
-bool parseWhole(std::string_view text, T& value) {
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
 }
 
 }  // namespace
@@ -68,25 +58,25 @@ std::optional<std::int16_t> ParseTimezone(std::string_view text) {
         text.remove_prefix(1);
     }
     constexpr int kMaxHours = 12;
+    const auto hoursOf = [](std::string_view digits) {
+        const auto hours = parseDigits<int>(digits);
+        return hours && *hours <= kMaxHours ? hours : std::nullopt;
+    };
     int minutes = 0;
     if (const auto colon = text.find(':'); colon != std::string_view::npos) {
-        int hours = 0;
-        int extra = 0;
+        const auto hours = hoursOf(text.substr(0, colon));
         const std::string_view minuteText = text.substr(colon + 1);
-        if (colon == 0 || minuteText.size() != 2 || !parseWhole(text.substr(0, colon), hours) ||
-            !parseWhole(minuteText, extra) || hours < 0 || hours > kMaxHours || extra < 0 || extra > 59)
-            return std::nullopt;
-        minutes = hours * 60 + extra;
+        const auto extra = parseDigits<int>(minuteText);
+        if (!hours || minuteText.size() != 2 || !extra || *extra > 59) return std::nullopt;
+        minutes = *hours * 60 + *extra;
     } else if (const auto point = text.find('.'); point != std::string_view::npos) {
-        int hours = 0;
-        if (point == 0 || text.substr(point) != ".5" || !parseWhole(text.substr(0, point), hours) || hours < 0 ||
-            hours > kMaxHours)
-            return std::nullopt;
-        minutes = hours * 60 + 30;
+        const auto hours = hoursOf(text.substr(0, point));
+        if (!hours || text.substr(point) != ".5") return std::nullopt;
+        minutes = *hours * 60 + 30;
     } else {
-        int hours = 0;
-        if (!parseWhole(text, hours) || hours < 0 || hours > kMaxHours) return std::nullopt;
-        minutes = hours * 60;
+        const auto hours = hoursOf(text);
+        if (!hours) return std::nullopt;
+        minutes = *hours * 60;
     }
     minutes *= sign;
     if (minutes % 30 != 0 || minutes < -720 || minutes > 720) return std::nullopt;

@@ -1,9 +1,9 @@
 #include "settings_file.h"
 
 #include "report/year_input.h"
+#include "text/number_text.h"
 #include "text/utf8.h"
 
-#include <charconv>
 #include <optional>
 
 namespace varnex {
@@ -49,17 +49,11 @@ public:
         return std::string(value);
     }
 
-    // The next field as a 16-bit integer.
+    // The next field as a 16-bit integer: one optional sign, then digits.
     std::optional<std::int16_t> number() {
         const std::optional<std::string> field = text();
-        if (!field || field->empty()) return std::nullopt;
-        std::int16_t value = 0;
-        const char* first = field->data();
-        const char* last = first + field->size();
-        if (*first == '+') ++first;
-        const auto [end, ec] = std::from_chars(first, last, value);
-        if (ec != std::errc() || end != last) return std::nullopt;
-        return value;
+        if (!field) return std::nullopt;
+        return parseSigned<std::int16_t>(*field);
     }
 
 private:

@@ -1,10 +1,12 @@
 #include "program_text.h"
 
+#include "number_text.h"
 #include "utf8.h"
 
-#include <charconv>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <optional>
 #include <vector>
 
 namespace varnex {
@@ -21,6 +23,11 @@ constexpr char kPathSeparator = '/';
 constexpr std::string_view kPathSeparators = "/";
 #endif
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Bytes kept of a line: more than the longest entry (an identifier and 1024 characters of up
+// to four bytes each); the rest of a longer line is read past, not kept.
+constexpr std::size_t kKeptLineBytes = 8 * 1024;
+
 ProgramTextFile& loadedText() {
     static ProgramTextFile file;
     return file;
@@ -34,70 +41,116 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-// "[n]" or "[n] name": the language number, or -1 when the line is not a section.
-int sectionLanguage(std::string_view line) {
-    if (line.empty() || line.front() != '[') return -1;
+// "[n]" or "[n] name": the language number (digits only), or nothing when the line is not a
+// section.
+std::optional<std::int16_t> sectionLanguage(std::string_view line) {
+    if (line.empty() || line.front() != '[') return std::nullopt;
     const auto close = line.find(']');
-    if (close == std::string_view::npos) return -1;
-    const std::string_view number = trimBlanks(line.substr(1, close - 1));
-    int language = -1;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), language);
-    if (ec != std::errc() || end != number.data() + number.size() || language < 0 || language > 32767) return -1;
-    return language;
+    if (close == std::string_view::npos) return std::nullopt;
+    return parseDigits<std::int16_t>(trimBlanks(line.substr(1, close - 1)));
 }
 
-std::string decimal(int value) {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
+struct TextLine {
+    std::string text;  // without its line end; at most kKeptLineBytes
+    bool cut = false;  // the line was longer than what is kept
+};
+
+// Reads a file line by line (LF or CR LF) in fixed chunks, so that neither a huge file nor
+// one huge line costs more than a few kilobytes. Errors are noted, never thrown.
+class LineReader {
+public:
+    explicit LineReader(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+    ~LineReader() {
+        if (file_) std::fclose(file_);
+    }
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    bool opened() const { return file_ != nullptr; }
+    bool failed() const { return failed_; }
+    bool readNothing() const { return bytesRead_ == 0; }
+
+    // The next line; false at the end of the file or after a read error.
+    bool next(TextLine& line) {
+        line.text.clear();
+        line.cut = false;
+        bool any = false;
+        for (;;) {
+            if (position_ == filled_ && !fill()) return any;
+            const char* begin = buffer_.data() + position_;
+            const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', filled_ - position_));
+            const std::size_t length = lineEnd ? static_cast<std::size_t>(lineEnd - begin) : filled_ - position_;
+            const std::size_t room = kKeptLineBytes - std::min(kKeptLineBytes, line.text.size());
+            line.text.append(begin, std::min(length, room));
+            line.cut = line.cut || length > room;
+            position_ += length;
+            any = true;
+            if (lineEnd) {
+                ++position_;
+                break;
+            }
+        }
+        if (!line.cut && !line.text.empty() && line.text.back() == '\r') line.text.pop_back();
+        return true;
+    }
+
+private:
+    bool fill() {
+        if (!file_ || failed_) return false;
+        filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+        position_ = 0;
+        bytesRead_ += filled_;
+        if (filled_ == 0 && std::ferror(file_)) failed_ = true;
+        return filled_ > 0;
+    }
+
+    std::FILE* file_;
+    std::vector<char> buffer_ = std::vector<char>(64 * 1024);
+    std::size_t position_ = 0;
+    std::size_t filled_ = 0;
+    std::size_t bytesRead_ = 0;
+    bool failed_ = false;
+};
 
 }  // namespace
 
+int ProgramTextFile::takeLine(std::string_view line, bool cut, int lineNo, std::int16_t& language) {
+    const std::string_view item = trimBlanks(line);
+    if (!item.empty() && item.front() == '#') return 0;
+    if (item.empty()) return cut ? -500 - lineNo : 0;
+    if (const auto section = sectionLanguage(item)) {
+        language = *section;
+        return 0;
+    }
+    // Identifier (digits only), one blank or tab, then the text as it stands.
+    std::string_view rest = line;
+    while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+    const auto idEnd = rest.find_first_of(" \t");
+    const auto id = parseDigits<std::int16_t>(rest.substr(0, idEnd));
+    if (!id || idEnd == std::string_view::npos || idEnd + 1 == rest.size()) return -500 - lineNo;
+    const std::string_view text = rest.substr(idEnd + 1);
+    if (cut || utf8Length(text) > kProgramTextCapacity) return -1000 - lineNo;
+    if (!texts_.emplace(std::make_pair(language, *id), std::string(text)).second) return -1500 - lineNo;
+    return 0;
+}
+
 int ProgramTextFile::load(const std::string& path) {
     texts_.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return -1;
-    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return -7;
-    if (content.empty()) return -6;
-
-    std::vector<std::string_view> lines;
-    for (std::size_t start = 0; start < content.size();) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
-        std::string_view line(content.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    if (lines.size() > static_cast<std::size_t>(kProgramTextMaxLines)) return -3;
-
+    LineReader reader(path);
+    if (!reader.opened()) return -1;
     std::int16_t language = intEnglish;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int lineNo = static_cast<int>(i) + 1;
-        const std::string_view line = lines[i];
-        const std::string_view item = trimBlanks(line);
-        if (item.empty() || item.front() == '#') continue;
-        if (const int section = sectionLanguage(item); section >= 0) {
-            language = static_cast<std::int16_t>(section);
-            continue;
-        }
-        // Identifier, one blank or tab, then the text as it stands.
-        std::string_view rest = line;
-        while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
-        int id = -1;
-        const auto [end, ec] = std::from_chars(rest.data(), rest.data() + rest.size(), id);
-        const std::size_t idLength = static_cast<std::size_t>(end - rest.data());
-        if (ec != std::errc() || id < 0 || id > 32767 || idLength >= rest.size() || !isBlank(rest[idLength]) ||
-            idLength + 1 == rest.size())
-            return -500 - lineNo;
-        const std::string_view text = rest.substr(idLength + 1);
-        if (utf8Length(text) > kProgramTextCapacity) return -1000 - lineNo;
-        const auto key = std::make_pair(language, static_cast<std::int16_t>(id));
-        if (!texts_.emplace(key, std::string(text)).second) return -1500 - lineNo;
+    int fault = 0;  // the first faulty line's result; later lines are only counted
+    int lineNo = 0;
+    TextLine line;
+    while (reader.next(line)) {
+        if (++lineNo > kProgramTextMaxLines) return -3;
+        std::string_view content = line.text;
+        if (lineNo == 1 && content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
+        if (fault == 0) fault = takeLine(content, line.cut, lineNo, language);
     }
-    return static_cast<int>(texts_.size());
+    if (reader.failed()) return -7;
+    if (reader.readNothing()) return -6;
+    return fault != 0 ? fault : static_cast<int>(texts_.size());
 }
 
 std::string ProgramTextFile::text(std::int16_t id, std::int16_t language) const {

@@ -8,7 +8,8 @@
 //   24 The year must ...        an entry: the identifier (0 to 32767), one blank or tab,
 //                               the text to the end of the line, kept exactly
 //   36 ~                        "~" stores an empty text
-// Blank lines are ignored; CR LF and LF line ends are both read.
+// Blank lines are ignored; CR LF and LF line ends are both read, and a UTF-8 byte-order mark
+// at the start of the file is skipped. Identifiers and section numbers are digits only.
 #pragma once
 
 #include <cstdint>
@@ -30,8 +31,9 @@ inline constexpr int kProgramTextMaxLines = 500;           // longest file, in l
 
 // Load results: the number of texts read when positive, otherwise
 //    0  no text read               -1  cannot open the file
-//   -3  more than 500 lines        -6  the file is empty
-//   -7  error while reading
+//   -3  more than 500 lines (reading stops at line 501)
+//   -6  the file is empty
+//   -7  error while reading (a folder of that name, an I/O error)
 //   -500 - n   line n holds no identifier with a text ("Missing string at line n.")
 //   -1000 - n  the text on line n is longer than 1024 characters
 //   -1500 - n  line n repeats an identifier of its language
@@ -42,6 +44,9 @@ public:
     std::string text(std::int16_t id, std::int16_t language) const;
 
 private:
+    // Takes one line of the file: 0, or the result code of a faulty line.
+    int takeLine(std::string_view line, bool cut, int lineNo, std::int16_t& language);
+
     std::map<std::pair<std::int16_t, std::int16_t>, std::string> texts_;  // (language, id)
 };
 

@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PartialCase{"BoxValue5", kNineFields + " 5 \r\n 1 \r\n", 9},
                       PartialCase{"BoxNegative", kNineFields + "-1 \r\n", 9},
                       PartialCase{"NotANumber", kNineFields + " x \r\n", 9},
+                      PartialCase{"TwoSigns", kNineFields + "+-0 \r\n", 9},
+                      PartialCase{"SignedZero", kNineFields + "-0 \r\n+1 \r\n", 11},
                       PartialCase{"EmptyNumber", kNineFields + "\r\n", 9},
                       PartialCase{"HugeNumber", kNineFields + " 99999999999999999999 \r\n", 9},
                       PartialCase{"ZoneOutOfRange", kNineFields + " 1 \r\n 1 \r\n 0 \r\n 49 \r\n", 12},

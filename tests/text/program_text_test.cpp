@@ -50,7 +50,16 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"LongestAllowed", "2 " + std::string(1024, 'x') + "\n", 1},
                       LoadCase{"Duplicate", "1 Varnex\n2 a\n\n2 b\n", -1504},
                       LoadCase{"SameIdentifierOtherLanguage", "2 a\n[1]\n2 b\n", 2},
-                      LoadCase{"TooManyLines", std::string(501, '\n'), -3}),
+                      LoadCase{"TooManyLines", std::string(501, '\n'), -3},
+                      LoadCase{"TooManyLinesWinsOverAnEarlierFault", "x\n" + std::string(500, '\n'), -3},
+                      LoadCase{"ByteOrderMark", "\xEF\xBB\xBF# comment\r\n1 Varnex\r\n", 1},
+                      LoadCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", 0},
+                      LoadCase{"SignedIdentifier", "1 a\n-0 text\n", -502},
+                      LoadCase{"PlusIdentifier", "+1 text\n", -501},
+                      LoadCase{"SignedSection", "[-0]\n", -501},
+                      LoadCase{"LongCommentLine", "# " + std::string(100000, 'x') + "\n1 a\n", 1},
+                      LoadCase{"HugeEntryLine", "1 a\n2 " + std::string(100000, 'x') + "\n", -1002},
+                      LoadCase{"HugeLineOfBlanks", std::string(100000, ' ') + "1 a\n", -501}),
     [](const ::testing::TestParamInfo<LoadCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ProgramTextFileTest, CountsCharactersNotBytes) {
@@ -62,9 +71,12 @@ TEST_F(ProgramTextFileTest, CountsCharactersNotBytes) {
     EXPECT_EQ(file.load(write("7 " + text + "\xC3\xA4\n")), -1001);
 }
 
-TEST_F(ProgramTextFileTest, MissingFile) {
+TEST_F(ProgramTextFileTest, MissingOrUnreadableFile) {
     ProgramTextFile file;
     EXPECT_EQ(file.load((folder_ / "absent.dat").string()), -1);
+    fs::create_directory(folder_ / "varnex.dat");  // opens, but cannot be read
+    EXPECT_EQ(file.load((folder_ / "varnex.dat").string()), -7);
+    EXPECT_EQ(LoadProgramText(folder_.string(), "varnex.dat").message, "Error reading file.");
 }
 
 TEST_F(ProgramTextFileTest, LooksUpByLanguageAndKeepsTheTextExactly) {
