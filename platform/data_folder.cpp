@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace varnex::platform {
 namespace {
@@ -22,10 +21,15 @@ bool FolderExists(const QString& path) {
 
 QString GetSpecialFolderPath(int folder) {
     if (folder != kApplicationDataFolder) return {};
+    // A relative path in the environment would make the settings depend on the folder the
+    // program was started from: it is ignored (as the XDG Base Directory rules say).
+    const auto absolute = [](const QString& path) { return QDir::isAbsolutePath(path) ? path : QString(); };
 #ifdef Q_OS_WIN
-    return QDir::toNativeSeparators(qEnvironmentVariable("APPDATA"));
+    return QDir::toNativeSeparators(absolute(qEnvironmentVariable("APPDATA")));
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (const QString config = absolute(qEnvironmentVariable("XDG_CONFIG_HOME")); !config.isEmpty()) return config;
+    const QString home = absolute(qEnvironmentVariable("HOME"));
+    return home.isEmpty() ? home : joined(home, ".config");
 #endif
 }
 

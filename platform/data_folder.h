@@ -12,7 +12,8 @@ bool FolderExists(const QString& path);
 
 // The path of a special folder of the system, or the empty string. Only the application-data
 // folder is known here: the roaming AppData folder on Windows, elsewhere the user's
-// configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
+// configuration folder ($XDG_CONFIG_HOME, by default ~/.config). A relative path in either
+// variable is ignored.
 QString GetSpecialFolderPath(int folder);
 
 // Where data may go when there is no application-data folder: the user's home folder.

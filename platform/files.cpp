@@ -1,9 +1,35 @@
 #include "files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <csignal>
+#include <system_error>
+
 namespace varnex::platform {
+namespace {
+
+// A file-size limit (ulimit -f) would kill the program with SIGXFSZ in the middle of a
+// write; ignored, the write fails with EFBIG and is reported like any other failure.
+void ignoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    static const bool ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+#endif
+}
+
+// "reason: path", with the path in the platform's own notation.
+std::string failureAt(const QString& reason, const QString& path) {
+    return (reason + ": " + QDir::toNativeSeparators(path)).toStdString();
+}
+
+}  // namespace
 
 std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxBytes) {
     QFile file(path);
@@ -14,14 +40,29 @@ std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxByt
 }
 
 std::string ReplaceFileContent(const QString& path, const std::string& bytes) {
+    ignoreFileSizeSignal();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString().toStdString();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const std::string error = file.errorString().toStdString();
-        file.cancelWriting();
-        return error;
+    if (!file.open(QIODevice::WriteOnly)) {
+        // The temporary file goes beside the old one: when it cannot be made, the folder is
+        // at fault (missing, not writable), otherwise the file itself.
+        const QString folder = QFileInfo(path).absolutePath();
+        const QFileInfo folderInfo(folder);
+        return failureAt(file.errorString(), folderInfo.isDir() && folderInfo.isWritable() ? path : folder);
     }
-    if (!file.commit()) return file.errorString().toStdString();
+    // QSaveFile buffers what is written: a full disk shows only when the buffer is flushed,
+    // and commit() would still rename the short file over the old one (Qt 6.4). Flush and
+    // check first, so that a failed write leaves the old file whole.
+    const auto size = static_cast<qint64>(bytes.size());
+    errno = 0;
+    if (file.write(bytes.data(), size) != size || !file.flush() || file.error() != QFileDevice::NoError) {
+        // A failed flush leaves Qt's text at "Unknown error"; the system's error says more.
+        const int error = errno;
+        const QString reason =
+            error != 0 ? QString::fromStdString(std::generic_category().message(error)) : file.errorString();
+        file.cancelWriting();
+        return failureAt(reason, path);
+    }
+    if (!file.commit()) return failureAt(file.errorString(), path);
     return {};
 }
 

@@ -23,6 +23,18 @@ private slots:
         QCOMPARE(GetSpecialFolderPath(5), QString());
     }
 
+    void relativeConfigFolderIsIgnored() {
+        varnex::test::TempFolder home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().string().c_str());
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        QCOMPARE(GetDataFilePath("varnex.usr", "Ostrel"),
+                 QString::fromStdString((home / ".config" / "Ostrel" / "varnex.usr").string()));
+        qputenv("HOME", "also-relative");  // then the home folder itself
+        QCOMPARE(GetSpecialFolderPath(kApplicationDataFolder), QString());
+        qputenv("HOME", oldHome);
+    }
+
     void folderAndFileTests() {
         varnex::test::TempFolder temp;
         const QString folder = QString::fromStdString(temp.path().string());

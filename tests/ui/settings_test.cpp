@@ -16,6 +16,11 @@
 #include <fstream>
 #include <sstream>
 
+#ifdef __linux__
+#include <sys/mount.h>
+#include <sys/resource.h>
+#endif
+
 using namespace varnex;
 using varnex::test::Started;
 
@@ -190,11 +195,58 @@ private slots:
         QCOMPARE(m.icon, MessageIcon::Warning);
         QCOMPARE(m.title, std::string("Save settings"));
         QVERIFY2(m.prompt.rfind(GetProgramText(51) + " ", 0) == 0, m.prompt.c_str());
-        QVERIFY(m.prompt.size() > GetProgramText(51).size() + 1);  // the reason follows
+        // The reason, then the folder that failed.
+        QVERIFY2(m.prompt.ends_with(": " + (s.config / "Ostrel").string()), m.prompt.c_str());
+        QVERIFY(m.prompt.size() > GetProgramText(51).size() + (s.config / "Ostrel").string().size() + 4);
         QVERIFY(w.cmdSaveSettings->isVisible());
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.cmdCalculate));
         QCOMPARE(readFile(s.config / "Ostrel"), std::string("not a folder"));
     }
+
+#ifdef __linux__
+    // A save that fails half-way through writing: the old settings stay whole, and the
+    // message gives the reason and the file.
+    static void expectFailedSaveKeepsTheOldFile(Started& s, const std::string& reason) {
+        frmMain& w = *s.window;
+        const std::string before = readFile(s.settingsPath());
+        QVERIFY(!before.empty());
+        w.cmdCalculate->click();  // a longer file than the old one
+        w.cmdSaveSettings->click();
+        QCOMPARE(s.log.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(s.log.messages[0].prompt),
+                 QString::fromStdString(GetProgramText(51) + " " + reason + ": " + s.settingsPath().string()));
+        QCOMPARE(readFile(s.settingsPath()), before);
+        QVERIFY(w.cmdSaveSettings->isVisible());
+    }
+
+    void fileSizeLimitFailsTheSaveWithoutKillingTheProgram() {
+        Started s;
+        QCOMPARE(s.start().SaveSettings(), std::string());
+        rlimit original{};
+        getrlimit(RLIMIT_FSIZE, &original);
+        rlimit limited = original;
+        limited.rlim_cur = 64;  // bytes: less than any settings file
+        setrlimit(RLIMIT_FSIZE, &limited);
+        expectFailedSaveKeepsTheOldFile(s, "File too large");
+        setrlimit(RLIMIT_FSIZE, &original);
+    }
+
+    void fullDiskFailsTheSave() {
+        // A file system of one 4 KiB block, holding the saved settings: the new file finds
+        // no room.
+        Started s;
+        s.start();
+        const std::string folder = (s.config / "Ostrel").string();
+        if (mount("varnex-test", folder.c_str(), "tmpfs", 0, "size=4k") != 0)
+            QSKIP("cannot mount a small tmpfs here (needs root or CAP_SYS_ADMIN)");
+        struct Unmount {
+            std::string folder;
+            ~Unmount() { umount(folder.c_str()); }
+        } unmount{folder};
+        QCOMPARE(s.window->SaveSettings(), std::string());
+        expectFailedSaveKeepsTheOldFile(s, "No space left on device");
+    }
+#endif
 };
 
 QTEST_MAIN(SettingsTest)
