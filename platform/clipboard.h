@@ -4,7 +4,8 @@
 
 namespace varnex::platform {
 
-// Clears the clipboard, then puts the text on it as plain text.
+// Clears the clipboard, then puts the text on it as plain text, with the platform's line
+// breaks (CR LF becomes LF outside Windows).
 void CopyToClipboard(const QString& text);
 
 }  // namespace varnex::platform

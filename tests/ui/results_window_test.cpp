@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
         QCOMPARE(r->cmdCopyToClipboard->width(), platform::twipsToPixels(2500));
         r->cmdCopyToClipboard->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(w.outputText()));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(w.outputText()).replace("\r\n", "\n"));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(r->cmdClose));
 
         // A selection made with the mouse: the caption follows on the left button's release.
@@ -132,17 +132,21 @@ private slots:
         QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
     }
 
-    void selectionOverLinesIsCopiedWithCrLf() {
+    void keyboardSelectionIsCopiedWithTheSystemsLineBreaks() {
         Started s;
         frmLargeTextbox* r = openResults(s);
         frmMain& w = *s.window;
-        QTextCursor cursor = r->txbText->textCursor();
-        cursor.setPosition(0);
-        cursor.movePosition(QTextCursor::NextBlock, QTextCursor::KeepAnchor, 2);
-        r->txbText->setTextCursor(cursor);
-        r->cmdCopyToClipboard->click();
+        QVERIFY(QTest::qWaitForWindowActive(r));
+        r->txbText->setFocus();
+        QTest::keyClick(r->txbText, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(r->txbText, Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(r->txbText, Qt::Key_Down, Qt::ShiftModifier);
+        r->cmdCopyToClipboard->setFocus();
+        QTest::keyClick(r->cmdCopyToClipboard, Qt::Key_Return);  // Enter presses the focused button
         const QStringList lines = QString::fromStdString(w.outputText()).split("\r\n");
-        QCOMPARE(QGuiApplication::clipboard()->text(), lines[0] + "\r\n" + lines[1] + "\r\n");
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines[0] + "\n" + lines[1] + "\n");
+        QTest::keyClick(r->cmdClose, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!r->isVisible());
     }
 
     void emptyTextCopiesAnEmptyText() {
@@ -176,15 +180,18 @@ private slots:
         QVERIFY(!w.resultsWindow()->txbText->textCursor().hasSelection());
     }
 
-    void laterResultsAppearAtTheNextClick() {
+    void laterResultsAppearAtTheNextClickAndSurviveTheClose() {
         Started s;
         frmLargeTextbox* r = openResults(s);
         frmMain& w = *s.window;
         const std::string shown = r->text();
         w.cmdCalculate->click();  // the Results window stays modeless and as it was
         QCOMPARE(r->text(), shown);
+        const std::string both = w.outputText();
+        r->cmdClose->click();  // no write-back over the newer results
+        QCOMPARE(w.outputText(), both);
         w.cmdResults->click();
-        QCOMPARE(r->text(), w.outputText());
+        QCOMPARE(r->text(), both);
     }
 };
 

@@ -70,6 +70,7 @@ private slots:
         QVERIFY(!popUp.saveButtonShown);  // hidden while the notice is up
         QCOMPARE(popUp.text, QString::fromStdString(GetProgramText(50)));
         QCOMPARE(popUp.geometry.size(), QSize(133, 25));  // 2000 x 380 twips
+        QVERIFY(w.frameGeometry().contains(popUp.geometry));
         QVERIFY(w.cmdSaveSettings->isVisible());
         QVERIFY(s.log.messages.empty());
         QCOMPARE(readFile(s.settingsPath()),

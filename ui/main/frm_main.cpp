@@ -13,6 +13,7 @@
 #include "report/request.h"
 #include "report/timezones.h"
 #include "text/program_text.h"
+#include "ui/keyboard.h"
 #include "ui/text_conversion.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
@@ -20,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -72,6 +74,7 @@ frmMain::frmMain(QWidget* parent)
     platform::TrackWindowActivation();
     buildControls();
     connectHandlers();
+    PressButtonsWithEnter(this);
 }
 
 frmMain::~frmMain() = default;
@@ -119,11 +122,11 @@ void frmMain::buildControls() {
     optNH = place<QRadioButton>(this, "optNH", 6075, 2970, 2040, 240, "Northern hemisphere");
     optSH = place<QRadioButton>(this, "optSH", 6075, 3210, 2040, 240, "Southern hemisphere");
     chkIncludeWeekday = place<platform::TickBox>(this, "chkIncludeWeekday", 120, 3570, 2400, 300, "Include weekday");
-    cmdSaveSettings = place<QPushButton>(this, "cmdSaveSettings", 6360, 3525, 1755, 360, "Save settings");
+    cmdSaveSettings = place<QPushButton>(this, "cmdSaveSettings", 5850, 3525, 2265, 360, "Save settings");
 
     // The output box in a fixed-pitch font, so that the dates line up.
-    txbOutput = place<QPlainTextEdit>(this, "txbOutput", 120, 4005, 7935, 3090);
-    txbOutput->setReadOnly(true);
+    txbOutput = place<QPlainTextEdit>(this, "txbOutput", 120, 4005, 7995, 3090);
+    SetReadOnly(txbOutput, true);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setFont(designFont("Courier New", 8.25));
 
@@ -162,9 +165,7 @@ bool frmMain::Form_Load() {
     InitializeForm();
     SetControlsFontName(this, "Arial", false);
 
-    // Centred on the screen.
-    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-    move(screen.center() - rect().center());
+    centreOnScreen();
     show();
 
     if (platform::FileExists(strUserSettingsFile)) RestoreSettings();
@@ -235,6 +236,22 @@ void frmMain::updateResultButtons() {
     const bool text = !outputText_.empty();
     cmdResults->setVisible(text);
     cmdClear->setVisible(text);
+}
+
+void frmMain::centreOnScreen() {
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    const QSize outer = frameGeometry().size();  // the client area until the window is framed
+    move(screen.left() + (screen.width() - outer.width()) / 2, screen.top() + (screen.height() - outer.height()) / 2);
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    // The window manager's frame (title bar, borders) is known only once the window is
+    // shown: then the window is centred again, once, as a whole.
+    if (!centredAsFramed_ && isVisible() && frameGeometry().size() != size()) {
+        centredAsFramed_ = true;
+        centreOnScreen();
+    }
+    QWidget::moveEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -107,6 +107,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildControls();
@@ -117,6 +118,7 @@ private:
     void cboTimezone_Click();
     void optNH_Click();
     void optSH_Click();
+    void centreOnScreen();
     void appendOutput(std::string_view piece);
     void updateResultButtons();
     // The eight event boxes in the order of the event table.
@@ -124,6 +126,8 @@ private:
 
     EventNameTable strEventName;
     std::string outputText_;
+    bool yearEnterPressed_ = false;
+    bool centredAsFramed_ = false;  // the year box saw the press of the Enter being released
     QPointer<frmLargeTextbox> frmLargeTextbox_;
     QPointer<frmPopUp> frmPopUp_;
 };

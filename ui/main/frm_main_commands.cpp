@@ -12,6 +12,7 @@
 #include "settings/settings_file.h"
 #include "text/program_text.h"
 #include "text/utf8.h"
+#include "ui/keyboard.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
 
@@ -26,6 +27,7 @@
 #include <QValidator>
 
 #include <exception>
+#include <utility>
 
 namespace varnex {
 
@@ -81,10 +83,19 @@ void frmMain::connectHandlers() {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txbYear && event->type() == QEvent::KeyRelease) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == txbYear && (press || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
-            txbYear_KeyUp(13);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // The release counts only after a press in this box: the release of the Enter that
+        // closed a message box must not run the command again.
+        if (enter && !key->isAutoRepeat()) {
+            if (press) {
+                yearEnterPressed_ = true;
+            } else if (std::exchange(yearEnterPressed_, false)) {
+                txbYear_KeyUp(13);
+            }
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -144,8 +155,9 @@ void frmMain::ShowResults() {
     if (trimmed != outputText_) setOutputText(std::move(trimmed));
 
     if (!frmLargeTextbox_) {
-        frmLargeTextbox_ = new frmLargeTextbox(
-            this, [this] { return txbOutput->isReadOnly(); }, [this](const std::string& text) { setOutputText(text); });
+        frmLargeTextbox_ = new frmLargeTextbox(this, {[this] { return txbOutput->isReadOnly(); },
+                                                      [this]() -> const std::string& { return outputText_; },
+                                                      [this](const std::string& text) { setOutputText(text); }});
     }
     frmLargeTextbox* results = frmLargeTextbox_;
     const QRect main = platform::outerGeometry(this);
@@ -158,10 +170,10 @@ void frmMain::ShowResults() {
     results->setFixedSize(results->size());  // fixed single border
     results->setWindowIcon(windowIcon());
     results->setWindowTitle("Results");
-    results->txbText->setReadOnly(true);
+    SetReadOnly(results->txbText, true);
     results->setText(outputText_);
     results->blnToBottom = true;
-    results->txbText->setReadOnly(true);
+    SetReadOnly(results->txbText, true);
     results->show();
     results->raise();
     results->activateWindow();

@@ -5,6 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "text/program_text.h"
+#include "ui/keyboard.h"
 #include "ui/text_conversion.h"
 
 #include <QCloseEvent>
@@ -24,12 +25,10 @@ constexpr std::int16_t kCopySelectionCaption = 424;
 
 }  // namespace
 
-frmLargeTextbox::frmLargeTextbox(QWidget* owner, std::function<bool()> ownerReadOnly,
-                                 std::function<void(const std::string&)> writeBack)
+frmLargeTextbox::frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox)
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
       txbText(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton("Copy to clipboard", this)),
-      cmdClose(new QPushButton("Close", this)), owner_(owner), ownerReadOnly_(std::move(ownerReadOnly)),
-      writeBack_(std::move(writeBack)) {
+      cmdClose(new QPushButton("Close", this)), owner_(owner), ownerBox_(std::move(ownerBox)) {
     setObjectName("frmLargeTextbox");
     setWindowTitle("Textbox");
     setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
@@ -55,6 +54,7 @@ frmLargeTextbox::frmLargeTextbox(QWidget* owner, std::function<bool()> ownerRead
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLargeTextbox::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmLargeTextbox::cmdClose_Click);
+    PressButtonsWithEnter(this);
 }
 
 void frmLargeTextbox::setText(const std::string& text) {
@@ -71,7 +71,7 @@ void frmLargeTextbox::Form_Activate() {
     QTextCursor caret = txbText->textCursor();
     caret.movePosition(QTextCursor::Start);
     txbText->setTextCursor(caret);
-    txbText->setReadOnly(ownerReadOnly_());
+    SetReadOnly(txbText, ownerBox_.readOnly());
     UpdateCopyButtonCaption();
     cmdCopyToClipboard->setEnabled(true);
 
@@ -116,7 +116,9 @@ void frmLargeTextbox::cmdCopyToClipboard_Click() {
 }
 
 void frmLargeTextbox::cmdClose_Click() {
-    writeBack_(text_);
+    // The text goes back only while the owner still holds what it gave: results calculated
+    // since then stay.
+    if (ownerBox_.text() == text_) ownerBox_.setText(text_);
     hide();
 }
 

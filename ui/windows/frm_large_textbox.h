@@ -12,12 +12,17 @@ class QPushButton;
 
 namespace varnex {
 
+// The text box of the window whose text is shown here (the main window's output box).
+struct OwnerTextBox {
+    std::function<bool()> readOnly;
+    std::function<const std::string&()> text;
+    std::function<void(const std::string&)> setText;  // the write-back on closing
+};
+
 class frmLargeTextbox : public QDialog {
 public:
-    // `owner` lends its icon and background colour; `ownerReadOnly` tells whether its text
-    // box is read-only; `writeBack` takes the text when the window closes.
-    frmLargeTextbox(QWidget* owner, std::function<bool()> ownerReadOnly,
-                    std::function<void(const std::string&)> writeBack);
+    // `owner` lends its icon and background colour; `ownerBox` is its text box.
+    frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox);
 
     // The text, with CR LF line breaks.
     void setText(const std::string& text);
@@ -44,8 +49,7 @@ private:
     QString selectedText() const;
 
     QWidget* owner_;
-    std::function<bool()> ownerReadOnly_;
-    std::function<void(const std::string&)> writeBack_;
+    OwnerTextBox ownerBox_;
     std::string text_;
 };
 
