@@ -1,64 +1,83 @@
+// The parts of a result: the names of the events, the local date and time, the zone.
+#include "report/events.h"
 #include "report/result_text.h"
+#include "report/timezones.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <tuple>
 
 namespace varnex {
 namespace {
 
-TEST(EventLabel, ThirtyTwoCharactersWithDotsToColumn31) {
-    EXPECT_EQ(EventLabel("Spring (March) equinox", Method::None), "Spring (March) equinox ........ ");
-    EXPECT_EQ(EventLabel("Imbolc", Method::TrueSun), "Imbolc (true sun) ............. ");
-    EXPECT_EQ(EventLabel("Lughnassad", Method::MeanSun), "Lughnassad (mean sun) ......... ");
-    for (const EventRow& row : kEventTable) {
-        const auto methods = row.family == EventFamily::CrossQuarter ? std::vector{Method::TrueSun, Method::MeanSun}
-                                                                     : std::vector{Method::None};
-        for (const Method method : methods) {
-            const std::string label = EventLabel(row.caption, method);
-            EXPECT_EQ(label.size(), kLabelWidth) << row.caption;
-            EXPECT_EQ(label.substr(label.size() - 5), ".... ") << row.caption << ": at least four dots";
-        }
-    }
+TEST(RemoveParenthesizedPart, DropsTheBracketAndTheBlankAfterIt) {
+    EXPECT_EQ(RemoveParenthesizedPart("Spring (March) equinox"), "Spring equinox");
+    EXPECT_EQ(RemoveParenthesizedPart("Winter (December) solstice"), "Winter solstice");
+    EXPECT_EQ(RemoveParenthesizedPart("Imbolc"), "Imbolc");
+    EXPECT_EQ(RemoveParenthesizedPart("Trailing (part)"), "Trailing ");
+    EXPECT_EQ(RemoveParenthesizedPart("Wrong ) order ("), "Wrong ) order (");
 }
 
-TEST(FormatInstant, LocalDateTimeAndWeekday) {
+TEST(BuildEventNames, FiveKindsFromTheCaptionsAsTheyStand) {
+    EXPECT_EQ(BuildEventNames(DefaultEventCaptions()),
+              (EventNameTable{{{"Spring (March) equinox", "Summer (June) solstice", "Autumn (September) equinox",
+                                "Winter (December) solstice"},
+                               {"Imbolc", "Beltane", "Lughnassad", "Samhain"},
+                               {"Spring equinox", "Summer solstice", "Autumn equinox", "Winter solstice"},
+                               {"Autumn equinox", "Winter solstice", "Spring equinox", "Summer solstice"},
+                               {"Lughnassad", "Samhain", "Imbolc", "Beltane"}}}));
+    EventCaptions captions = DefaultEventCaptions();
+    captions[1] = "Vernal (March) equinox";
+    captions[0] = "Candlemas";
+    const EventNameTable names = BuildEventNames(captions);
+    EXPECT_EQ(names[kNameFullEquinoxSolstice][0], "Vernal (March) equinox");
+    EXPECT_EQ(names[kNameShortNorth][0], "Vernal equinox");
+    EXPECT_EQ(names[kNameShortSouth][2], "Vernal equinox");
+    EXPECT_EQ(names[kNameCrossQuarterSouth][2], "Candlemas");
+}
+
+TEST(FormatInstant, LocalDateWeekdayAndMidnightBelongsToTheNextDay) {
     CalendarDate work{};
+    const auto text = [&work](double jd, std::int16_t offset, std::int16_t calendar = kGregorianCode) {
+        const InstantText instant = FormatInstant(jd, offset, calendar, work);
+        return instant.dateTime + " " + instant.weekday;
+    };
     // 2451545.1 UT at GMT-05:00 is 09:24 on Saturday 1 January 2000 (19 December 1999, Julian).
-    const InstantText gregorian = FormatInstant(2451545.1, -300, kGregorianCode, work);
-    EXPECT_EQ(gregorian.dateTime, "2000-01-01 CE 09:24");
-    EXPECT_EQ(gregorian.weekday, "Saturday");
-    EXPECT_EQ(gregorian.time, "09:24");
-    EXPECT_EQ(FormatInstant(2451545.1, -300, kJulianCode, work).dateTime, "1999-12-19 JC 09:24");
-    EXPECT_EQ(work.calendar, kJulianCode);
-    EXPECT_EQ(work.dayNumber, 2451545);
-}
-
-TEST(FormatInstant, MidnightBelongsToTheNextDay) {
-    CalendarDate work{};
+    EXPECT_EQ(text(2451545.1, -300), "2000-01-01 CE 09:24 Saturday");
+    EXPECT_EQ(text(2451545.1, -300, kJulianCode), "1999-12-19 JC 09:24 Saturday");
     const double midnight = 2451544.5;  // 0h UT, 1 January 2000
-    EXPECT_EQ(FormatInstant(midnight, 0, kGregorianCode, work).dateTime, "2000-01-01 CE 00:00");
-    EXPECT_EQ(FormatInstant(midnight - 1e-6, 0, kGregorianCode, work).dateTime, "1999-12-31 CE 23:59");
-    EXPECT_EQ(FormatInstant(midnight, 330, kGregorianCode, work).dateTime, "2000-01-01 CE 05:30");
-    EXPECT_EQ(FormatInstant(midnight, -30, kGregorianCode, work).dateTime, "1999-12-31 CE 23:30");
-    EXPECT_EQ(FormatInstant(midnight, -30, kGregorianCode, work).weekday, "Friday");
+    EXPECT_EQ(text(midnight, 0), "2000-01-01 CE 00:00 Saturday");
+    EXPECT_EQ(text(midnight - 1e-6, 0), "1999-12-31 CE 23:59 Friday");
+    EXPECT_EQ(text(midnight, 330), "2000-01-01 CE 05:30 Saturday");
+    EXPECT_EQ(text(midnight, -30), "1999-12-31 CE 23:30 Friday");
 }
 
-TEST(EventLineText, LabelDateZoneWeekdayCrLf) {
-    const InstantText instant{"2015-03-20 CE 22:45", "Friday", {}, "22:45"};
-    EXPECT_EQ(EventLineText("Spring (March) equinox", Method::None, instant, 0, false),
-              "Spring (March) equinox ........ 2015-03-20 CE 22:45 GMT\r\n");
-    EXPECT_EQ(EventLineText("Imbolc", Method::MeanSun, instant, 330, true),
-              "Imbolc (mean sun) ............. 2015-03-20 CE 22:45 GMT+05:30, Friday\r\n");
+TEST(Timezones, FortyNineHalfHourStepsAndNoSelectionIsGmt) {
+    const auto& entries = TimezoneEntries();
+    const std::tuple<std::size_t, std::string, int> items[] = {
+        {0, "GMT-12:00", -720}, {1, "GMT-11:30", -690}, {22, "GMT-01:00", -60},  {23, "GMT-00:30", -30},
+        {24, "GMT", 0},         {25, "GMT+00:30", 30},  {26, "GMT+01:00", 60},   {35, "GMT+05:30", 330},
+        {47, "GMT+11:30", 690}, {48, "GMT+12:00", 720}};
+    for (const auto& [item, text, minutes] : items) {
+        EXPECT_EQ(entries[item].text, text);
+        EXPECT_EQ(entries[item].offsetMinutes, minutes) << text;
+        EXPECT_EQ(TimezoneOffsetOfIndex(static_cast<int>(item)), minutes) << text;
+    }
+    for (std::size_t i = 1; i < entries.size(); ++i) EXPECT_EQ(entries[i].offsetMinutes - entries[i - 1].offsetMinutes, 30);
+    EXPECT_EQ(TimezoneOffsetOfIndex(-1), 0);
+    EXPECT_EQ(TimezoneOffsetOfIndex(49), 0);
+    EXPECT_EQ(TimezoneSuffix(0), " GMT");
+    EXPECT_EQ(TimezoneSuffix(-30), " GMT-00:30");
 }
 
-TEST(CellText, TwoOrThreeLinesWithoutAFinalBreak) {
-    EXPECT_EQ(CrossQuarterCellText("Imbolc", 0, "T", "M", " GMT"), "Imbolc\r\nTrue sun: T GMT\r\nMean sun: M GMT");
-    EXPECT_EQ(CrossQuarterCellText("Beltane", 1, "T", "M", " GMT"), "Beltane\r\nTrue sun: T GMT\r\nMean sun: M GMT");
-    EXPECT_EQ(CrossQuarterCellText("Samhain", 3, "T", "M", " GMT+01:00"),
-              "Samhain\r\nMean sun: M GMT+01:00\r\nTrue sun: T GMT+01:00");
-    EXPECT_EQ(EquinoxSolsticeCellText("Spring equinox", "2015-03-20 CE 22:45", " GMT"),
-              "Spring equinox\r\n2015-03-20 CE 22:45 GMT");
+TEST(ParseTimezone, ListTextsAndHours) {
+    for (const auto& [text, minutes] : {std::pair<const char*, int>{"GMT+05:30", 330}, {"gmt-12:00", -720}, {"GMT", 0},
+                                        {"UTC+1", 60}, {"+05:30", 330}, {"-1", -60}, {"0", 0}, {"5.5", 330},
+                                        {"-0.5", -30}, {"+12", 720}})
+        EXPECT_EQ(ParseTimezone(text), minutes) << text;
+    for (const char* rejected : {"", "GMT+", "+13", "-12:30", "+05:15", "5.25", "+5:3", "abc", "GMT+05:30x",
+                                 "99999999999", ":30", "+-1"})
+        EXPECT_FALSE(ParseTimezone(rejected).has_value()) << rejected;
 }
 
 }  // namespace

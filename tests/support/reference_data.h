@@ -1,30 +1,27 @@
 // Reference tables of the tests, read from tests/data/.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace varnex::test {
 
-std::string dataPath(std::string_view fileName);
+// The fields of each row of a CSV file in tests/data/, after its comment lines ('#', naming
+// the source) and its header line.
+std::vector<std::vector<std::string>> csvRows(const std::string& fileName);
 
 // sun_longitude_crossings.csv: the instants (TT) at which the Sun's apparent longitude
-// reaches 0, 45, ... 315 degrees, from a DE431-based ephemeris (Swiss Ephemeris 2.10,
-// swe_solcross; about 0.02 s).
-struct Crossing {
-    int year;
-    std::string event;  // imbolc, march_equinox, beltane, june_solstice, ...
-    double longitudeDeg;
-    double jdTT;
-};
+// reaches 0, 45, ... 315 degrees, from a DE431-based ephemeris (about 0.02 s).
+struct Crossing { int year, longitudeDeg; double jdTT; };
 std::vector<Crossing> referenceCrossings();
 
-// Median and maximum of absolute values.
-struct Spread {
-    double median;
-    double max;
-};
-Spread spreadOf(std::vector<double> absoluteErrors);
+// Median and maximum of absolute errors in seconds, over all years and over 1600-2200, of
+// instantTT(c) against c.jdTT for the crossings where it has a value.
+struct Spread { double median, max; };
+struct Spreads { Spread all, modern; std::size_t count; };
+Spreads spreadsAgainstCrossings(const std::function<std::optional<double>(const Crossing&)>& instantTT);
 
 }  // namespace varnex::test

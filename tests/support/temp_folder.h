@@ -11,10 +11,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        for (;;) {
-            path_ = std::filesystem::temp_directory_path() / ("varnex-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(path_)) break;
-        }
+        do path_ = std::filesystem::temp_directory_path() / ("varnex-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
         std::error_code ignored;

@@ -1,0 +1,96 @@
+// The instants of the events: Delta T against the published test values of its model,
+// equinoxes and solstices by Meeus (Astronomical Algorithms, 2nd ed., ch. 27) against his
+// worked example, and both methods against the DE431-based crossings of tests/data.
+#include "astro/delta_t.h"
+#include "astro/solar_events.h"
+#include "support/reference_data.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+
+namespace varnex {
+namespace {
+
+TEST(DeltaT, MatchesTheModelsTestValues) {
+    const auto rows = test::csvRows("delta_t_model.csv");  // decimal_year,deltat_seconds
+    ASSERT_EQ(rows.size(), 28u);
+    for (const auto& row : rows) {
+        const double year = std::stod(row.at(0));
+        const double seconds = std::stod(row.at(1));
+        EXPECT_NEAR(deltaTSeconds(year), seconds, 0.0015) << year;
+        if (year - std::floor(year) == 0.5) {  // a whole year takes its mid-year value, in minutes
+            EXPECT_NEAR(DeltaTMinutes(static_cast<std::int32_t>(year)) * 60, seconds, 0.0015) << year;
+        }
+    }
+}
+
+TEST(DeltaT, IsContinuousAtEveryJoin) {
+    // Spline knots, the IERS nodes, and the two ends of the bridge. The printed spline
+    // coefficients step by at most 0.001 s at a knot.
+    for (const double y : {-100, 400, 1000, 1150, 1300, 1500, 1600, 1650, 1720, 1800, 1850, 1900,
+                           1950, 1980, 2016, 2019, 2020, 2021, 2022, 2023, 2024, 2025, 2026, 2800})
+        EXPECT_NEAR(deltaTSeconds(y), deltaTSeconds(std::nextafter(y, -1e9)), 0.002) << "at " << y;
+}
+
+TEST(Meeus27, WorkedExample27a) {
+    // June solstice 1962 (Table 27.B, Y = -0.038): JDE0 2437837.38589, JDE 2437837.39245.
+    EXPECT_NEAR(MeanEquinoxSolsticeJDE(1, 1962, MeeusTable::B), 2437837.38589, 0.5e-5);
+    EXPECT_NEAR(EquinoxSolsticeJDE(1, 1962), 2437837.39245, 0.5e-5);
+}
+
+TEST(Meeus27, TablesAAndBMeetAtTheYear1000) {
+    // The two polynomial sets overlap at 1000; a misprinted coefficient shows as a gap of
+    // minutes (Table 27.A June a2 misprinted as -0.05232 gives 1.3 min).
+    for (EventKind kind = 0; kind < 4; ++kind) {
+        EXPECT_NEAR(CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, 1000, MeeusTable::A)),
+                    CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, 1000, MeeusTable::B)), 1.0 / 86400)
+            << "kind " << kind;
+    }
+    // Table A up to 999.
+    EXPECT_EQ(EquinoxSolsticeJDE(0, 999), CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(0, 999, MeeusTable::A)));
+}
+
+TEST(Meeus27, AgreesWithTheEphemerisAsPublishedForTheMethod) {
+    // Meeus's method is expected within about 3 minutes, median about 13 s in 1600-2200.
+    const test::Spreads s = test::spreadsAgainstCrossings([](const test::Crossing& c) -> std::optional<double> {
+        if (c.longitudeDeg % 90 != 0) return std::nullopt;
+        return EquinoxSolsticeJDE(static_cast<EventKind>(c.longitudeDeg / 90), c.year);
+    });
+    std::printf("Meeus ch. 27 against the reference: max %.1f s (all), median %.1f s (1600-2200)\n", s.all.max,
+                s.modern.median);
+    EXPECT_EQ(s.count, 276u);
+    EXPECT_LT(s.all.max, 200.0);
+    EXPECT_LT(s.modern.median, 20.0);
+}
+
+TEST(CrossQuarter, TrueSunMatchesTheReferenceInDynamicalTime) {
+    // TrueCrossQuarterJD + Delta T of the year is the TT instant, whatever Delta T is.
+    const test::Spreads s = test::spreadsAgainstCrossings([](const test::Crossing& c) -> std::optional<double> {
+        if (c.longitudeDeg % 90 == 0) return std::nullopt;
+        const auto kind = static_cast<CrossQuarterKind>((c.longitudeDeg + 45) % 360 / 90);  // 315 -> 0
+        return TrueCrossQuarterJD(c.year, kind) + DeltaTMinutes(c.year) / 1440;
+    });
+    std::printf("true-sun cross-quarter days against the reference: max %.2f s (1-3000), max %.2f s and median "
+                "%.2f s (1600-2200)\n", s.all.max, s.modern.max, s.modern.median);
+    EXPECT_EQ(s.count, 276u);
+    EXPECT_LT(s.all.max, 9.0);
+    EXPECT_LT(s.modern.max, 4.0);
+    EXPECT_LT(s.modern.median, 1.0);
+}
+
+TEST(CrossQuarter, TrueSunStaysInsideWhateverBracketItIsGiven) {
+    const double march = EquinoxSolsticeJDE(0, 2015);
+    const double june = EquinoxSolsticeJDE(1, 2015);
+    const double beltane = CrossQuarterDayTrueSun(march, june, 1);
+    EXPECT_TRUE(beltane > march && beltane < june) << beltane;
+    EXPECT_EQ(CrossQuarterDayTrueSun(june, march, 1), beltane);  // reversed bracket
+    EXPECT_EQ(CrossQuarterDayTrueSun(march, march, 1), march);   // empty bracket
+    // 225 degrees is not reached between March and June: still an instant inside, never NaN.
+    const double samhain = CrossQuarterDayTrueSun(march, june, 3);
+    EXPECT_TRUE(samhain >= march && samhain <= june) << samhain;
+}
+
+}  // namespace
+}  // namespace varnex
