@@ -6,9 +6,14 @@
 #include "cli/cli.h"
 #include "report/events.h"
 #include "report/request.h"
+#include "text/program_text.h"
 
 #include <benchmark/benchmark.h>
 
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 namespace {
@@ -65,6 +70,27 @@ void BM_WholeRangeCsv(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WholeRangeCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A 50 MB program-text file (100,000 lines of 500 bytes) is refused as too much program text;
+// the counter is the growth of the process's peak memory while loading it.
+void BM_RefuseHugeProgramText(benchmark::State& state) {
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "varnex-bench-huge.dat";
+    {
+        std::ofstream file(path, std::ios::binary);
+        const std::string line = "1 " + std::string(497, 'x') + "\n";
+        for (int i = 0; i < 100000; ++i) file << line;
+    }
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    ProgramTextFile text;
+    for (auto _ : state) benchmark::DoNotOptimize(text.load(path.string()));
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    state.counters["peak_growth_kib"] = static_cast<double>(after.ru_maxrss - before.ru_maxrss);
+    state.counters["file_mib"] = static_cast<double>(std::filesystem::file_size(path)) / (1 << 20);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_RefuseHugeProgramText)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -6,9 +6,13 @@
 #include "platform/message_box.h"
 #include "ui/main/application.h"
 #include "ui/main/frm_main.h"
+#include "ui/windows/frm_view.h"
+#include "platform/program_folder.h"
+#include "text/program_text.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -76,6 +80,41 @@ void BM_Calculate(benchmark::State& state) {
     state.counters["lines_before"] = static_cast<double>(state.range(0));
 }
 BENCHMARK(BM_Calculate)->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// "Display all for:" from the click to the filled cells, with the summary window loaded.
+void BM_DisplayAll(benchmark::State& state) {
+    frmMain window;
+    window.Form_Load();
+    window.cmdDisplayAll->click();  // loads the summary window
+    for (auto _ : state) window.cmdDisplayAll->click();
+}
+BENCHMARK(BM_DisplayAll)->Unit(benchmark::kMicrosecond);
+
+// Help with a help file of 65,529 characters (shown whole), from the click to the text in the
+// viewer; the viewer is unloaded after each showing, so that each one reads the file.
+void BM_HelpShowsLargeFile(benchmark::State& state) {
+    QTemporaryDir folder;
+    QFile::copy(QCoreApplication::applicationDirPath() + "/varnex.dat", folder.filePath("varnex.dat"));
+    varnex::platform::setProgramFolderForTesting(folder.path().toStdString());
+    frmMain window;
+    window.Form_Load();
+    QFile help(folder.filePath(QString::fromStdString(varnex::GetProgramText(16))));
+    help.open(QIODevice::WriteOnly);
+    for (int line = 0; help.size() < 65529; ++line) help.write(QByteArray(79, 'x') + "\n");
+    help.resize(65529);
+    help.close();
+    for (auto _ : state) {
+        window.cmdHelp->click();
+        varnex::frmView* view = window.helpViewer();
+        if (!QTest::qWaitFor([view] { return view->blnFileDisplayed; }, 5000)) state.SkipWithError("not shown");
+        state.PauseTiming();
+        view->close();
+        QTest::qWait(0);
+        state.ResumeTiming();
+    }
+    varnex::platform::setProgramFolderForTesting({});
+}
+BENCHMARK(BM_HelpShowsLargeFile)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

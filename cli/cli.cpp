@@ -4,6 +4,7 @@
 #include "report/events.h"
 #include "report/request.h"
 #include "report/result_text.h"
+#include "report/summary.h"
 #include "report/timezones.h"
 #include "report/year_input.h"
 #include "calendar/date_text.h"
@@ -255,11 +256,8 @@ int RunCli(const std::vector<std::string>& args, std::int32_t currentYear, std::
     for (std::int32_t year = first; year <= last; ++year) {
         if (options.all) {
             if (year != first) out << kRequestSeparator;
-            const auto cells = SummaryCells(year, options.calendarCode, options.offsetMinutes, options.hemisphere, names);
-            for (std::size_t i = 0; i < kSummaryReadingOrder.size(); ++i) {
-                if (i > 0) out << kLineEnd;
-                out << cells[static_cast<std::size_t>(kSummaryReadingOrder[i])] << kLineEnd;
-            }
+            out << SummaryText(
+                SummaryCells(year, options.calendarCode, options.offsetMinutes, options.hemisphere, names));
             continue;
         }
         const CalculateRequest request{year, options.calendarCode, options.offsetMinutes, options.selection,

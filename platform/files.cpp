@@ -1,5 +1,7 @@
 #include "files.h"
 
+#include "report/file_view.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,6 +39,19 @@ std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxByt
     const QByteArray bytes = file.read(static_cast<qint64>(maxBytes));
     if (file.error() != QFileDevice::NoError) return std::nullopt;
     return bytes.toStdString();
+}
+
+TextFile ReadTextFile(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists()) return {{}, kFileNotFound, "File not found"};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.error() == QFileDevice::PermissionsError ? TextFile{{}, kPermissionDenied, "Permission denied"}
+                                                             : TextFile{{}, kPathFileAccessError, "Path/File access error"};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return {{}, kPathFileAccessError, file.errorString().toStdString()};
+    if (bytes.isEmpty()) return {{}, kInputPastEndOfFile, "Input past end of file"};
+    return {bytes.toStdString(), 0, {}};
 }
 
 std::string ReplaceFileContent(const QString& path, const std::string& bytes) {

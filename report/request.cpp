@@ -3,15 +3,11 @@
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
-#include "timezones.h"
 
 #include <algorithm>
 
 namespace varnex {
 namespace {
-
-constexpr std::array<int, 4> kCrossQuarterCell = {0, 2, 8, 6};
-constexpr std::array<int, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 bool isCrossQuarter(const EventRow& row) { return row.family == EventFamily::CrossQuarter; }
 
@@ -83,37 +79,6 @@ std::vector<RequestLine> RequestLines(const CalculateRequest& request, const Eve
     std::vector<RequestLine> lines;
     ForEachRequestLine(request, names, [&lines](const RequestLine& line) { lines.push_back(line); });
     return lines;
-}
-
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
-                                        Hemisphere hemisphere, const EventNameTable& names) {
-    std::array<std::string, 9> cells;
-    CalendarDate work{};
-    const bool south = hemisphere == Hemisphere::South;
-    const std::string suffix = TimezoneSuffix(offsetMinutes);
-    const auto dateTime = [&](double jd) {
-        return FormatInstant(jd, offsetMinutes, calendarCode, work).dateTime;
-    };
-    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
-        const auto q = static_cast<std::size_t>(quarter);
-        const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
-        const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
-        const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
-        cells[static_cast<std::size_t>(kCrossQuarterCell[q])] =
-            CrossQuarterCellText(name, quarter, trueText, meanText, suffix);
-    }
-    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
-        const auto q = static_cast<std::size_t>(quarter);
-        const std::string& name = names[south ? kNameShortSouth : kNameShortNorth][q];
-        cells[static_cast<std::size_t>(kEquinoxSolsticeCell[q])] =
-            EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), suffix);
-    }
-    return cells;
-}
-
-std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere) {
-    return "All dates and times for " + std::string(yearText) + " CE in the " +
-           (hemisphere == Hemisphere::South ? "Southern Hemisphere" : "Northern Hemisphere");
 }
 
 }  // namespace varnex

@@ -1,5 +1,5 @@
-// A Calculate request and a Display-all summary as pure functions: what the window's
-// commands and the command line put out for a year.
+// A Calculate request as pure functions: what the window's Calculate command and the command
+// line put out for a year.
 #pragma once
 
 #include "events.h"
@@ -66,19 +66,5 @@ void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& n
 
 // The same lines, collected.
 std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names);
-
-enum class Hemisphere { North, South };
-
-inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
-inline constexpr int kSummaryNoteCell = 4;
-// Cells of the 3 x 3 summary in reading order, clockwise from top left.
-inline constexpr std::array<int, 8> kSummaryReadingOrder = {0, 1, 2, 5, 8, 7, 6, 3};
-
-// The nine summary cells of a year, in row order; the centre cell (4) stays empty.
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
-                                        Hemisphere hemisphere, const EventNameTable& names);
-
-// Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".
-std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere);
 
 }  // namespace varnex

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png: Varnex under a virtual X display (Xvfb) with a small window
-# manager for the title bar, after a Calculate of one year with the weekday.
+# Makes the pictures of the README and the manual, data/images/main-window.png (after a
+# Calculate of this year with the weekday) and data/images/summary-window.png ("Display all
+# for:"): Varnex under a virtual X display (Xvfb) with a small window manager for the title bars.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb x11-utils imagemagick twm xdotool
@@ -10,17 +11,24 @@ cmake --build --preset default --target varnex
 display=":$(( 90 + RANDOM % 9 ))"
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb "$display" -screen 0 800x640x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY="$display"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 printf 'UsePPosition "on"\nRandomPlacement\nNoGrabServer\nBorderWidth 1\n' > "$work/twmrc"
 twm -f "$work/twmrc" >/dev/null 2>&1 &
 sleep 0.5
 
+# The window manager's frame around a window, with its title bar.
+frame_of() { xwininfo -tree -id "$1" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p'; }
+window_named() {
+    local id=""
+    for _ in $(seq 50); do id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) && [ -n "$id" ] && break; sleep 0.1; done
+    [ -n "$id" ] || { echo "no window named '$1' appeared" >&2; exit 1; }
+    echo "$id"
+}
+
 XDG_CONFIG_HOME="$work" build/default/bin/varnex >/dev/null 2>&1 &
-window=""
-for _ in $(seq 50); do window=$(xdotool search --name '^Varnex ' 2>/dev/null | head -n 1) && [ -n "$window" ] && break; sleep 0.1; done
-[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+window=$(window_named '^Varnex ')
 sleep 0.5
 # Positions in the window, in pixels (twips / 15): the year box, "Include weekday", Calculate.
 xdotool mousemove --window "$window" 60 20 click --repeat 3 1
@@ -28,8 +36,11 @@ xdotool type --delay 40 "$(date +%Y)"
 xdotool mousemove --window "$window" 16 252 click 1
 xdotool mousemove --window "$window" 150 214 click 1
 sleep 0.7
-# The window manager's frame around the window, with the title bar.
-frame=$(xwininfo -tree -id "$window" | sed -n 's/.*Parent window id: \(0x[0-9a-f]*\).*/\1/p')
-mkdir -p docs
-import -window "$frame" docs/screenshot.png
-echo "docs/screenshot.png"
+mkdir -p data/images
+import -window "$(frame_of "$window")" data/images/main-window.png
+
+xdotool mousemove --window "$window" 349 214 click 1  # "Display all for:"
+summary=$(window_named '^All dates and times for ')
+sleep 0.7
+import -window "$(frame_of "$summary")" data/images/summary-window.png
+echo "data/images/main-window.png data/images/summary-window.png"

@@ -12,11 +12,15 @@
 #include "platform/twips.h"
 #include "report/request.h"
 #include "report/timezones.h"
+#include "report/weblink.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
+#include "frm_all.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
+#include "ui/windows/frm_view.h"
+#include "ui/windows/weblink.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -83,6 +87,10 @@ frmLargeTextbox* frmMain::resultsWindow() const { return frmLargeTextbox_; }
 
 frmPopUp* frmMain::popUpWindow() const { return frmPopUp_; }
 
+frmAll* frmMain::summaryWindow() const { return frmAll_; }
+
+frmView* frmMain::helpViewer() const { return frmView_; }
+
 void frmMain::buildControls() {
     // Year, calendar and time zone.
     lblYear = place<QLabel>(this, "lblYear", 120, 180, 450, 255, "Year:");
@@ -146,7 +154,7 @@ void frmMain::buildControls() {
         label->setFont(link);
         label->setCursor(Qt::PointingHandCursor);
     }
-    lblURL = place<QLabel>(this, "lblURL", 120, 7890, 3500, 225, "www.ostrel.example");
+    lblURL = place<QLabel>(this, "lblURL", 120, 7890, 3500, 225, "");
     lblCopyrightNotice = place<QLabel>(this, "lblCopyrightNotice", 3735, 7890, 4380, 225,
                                        "Varnex \u00A9 Ostrel. All rights reserved.");
     lblCopyrightNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -188,9 +196,11 @@ void frmMain::InitializeForm() {
     setTextColour(lblCopyrightNotice, kLightGrey);
     const QColor notice = lblCopyrightNotice->palette().color(QPalette::WindowText);
     for (QLabel* label : {lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
-    lblOstrel->setToolTip("Click here for the Ostrel website at " + QString::fromStdString(GetProgramText(kSiteText)) + ".");
+    // The addresses are program texts: web addresses, or files shipped in the program's folder.
+    lblURL->setText(QString::fromStdString(GetProgramText(kSiteText)));
+    lblOstrel->setToolTip("Click here for the Ostrel website at " + QString::fromStdString(addressOf(kSiteText)) + ".");
     lblOnlineUserManual->setToolTip("Click here for the online user manual at " +
-                                    QString::fromStdString(GetProgramText(kManualText)) + ".");
+                                    QString::fromStdString(addressOf(kManualText)) + ".");
 
     setOutputText({});
     txbYear->setText("2015");
@@ -219,6 +229,14 @@ void frmMain::InitializeForm() {
 std::array<QCheckBox*, 8> frmMain::eventBoxes() const {
     return {chkImbolc, chkVE, chkBeltane, chkSS, chkLughnassad, chkAE, chkSamhain, chkWS};
 }
+
+std::string frmMain::addressOf(std::int16_t textId) {
+    return ResolveAddress(GetProgramText(textId), platform::ProgramFolder());
+}
+
+void frmMain::lblOstrel_Click() { LaunchWebBrowser(this, addressOf(kSiteText)); }
+
+void frmMain::lblOnlineUserManual_Click() { LaunchWebBrowser(this, addressOf(kManualText)); }
 
 void frmMain::setOutputText(std::string text) {
     outputText_ = std::move(text);

@@ -24,8 +24,10 @@ class QRadioButton;
 
 namespace varnex {
 
+class frmAll;
 class frmLargeTextbox;
 class frmPopUp;
+class frmView;
 
 class frmMain : public QWidget {
 public:
@@ -55,11 +57,18 @@ public:
     frmLargeTextbox* resultsWindow() const;
     // The pop-up notice once it has been used, else nullptr.
     frmPopUp* popUpWindow() const;
+    // The summary window and the help viewer while they are loaded, else nullptr.
+    frmAll* summaryWindow() const;
+    frmView* helpViewer() const;
 
     void cmdCalculate_Click();
     bool CheckYearInput();
     void cmdResults_Click();
     void ShowResults();
+    void cmdDisplayAll_Click();
+    void cmdHelp_Click();
+    void lblOstrel_Click();
+    void lblOnlineUserManual_Click();
     void cmdAllOrNoneVarnex_Click(int index);
     void EnableCalculationMethod();
     void cmdClear_Click();
@@ -119,6 +128,8 @@ private:
     void optNH_Click();
     void optSH_Click();
     void centreOnScreen();
+    // Program text textId as an address to open (a file name lies in the program's folder).
+    static std::string addressOf(std::int16_t textId);
     void appendOutput(std::string_view piece);
     void updateResultButtons();
     // The eight event boxes in the order of the event table.
@@ -130,6 +141,8 @@ private:
     bool centredAsFramed_ = false;  // the year box saw the press of the Enter being released
     QPointer<frmLargeTextbox> frmLargeTextbox_;
     QPointer<frmPopUp> frmPopUp_;
+    QPointer<frmAll> frmAll_;
+    QPointer<frmView> frmView_;
 };
 
 }  // namespace varnex

@@ -15,10 +15,18 @@
 #include "ui/keyboard.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
+#include "ui/windows/frm_view.h"
+#include "frm_all.h"
+#include "summary_layout.h"
+#include "platform/program_folder.h"
+#include "report/summary.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,6 +44,8 @@ using platform::twipsToPixels;
 
 namespace {
 
+constexpr std::int16_t kHelpFileText = 16;
+constexpr std::int16_t kHelpCaptionText = 36;
 constexpr std::int16_t kSavedText = 50;
 constexpr std::int16_t kNotSavedText = 51;
 constexpr int kYearTypedLength = 4;
@@ -80,9 +90,20 @@ void frmMain::connectHandlers() {
     connect(cmdClear, &QPushButton::clicked, this, &frmMain::cmdClear_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdSaveSettings, &QPushButton::clicked, this, &frmMain::cmdSaveSettings_Click);
+    connect(cmdDisplayAll, &QPushButton::clicked, this, &frmMain::cmdDisplayAll_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
+    lblOstrel->installEventFilter(this);
+    lblOnlineUserManual->installEventFilter(this);
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // A click on a link label: the release of the left button over it.
+    if ((watched == lblOstrel || watched == lblOnlineUserManual) && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+        static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        watched == lblOstrel ? lblOstrel_Click() : lblOnlineUserManual_Click();
+        return true;
+    }
     const bool press = event->type() == QEvent::KeyPress;
     if (watched == txbYear && (press || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -177,6 +198,49 @@ void frmMain::ShowResults() {
     results->show();
     results->raise();
     results->activateWindow();
+}
+
+// ---- Display all ------------------------------------------------------------------------------
+
+void frmMain::cmdDisplayAll_Click() {
+    if (!CheckYearInput()) return;
+    intCalendarCode = CalendarCodeOfIndex(cboCalendar->currentIndex());
+    if (!frmAll_) frmAll_ = new frmAll(this);
+    frmAll* all = frmAll_;
+    const Hemisphere hemisphere = optSH->isChecked() ? Hemisphere::South : Hemisphere::North;
+    all->setWindowTitle(QString::fromStdString(SummaryCaption(txbYear->text().toStdString(), hemisphere)));
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
+    const int width = twipsToPixels(kSummaryWidthTwips);
+    all->placeForCommand({screen.left() + (screen.width() - width) / 2,
+                          platform::outerGeometry(this).top() + twipsToPixels(kSummaryTopBelowMainTwips), width,
+                          twipsToPixels(kSummaryHeightTwips)});
+    all->show();
+    all->raise();
+    all->activateWindow();
+    all->Form_Activate();  // the layout, whether or not the window manager activates it at once
+    intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
+    all->setCells(SummaryCells(lngYear, intCalendarCode, intTimezoneOffset, hemisphere, strEventName));
+}
+
+// ---- Help and the links -------------------------------------------------------------------------
+
+void frmMain::cmdHelp_Click() {
+    if (!frmView_) frmView_ = new frmView(this);
+    frmView* view = frmView_;
+    if (view->isMinimized()) view->showNormal();
+    if (!view->isMaximized()) {
+        const QRect main = platform::outerGeometry(this);
+        platform::setOuterGeometry(view,
+                                   {main.left() + twipsToPixels(100), main.top() + twipsToPixels(380),
+                                    main.width() - twipsToPixels(200), main.height() - twipsToPixels(480)},
+                                   this);
+    }
+    view->strFilename = JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(kHelpFileText));
+    view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
+    view->blnCopyToClipboardInvisible = true;
+    view->show();
+    view->raise();
+    view->activateWindow();
 }
 
 // ---- Selection controls ---------------------------------------------------------------------

@@ -1,0 +1,54 @@
+#include "summary.h"
+
+#include "astro/solar_events.h"
+#include "calendar/calendar_date.h"
+#include "result_text.h"
+#include "timezones.h"
+
+namespace varnex {
+namespace {
+
+// The cell of each quarter's cross-quarter day and equinox or solstice.
+constexpr std::array<std::size_t, 4> kCrossQuarterCell = {0, 2, 8, 6};
+constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
+
+}  // namespace
+
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
+                                        Hemisphere hemisphere, const EventNameTable& names) {
+    std::array<std::string, 9> cells;
+    CalendarDate work{};
+    const bool south = hemisphere == Hemisphere::South;
+    const std::string suffix = TimezoneSuffix(offsetMinutes);
+    const auto dateTime = [&](double jd) { return FormatInstant(jd, offsetMinutes, calendarCode, work).dateTime; };
+    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
+        const auto q = static_cast<std::size_t>(quarter);
+        const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
+        const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
+        const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
+        cells[kCrossQuarterCell[q]] = CrossQuarterCellText(name, quarter, trueText, meanText, suffix);
+    }
+    for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
+        const auto q = static_cast<std::size_t>(quarter);
+        const std::string& name = names[south ? kNameShortSouth : kNameShortNorth][q];
+        cells[kEquinoxSolsticeCell[q]] = EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), suffix);
+    }
+    return cells;
+}
+
+std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere) {
+    return "All dates and times for " + std::string(yearText) + " CE in the " +
+           (hemisphere == Hemisphere::South ? "Southern Hemisphere" : "Northern Hemisphere");
+}
+
+std::string SummaryText(const std::array<std::string, 9>& cells) {
+    std::string text;
+    for (const std::size_t cell : kSummaryReadingOrder) {
+        if (!text.empty()) text += kLineEnd;
+        text += cells[cell];
+        text += kLineEnd;
+    }
+    return text;
+}
+
+}  // namespace varnex

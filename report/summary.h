@@ -1,0 +1,34 @@
+// The summary of a year ("Display all for:"): the eight events in a ring of cells around a
+// central note, by both methods and named for a hemisphere. The window and the command line
+// take their texts from here.
+#pragma once
+
+#include "events.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace varnex {
+
+enum class Hemisphere { North, South };
+
+inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
+inline constexpr std::size_t kSummaryNoteCell = 4;
+// Cells of the 3 x 3 summary in reading order, clockwise from top left.
+inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 8, 7, 6, 3};
+
+// The nine cells of a year, in row order; the centre cell (4) stays empty. A cross-quarter
+// cell holds its name and both methods (true sun first for quarters 0 and 1), an equinox or
+// solstice cell its name and instant, each with the zone suffix and never the weekday.
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
+                                        Hemisphere hemisphere, const EventNameTable& names);
+
+// Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".
+std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere);
+
+// The eight cells in reading order, each ending in CR LF, with an empty line between cells.
+std::string SummaryText(const std::array<std::string, 9>& cells);
+
+}  // namespace varnex

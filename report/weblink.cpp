@@ -1,0 +1,60 @@
+#include "weblink.h"
+
+#include "text/number_text.h"
+#include "text/program_text.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace varnex {
+namespace {
+
+#ifdef _WIN32
+constexpr std::string_view kPartSeparators = "\\";
+#else
+constexpr std::string_view kPartSeparators = "\\/";
+#endif
+
+bool isAbsolutePath(std::string_view path) {
+#ifdef _WIN32
+    return (path.size() > 2 && path[1] == ':') || path.starts_with("\\\\");
+#else
+    return path.starts_with('/');
+#endif
+}
+
+}  // namespace
+
+std::string GetFileExtension(std::string_view path, bool lowerCase) {
+    const auto separator = path.find_last_of(kPartSeparators);
+    const std::string_view part = separator == std::string_view::npos ? path : path.substr(separator + 1);
+    const auto dot = part.rfind('.');
+    if (dot == std::string_view::npos) return {};
+    std::string extension(part.substr(dot + 1));
+    if (lowerCase)
+        std::transform(extension.begin(), extension.end(), extension.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+std::string ResolveAddress(std::string_view address, std::string_view programFolder) {
+    const bool web = address.find("://") != std::string_view::npos || address.starts_with("mailto:");
+    if (web || isAbsolutePath(address)) return std::string(address);
+    return JoinFolderAndFile(programFolder, address);
+}
+
+std::string LaunchFailureText(int result, std::string_view address) {
+    std::string text = "Error launching web browser, error code = " + decimal(result) + ".";
+    switch (result) {
+    case kLaunchNoAssociation:
+        text += "\r\n\r\nFile extension '" + GetFileExtension(address, true) +
+                "' is not associated with any application program.";
+        break;
+    case kLaunchOutOfMemory: text += "\r\n\r\nOut of memory."; break;
+    case kLaunchFileNotFound: text += "\r\n\r\nPlease try once more."; break;
+    default: break;
+    }
+    return text;
+}
+
+}  // namespace varnex

@@ -1,0 +1,110 @@
+#include "frm_all.h"
+
+#include "platform/activation.h"
+#include "platform/fonts.h"
+#include "platform/twips.h"
+#include "report/summary.h"
+#include "summary_layout.h"
+#include "ui/keyboard.h"
+#include "ui/text_conversion.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace varnex {
+
+using platform::twipsToPixels;
+
+namespace {
+
+const QColor kBackground(128, 128, 255);  // &H00FF8080&
+
+void setColours(QWidget* w, const QColor& background, const QColor& text) {
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    w->setPalette(palette);
+    w->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+frmAll::frmAll(QWidget* mainWindow)
+    : QDialog(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      cmdClose(new QPushButton("Close", this)), mainWindow_(mainWindow) {
+    setObjectName("frmAll");
+    setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
+    setModal(false);
+    setWindowIcon(mainWindow->windowIcon());
+    const QPalette system = QApplication::palette();
+    for (std::size_t i = 0; i < lblEvent.size(); ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QString("lblEvent_%1").arg(i));
+        label->setFrameShape(QFrame::Box);
+        label->setLineWidth(1);
+        label->setMargin(2);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(platform::designFont("Courier New", 8.25));
+        setColours(label, system.color(QPalette::Base), system.color(QPalette::Text));
+        lblEvent[i] = label;
+    }
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->resize(twipsToPixels(900), twipsToPixels(330));
+    cmdClose->setAutoDefault(false);
+    cmdClose->raise();  // over the centre cell
+    connect(cmdClose, &QPushButton::clicked, this, &frmAll::cmdClose_Click);
+    PressButtonsWithEnter(this);
+}
+
+void frmAll::placeForCommand(const QRect& outer) {
+    setColours(this, kBackground, palette().color(QPalette::WindowText));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    platform::setOuterGeometry(this, outer, mainWindow_);
+    setFixedSize(size());  // fixed single border
+    laidOut_ = false;
+}
+
+void frmAll::setCells(const std::array<std::string, 9>& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (i != kSummaryNoteCell) lblEvent[i]->setText(toDisplayText(cells[i]));
+}
+
+bool frmAll::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this)) Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmAll::Form_Activate() {
+    if (isMinimized()) showNormal();
+    if (laidOut_) return;
+    laidOut_ = true;
+    const QRect outer = platform::outerGeometry(this);
+    const SummaryGrid grid = summaryGrid(platform::pixelsToTwips(outer.width()), platform::pixelsToTwips(outer.height()));
+    setFixedSize(width(), height() + twipsToPixels(kSummaryExtraHeightTwips));
+    for (std::size_t i = 0; i < lblEvent.size(); ++i) {
+        const TwipsBox cell = summaryCell(grid, static_cast<int>(i));
+        lblEvent[i]->setGeometry(platform::twipsRect(cell.left, cell.top, cell.width, cell.height));
+    }
+
+    QLabel* note = lblEvent[kSummaryNoteCell];
+    setColours(note, palette().color(QPalette::Window), note->palette().color(QPalette::WindowText));
+    note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    note->setText(QString::fromUtf8(kSummaryNote.data(), static_cast<qsizetype>(kSummaryNote.size())));
+    note->setFont(platform::designFont("Arial", lblEvent[3]->font().pointSizeF() + 2));
+    note->setFrameShape(QFrame::NoFrame);
+
+    const QRect centre = note->geometry();
+    cmdClose->move(centre.left() + (centre.width() - cmdClose->width()) / 2,
+                   centre.top() + (centre.height() - cmdClose->height()) * 2 / 3);
+    update();
+}
+
+void frmAll::cmdClose_Click() { hide(); }
+
+void frmAll::reject() { cmdClose_Click(); }
+
+}  // namespace varnex

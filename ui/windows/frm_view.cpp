@@ -1,0 +1,170 @@
+#include "frm_view.h"
+
+#include "platform/activation.h"
+#include "platform/clipboard.h"
+#include "platform/files.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/twips.h"
+#include "report/file_view.h"
+#include "text/program_text.h"
+#include "ui/keyboard.h"
+#include "ui/text_conversion.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace varnex {
+
+using platform::twipsRect;
+using platform::twipsToPixels;
+
+namespace {
+
+constexpr std::int16_t kTitleText = 1;
+constexpr std::int16_t kEmptyFileTitle = 13;
+constexpr std::int16_t kEmptyFileMessage = 17;
+constexpr int kMinimumWidthTwips = 8000;
+constexpr int kMinimumHeightTwips = 2000;
+constexpr int kCopyAllWidthTwips = 3270;
+constexpr int kCopySelectionWidthTwips = 4425;
+
+}  // namespace
+
+frmView::frmView(QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                          Qt::WindowCloseButtonHint),
+      txbText1(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton("Copy to clipboard", this)),
+      cmdClose(new QPushButton("Close", this)) {
+    setObjectName("frmView");
+    setWindowTitle("Viewing");
+    setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
+    setModal(false);
+    resize(twipsToPixels(11670), twipsToPixels(6585));
+
+    txbText1->setObjectName("txbText1");
+    txbText1->setGeometry(twipsRect(105, 105, 11460, 5760));
+    txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txbText1->setFont(platform::designFont("Courier New", 8.25));  // text files are laid out in columns
+    txbText1->viewport()->installEventFilter(this);
+    SetReadOnly(txbText1, true);
+
+    cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
+    cmdCopyToClipboard->setGeometry(twipsRect(120, 6000, 2220, 330));
+    cmdClose->setObjectName("cmdClose");
+    cmdClose->setGeometry(twipsRect(9825, 6000, 1740, 330));
+    for (QPushButton* button : {cmdCopyToClipboard, cmdClose}) {
+        button->setFont(platform::designFont("Tahoma", 9.75));
+        button->setAutoDefault(false);
+    }
+    setTabOrder(txbText1, cmdClose);
+    setTabOrder(cmdClose, cmdCopyToClipboard);
+
+    connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
+    PressButtonsWithEnter(this);
+}
+
+bool frmView::event(QEvent* event) {
+    // The file is read when the window first becomes active after loading; it is also read
+    // when the window is shown without being activated (a window manager may refuse to
+    // activate it), so that it never stays empty. After the event, since reading may show
+    // message boxes.
+    const bool activated = event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this);
+    if ((activated || event->type() == QEvent::Show) && !blnFileDisplayed && !activationQueued_) {
+        activationQueued_ = true;
+        QTimer::singleShot(0, this, [this] {
+            activationQueued_ = false;
+            Form_Activate();
+        });
+    }
+    if (event->type() == QEvent::Resize) Form_Resize();
+    return QDialog::event(event);
+}
+
+void frmView::Form_Activate() {
+    if (blnFileDisplayed || !isVisible()) return;
+    cmdClose->setText("Close");
+    txbText1->clear();
+    text_.clear();
+    setCopyCaption(false);
+    cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
+    if (!blnCopyToClipboardInvisible) cmdCopyToClipboard->setEnabled(true);
+    SetReadOnly(txbText1, true);
+    Form_Resize();
+
+    const platform::TextFile file = platform::ReadTextFile(QString::fromStdString(strFilename));
+    if (!file.ok()) {
+        showReadFailure(file);
+        return;
+    }
+    text_ = ViewerText(file.text);
+    txbText1->setPlainText(toDisplayText(text_));
+    txbText1->moveCursor(QTextCursor::Start);
+    blnFileDisplayed = true;
+}
+
+void frmView::showReadFailure(const platform::TextFile& failure) {
+    blnFileDisplayed = true;  // not tried again until the window is loaded anew
+    platform::ShowMessage(this, {QDir::toNativeSeparators(QDir::currentPath()).toStdString(),
+                                 GetProgramText(kTitleText), MessageIcon::None});
+    if (failure.errorNumber == kInputPastEndOfFile) {
+        platform::ShowMessage(this, {GetProgramText(kEmptyFileMessage), GetProgramText(kEmptyFileTitle),
+                                     MessageIcon::Warning});
+    } else {
+        platform::ShowMessage(this, {FileErrorText(failure.errorNumber, failure.description), "Error reading file",
+                                     MessageIcon::Warning});
+    }
+    hide();
+}
+
+void frmView::Form_Resize() {
+    if (isMinimized()) return;
+    const QRect outer = platform::outerGeometry(this);
+    const QSize frame = outer.size() - size();
+    setMinimumSize(twipsToPixels(kMinimumWidthTwips) - frame.width(), twipsToPixels(kMinimumHeightTwips) - frame.height());
+    const int w = std::max(platform::pixelsToTwips(outer.width()), kMinimumWidthTwips);
+    const int h = std::max(platform::pixelsToTwips(outer.height()), kMinimumHeightTwips);
+    txbText1->setGeometry(twipsToPixels(105), twipsToPixels(105), twipsToPixels(w - 450), twipsToPixels(h - 1200));
+    const int buttonsTop = txbText1->geometry().bottom() + 1 + twipsToPixels(100);
+    cmdCopyToClipboard->move(txbText1->x(), buttonsTop);
+    cmdClose->move(txbText1->geometry().right() + 1 - cmdClose->width(), buttonsTop);
+}
+
+void frmView::setCopyCaption(bool selection) {
+    cmdCopyToClipboard->setText(selection ? "Copy selected text to clipboard" : "Copy to clipboard");
+    cmdCopyToClipboard->resize(twipsToPixels(selection ? kCopySelectionWidthTwips : kCopyAllWidthTwips),
+                               cmdCopyToClipboard->height());
+}
+
+void frmView::cmdCopyToClipboard_Click() {
+    if (!text_.empty()) {
+        const QString selection = fromDisplaySelection(txbText1->textCursor().selectedText());
+        platform::CopyToClipboard(selection.isEmpty() ? QString::fromStdString(text_) : selection);
+        setCopyCaption(false);
+    }
+    cmdClose->setFocus();
+}
+
+void frmView::cmdClose_Click() { hide(); }
+
+void frmView::closeEvent(QCloseEvent* event) {
+    blnFileDisplayed = false;
+    cmdClose_Click();
+    event->accept();
+}
+
+void frmView::reject() { cmdClose_Click(); }
+
+bool frmView::eventFilter(QObject* watched, QEvent* event) {
+    // txbText1_MouseUp: any button.
+    if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        cmdCopyToClipboard->isVisible() && cmdCopyToClipboard->isEnabled())
+        setCopyCaption(txbText1->textCursor().hasSelection());
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace varnex

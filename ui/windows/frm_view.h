@@ -1,0 +1,52 @@
+// frmView: a text file, read-only, in a large resizable window (the help viewer). The file
+// is read once per loading of the window; Close hides it and keeps the text, the close box
+// unloads it, so that the next showing reads the file again.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QPlainTextEdit;
+class QPushButton;
+
+namespace varnex {
+
+namespace platform {
+struct TextFile;
+}
+
+class frmView : public QDialog {
+public:
+    explicit frmView(QWidget* parent);
+
+    // Set by the caller before showing.
+    std::string strFilename;
+    bool blnCopyToClipboardInvisible = false;
+    // True once the file has been read (or reading it failed) since the window was loaded.
+    bool blnFileDisplayed = false;
+
+    QPlainTextEdit* txbText1;
+    QPushButton* cmdCopyToClipboard;
+    QPushButton* cmdClose;
+
+    void cmdCopyToClipboard_Click();
+    void cmdClose_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;  // Escape: as Close
+
+private:
+    void Form_Activate();
+    void Form_Resize();
+    void showReadFailure(const platform::TextFile& failure);
+    void setCopyCaption(bool selection);
+
+    std::string text_;  // what the box shows, with CR LF line breaks
+    bool activationQueued_ = false;
+};
+
+}  // namespace varnex

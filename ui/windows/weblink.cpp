@@ -1,0 +1,16 @@
+#include "weblink.h"
+
+#include "platform/message_box.h"
+#include "platform/open_address.h"
+#include "report/weblink.h"
+
+namespace varnex {
+
+void LaunchWebBrowser(QWidget* parent, const std::string& strAddress) {
+    const int result = platform::OpenAddress(strAddress);
+    if (result > kLaunchFailureLimit) return;
+    platform::ShowMessage(parent, {LaunchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
+                                   MessageIcon::Warning});
+}
+
+}  // namespace varnex
