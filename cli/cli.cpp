@@ -107,8 +107,10 @@ std::optional<Rejection> parse(const std::vector<std::string>& args, Options& op
             options.yearText = std::string(arg);
             continue;
         }
-        auto [name, inlineValue] = splitOption(arg);
-        const auto value = [&, name = name, inlineValue = inlineValue]() -> std::optional<std::string> {
+        const auto split = splitOption(arg);  // (no structured bindings: lambdas capture them only from Clang 16)
+        const std::string_view name = split.first;
+        const std::optional<std::string_view> inlineValue = split.second;
+        const auto value = [&]() -> std::optional<std::string> {
             if (inlineValue) return std::string(*inlineValue);
             if (i + 1 < args.size()) return args[++i];
             return std::nullopt;
