@@ -65,15 +65,6 @@ TEST(DayNumberToDate, EveryDayOfTheYears0To3001InBothCalendars) {
     }
 }
 
-TEST(WeekdayName, NamesPaddingAndRange) {
-    struct Case { std::int16_t weekday; bool pad; std::int16_t language; const char* name; };
-    for (const Case& c : {Case{0, false, kLanguageEnglish, "Sunday"}, Case{6, false, 7, "Saturday"},  // 7: English
-                          Case{4, false, kLanguageGerman, "Donnerstag"}, Case{2, true, kLanguageEnglish, "Tuesday  "},
-                          Case{3, true, kLanguageEnglish, "Wednesday"}, Case{4, true, kLanguageGerman, "Donnerstag"},
-                          Case{7, false, kLanguageEnglish, ""}, Case{-1, true, kLanguageEnglish, ""}})
-        EXPECT_EQ(WeekdayName(c.weekday, c.pad, c.language), c.name) << c.weekday;
-}
-
 TEST(TimeOfDayText, CutsNeverRounds) {
     struct Case { double fraction; bool withSeconds; const char* text; };
     const double t = (12 * 3600 + 34 * 60 + 59.9) / 86400.0;
@@ -94,27 +85,10 @@ TEST(DateText, OrdersSeparatorsAndSuffixes) {
                           Case{2015, kJulianCode, DateOrderYMD, "-", true, "2015-03-20 JC"},
                           Case{800, kGregorianCode, DateOrderYMD, "-", false, "800-03-20"},
                           Case{2015, kGregorianCode, DateOrderDMY, ".", false, "20.03.2015"},
-                          Case{2015, kGregorianCode, DateOrderMDY, "/", false, "03/20/2015"},
                           Case{2015, kGregorianCode, 9, "/", false, "03/20/2015"},  // any other order: MDY
-                          Case{-44, kJulianCode, DateOrderYMD, "-", false, "-44-03-20"},
-                          Case{9999, kGregorianCode, DateOrderYMD, "-", false, "9999-03-20"},
-                          Case{12345, kGregorianCode, DateOrderYMD, "-", false, "12,345-03-20"},
                           Case{-12345, kGregorianCode, DateOrderDMY, "-", false, "20-03-(-12,345)"}})
         EXPECT_EQ(DateText({c.year, 3, 20, c.calendar, 0}, c.order, c.separator, ",", c.suffix), c.text);
     EXPECT_EQ(DateText({2015, 123, 7, kGregorianCode, 0}, DateOrderYMD, "-", ",", false), "2015-123-07");
-}
-
-TEST(SeparateThousands, GroupsFromTheRight) {
-    struct Case { const char *number, *separator, *text; };
-    for (const Case& c : {Case{"12345", ",", "12,345"}, Case{"123456", ",", "123,456"}, Case{"1234567", ".", "1.234.567"},
-                          Case{"-2147483648", ",", "-2,147,483,648"}, Case{"999", ",", "999"},
-                          Case{"12345", "", "12345"},                             // no separator: unchanged
-                          Case{"12345", ", ", "12,345"},                          // first character only
-                          Case{"12345", "\xE2\x80\x99", "12\xE2\x80\x99" "345"},  // a whole UTF-8 character
-                          Case{"12a45", ",", "12a45"},                            // not a number: unchanged
-                          // 20 digits would need 26 bytes with separators: kept whole rather than cut.
-                          Case{"12345678901234567890", ",", "12345678901234567890"}})
-        EXPECT_EQ(SeparateThousands(c.number, c.separator), c.text) << c.number;
 }
 
 }  // namespace

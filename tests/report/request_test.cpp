@@ -37,13 +37,6 @@ std::tuple<std::string, std::string, MessageIcon> fields(const std::optional<Mes
     return m ? std::tuple(m->prompt, m->title, m->icon) : std::tuple("(none)", "", MessageIcon::None);
 }
 
-TEST(IsDigitString, TheSignAndCommaSwitches) {
-    // CheckYearText allows a sign and no commas: the other settings here.
-    EXPECT_FALSE(IsDigitString("+2015", false, false));
-    EXPECT_TRUE(IsDigitString("2,015", true, true));
-    EXPECT_FALSE(IsDigitString("   ", true, true));
-}
-
 TEST(CheckYearText, StatusTrimmedTextAndValue) {
     using S = YearCheckStatus;
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();

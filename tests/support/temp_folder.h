@@ -14,10 +14,7 @@ public:
         do path_ = std::filesystem::temp_directory_path() / ("varnex-test-" + std::to_string(random()));
         while (!std::filesystem::create_directory(path_));
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
+    ~TempFolder() { std::filesystem::remove_all(path_, ignored_); }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -26,6 +23,7 @@ public:
 
 private:
     std::filesystem::path path_;
+    std::error_code ignored_;
 };
 
 }  // namespace varnex::test

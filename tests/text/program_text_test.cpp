@@ -4,129 +4,91 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 namespace varnex {
 namespace {
 
-namespace fs = std::filesystem;
-
 class ProgramTextFileTest : public ::testing::Test {
 protected:
-    test::TempFolder temp_;
-    const fs::path& folder_ = temp_.path();
+    test::TempFolder folder_;
     std::string write(const std::string& content) {
-        const fs::path path = folder_ / "varnex.dat";
-        std::ofstream(path, std::ios::binary) << content;
-        return path.string();
+        std::ofstream(folder_ / "varnex.dat", std::ios::binary) << content;
+        return (folder_ / "varnex.dat").string();
     }
 };
 
-struct LoadCase {
-    const char* name;
-    std::string content;
-    int code;
-};
+struct LoadCase { const char* name; std::string content; int code; };
 
 class LoadResult : public ProgramTextFileTest, public ::testing::WithParamInterface<LoadCase> {};
 
-TEST_P(LoadResult, CodeOfTheFile) {
-    ProgramTextFile file;
-    EXPECT_EQ(file.load(write(GetParam().content)), GetParam().code);
-}
+TEST_P(LoadResult, CodeOfTheFile) { EXPECT_EQ(ProgramTextFile().load(write(GetParam().content)), GetParam().code); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoadResult,
-    ::testing::Values(LoadCase{"TwoTexts", "1 Varnex\n20 Show results\n", 2},
-                      LoadCase{"CrLfAndComments", "# comment\r\n\r\n  # indented comment\r\n1 Varnex\r\n", 1},
-                      LoadCase{"Sections", "1 Varnex\n[1] Deutsch\n1 Varnex\n", 2},
-                      LoadCase{"Empty", "", -6}, LoadCase{"OnlyComments", "# nothing\n\n", 0},
-                      LoadCase{"NoText", "1 Varnex\n# c\n24\n", -503},
-                      LoadCase{"NoTextAfterTheBlank", "24 \n", -501},
-                      LoadCase{"NotAnIdentifier", "1 Varnex\nabc text\n", -502},
-                      LoadCase{"IdentifierTooLarge", "40000 text\n", -501},
-                      LoadCase{"TooLong", "1 Varnex\n2 " + std::string(1025, 'x') + "\n", -1002},
-                      LoadCase{"LongestAllowed", "2 " + std::string(1024, 'x') + "\n", 1},
-                      LoadCase{"Duplicate", "1 Varnex\n2 a\n\n2 b\n", -1504},
-                      LoadCase{"SameIdentifierOtherLanguage", "2 a\n[1]\n2 b\n", 2},
-                      LoadCase{"TooManyLines", std::string(501, '\n'), -3},
-                      LoadCase{"TooManyLinesWinsOverAnEarlierFault", "x\n" + std::string(500, '\n'), -3},
-                      LoadCase{"ByteOrderMark", "\xEF\xBB\xBF# comment\r\n1 Varnex\r\n", 1},
-                      LoadCase{"ByteOrderMarkOnly", "\xEF\xBB\xBF", 0},
-                      LoadCase{"SignedIdentifier", "1 a\n-0 text\n", -502},
-                      LoadCase{"PlusIdentifier", "+1 text\n", -501},
-                      LoadCase{"SignedSection", "[-0]\n", -501},
-                      LoadCase{"LongCommentLine", "# " + std::string(100000, 'x') + "\n1 a\n", 1},
-                      LoadCase{"HugeEntryLine", "1 a\n2 " + std::string(100000, 'x') + "\n", -1002},
-                      LoadCase{"HugeLineOfBlanks", std::string(100000, ' ') + "1 a\n", -501}),
-    [](const ::testing::TestParamInfo<LoadCase>& param) { return std::string(param.param.name); });
-
-TEST_F(ProgramTextFileTest, CountsCharactersNotBytes) {
-    // 1024 two-byte characters fit; 1025 do not.
+const std::string x1024(1024, 'x'), x100k(100000, 'x');
+const std::string ae1024 = [] {  // 1024 two-byte characters
     std::string text;
     for (int i = 0; i < 1024; ++i) text += "\xC3\xA4";
-    ProgramTextFile file;
-    EXPECT_EQ(file.load(write("7 " + text + "\n")), 1);
-    EXPECT_EQ(file.load(write("7 " + text + "\xC3\xA4\n")), -1001);
-}
+    return text;
+}();
 
-TEST_F(ProgramTextFileTest, MissingOrUnreadableFile) {
-    ProgramTextFile file;
-    EXPECT_EQ(file.load((folder_ / "absent.dat").string()), -1);
-    fs::create_directory(folder_ / "varnex.dat");  // opens, but cannot be read
-    EXPECT_EQ(file.load((folder_ / "varnex.dat").string()), -7);
-    EXPECT_EQ(LoadProgramText(folder_.string(), "varnex.dat").message, "Error reading file.");
-}
+INSTANTIATE_TEST_SUITE_P(Files, LoadResult, ::testing::ValuesIn(std::vector<LoadCase>{
+        {"TwoTexts", "1 Varnex\n20 Show results\n", 2}, {"Sections", "1 Varnex\n[1] Deutsch\n1 Varnex\n", 2},
+        {"CrLfAndComments", "# comment\r\n\r\n  # indented comment\r\n1 Varnex\r\n", 1},
+        {"Empty", "", -6}, {"OnlyComments", "# nothing\n\n", 0}, {"NoText", "1 Varnex\n# c\n24\n", -503},
+        {"NoTextAfterTheBlank", "24 \n", -501}, {"NotAnIdentifier", "1 Varnex\nabc text\n", -502},
+        {"IdentifierTooLarge", "40000 text\n", -501}, {"TooLong", "1 Varnex\n2 " + x1024 + "x\n", -1002},
+        {"LongestAllowed", "2 " + x1024 + "\n", 1}, {"CharactersNotBytes", "7 " + ae1024 + "\n", 1},
+        {"CharactersNotBytesTooLong", "7 " + ae1024 + "\xC3\xA4\n", -1001}, {"Duplicate", "1 Varnex\n2 a\n\n2 b\n", -1504},
+        {"SameIdentifierOtherLanguage", "2 a\n[1]\n2 b\n", 2}, {"TooManyLines", std::string(501, '\n'), -3},
+        {"TooManyLinesWinsOverAnEarlierFault", "x\n" + std::string(500, '\n'), -3},
+        {"ByteOrderMark", "\xEF\xBB\xBF# comment\r\n1 Varnex\r\n", 1}, {"ByteOrderMarkOnly", "\xEF\xBB\xBF", 0},
+        {"SignedIdentifier", "1 a\n-0 text\n", -502}, {"PlusIdentifier", "+1 text\n", -501},
+        {"SignedSection", "[-0]\n", -501}, {"LongCommentLine", "# " + x100k + "\n1 a\n", 1},
+        {"HugeEntryLine", "1 a\n2 " + x100k + "\n", -1002},
+        {"HugeLineOfBlanks", std::string(100000, ' ') + "1 a\n", -501}}),
+    [](const ::testing::TestParamInfo<LoadCase>& param) { return std::string(param.param.name); });
 
 TEST_F(ProgramTextFileTest, LooksUpByLanguageAndKeepsTheTextExactly) {
     ProgramTextFile file;
-    ASSERT_EQ(file.load(write("1 Varnex\n5 ~\n6 ~~\n7  ~\n8 two  blanks inside, one after \n[1] Deutsch\n1 Varnex DE\n")), 6);
-    EXPECT_EQ(file.text(1, intEnglish), "Varnex");
-    EXPECT_EQ(file.text(1, intGerman), "Varnex DE");
-    EXPECT_EQ(file.text(5, intEnglish), "");    // "~" is the empty text
-    EXPECT_EQ(file.text(6, intEnglish), "~~");
-    EXPECT_EQ(file.text(7, intEnglish), " ~");
-    EXPECT_EQ(file.text(8, intEnglish), "two  blanks inside, one after ");
-    EXPECT_EQ(file.text(9, intEnglish), "");    // unknown identifier
-    EXPECT_EQ(file.text(5, intGerman), "");     // not in that language
+    ASSERT_EQ(file.load(write("1 Varnex\n5 ~\n6 ~~\n7  ~\n8 two  blanks inside, one after \n[1] Deutsch\n"
+                              "1 Varnex DE\n")), 6);
+    // 5: "~" is the empty text; 9: unknown; 5 in German: not in that language.
+    const std::vector<std::tuple<std::int16_t, std::int16_t, std::string>> texts = {
+        {1, intEnglish, "Varnex"}, {5, intEnglish, ""}, {6, intEnglish, "~~"}, {7, intEnglish, " ~"},
+        {8, intEnglish, "two  blanks inside, one after "}, {9, intEnglish, ""}, {1, intGerman, "Varnex DE"},
+        {5, intGerman, ""}};
+    for (const auto& [id, language, text] : texts) EXPECT_EQ(file.text(id, language), text) << id << " " << language;
 }
 
 TEST(ProgramTextMessage, TheFailureTexts) {
-    EXPECT_EQ(ProgramTextMessage(12, "/p/varnex.dat"), "");
-    EXPECT_EQ(ProgramTextMessage(0, ""), "No program text was read.");
-    EXPECT_EQ(ProgramTextMessage(-1, "/p/varnex.dat"), "Cannot open file containing program text.\r\n/p/varnex.dat");
-    EXPECT_EQ(ProgramTextMessage(-2, ""), "Particular memory allocation error.");
-    EXPECT_EQ(ProgramTextMessage(-3, ""), "Too much program text.");
-    EXPECT_EQ(ProgramTextMessage(-4, ""), "Text not recovered.");
-    EXPECT_EQ(ProgramTextMessage(-5, ""), "Error -5");
-    EXPECT_EQ(ProgramTextMessage(-6, ""), "File is empty.");
-    EXPECT_EQ(ProgramTextMessage(-7, ""), "Error reading file.");
-    EXPECT_EQ(ProgramTextMessage(-8, ""), "General memory allocation error.");
-    EXPECT_EQ(ProgramTextMessage(-9, ""), "Error -9");
-    EXPECT_EQ(ProgramTextMessage(-500, ""), "Error -500");
-    EXPECT_EQ(ProgramTextMessage(-501, ""), "Missing string at line 1.");
-    EXPECT_EQ(ProgramTextMessage(-512, ""), "Missing string at line 12.");
-    EXPECT_EQ(ProgramTextMessage(-1000, ""), "Missing string at line 500.");
-    EXPECT_EQ(ProgramTextMessage(-1001, ""), "String too long at line 1.");
-    EXPECT_EQ(ProgramTextMessage(-1500, ""), "String too long at line 500.");
-    EXPECT_EQ(ProgramTextMessage(-1501, ""), "Duplicate in program text at line 1.");
+    const std::vector<std::pair<int, std::string>> texts = {
+        {12, ""}, {-1, "Cannot open file containing program text.\r\n/p/varnex.dat"}, {0, "No program text was read."},
+        {-2, "Particular memory allocation error."}, {-3, "Too much program text."}, {-4, "Text not recovered."},
+        {-5, "Error -5"}, {-6, "File is empty."}, {-7, "Error reading file."}, {-8, "General memory allocation error."},
+        {-9, "Error -9"}, {-500, "Error -500"},
+        {-501, "Missing string at line 1."}, {-512, "Missing string at line 12."},
+        {-1000, "Missing string at line 500."}, {-1001, "String too long at line 1."},
+        {-1500, "String too long at line 500."}, {-1501, "Duplicate in program text at line 1."}};
+    for (const auto& [code, text] : texts) EXPECT_EQ(ProgramTextMessage(code, "/p/varnex.dat"), text) << code;
 }
 
 TEST(JoinFolderAndFile, ExactlyOneSeparator) {
-    EXPECT_EQ(JoinFolderAndFile("/opt/varnex", "varnex.dat"), "/opt/varnex/varnex.dat");
+    for (const char* folder : {"/opt/varnex", "/opt/varnex/"})
+        EXPECT_EQ(JoinFolderAndFile(folder, "varnex.dat"), "/opt/varnex/varnex.dat");
     EXPECT_EQ(JoinFolderAndFile("/", "varnex.dat"), "/varnex.dat");
-    EXPECT_EQ(JoinFolderAndFile("/opt/varnex/", "varnex.dat"), "/opt/varnex/varnex.dat");
 }
 
-TEST_F(ProgramTextFileTest, LoadProgramTextReportsTheFullPath) {
-    const ProgramTextLoad missing = LoadProgramText(folder_.string(), "varnex.dat");
+TEST_F(ProgramTextFileTest, MissingOrUnreadableFileAndTheFullPathInTheMessage) {
+    EXPECT_EQ(ProgramTextFile().load((folder_ / "absent.dat").string()), -1);
+    const ProgramTextLoad missing = LoadProgramText(folder_.path().string(), "varnex.dat");
     EXPECT_FALSE(missing.ok());
     EXPECT_EQ(missing.message, "Cannot open file containing program text.\r\n" + (folder_ / "varnex.dat").string());
     write("24 Out of range\n");
-    const ProgramTextLoad loaded = LoadProgramText(folder_.string() + "/", "varnex.dat");
-    EXPECT_TRUE(loaded.ok());
+    EXPECT_TRUE(LoadProgramText(folder_.path().string() + "/", "varnex.dat").ok());
     EXPECT_EQ(GetProgramText(24), "Out of range");
+    std::filesystem::create_directory(folder_ / "folder.dat");  // opens, but cannot be read
+    EXPECT_EQ(ProgramTextFile().load((folder_ / "folder.dat").string()), -7);
+    EXPECT_EQ(LoadProgramText(folder_.path().string(), "folder.dat").message, "Error reading file.");
 }
 
 TEST(ShippedProgramText, HoldsEveryTextTheProgramUses) {

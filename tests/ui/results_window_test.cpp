@@ -1,48 +1,28 @@
 // The Results window: placement against the main window, copying, write-back, activation.
 #include "ui_support.h"
 
-#include "platform/twips.h"
-#include "text/program_text.h"
 #include "ui/windows/frm_large_textbox.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
 using namespace varnex;
-using varnex::test::Started;
+using namespace varnex::test;
 
-class ResultsWindowTest : public QObject {
+class ResultsWindowTest : public QObject, EachTest {
     Q_OBJECT
+    frmLargeTextbox* r = nullptr;
 
-    // The main window with an output text of exactly `characters` characters.
-    static frmMain& startWithText(Started& s, std::size_t characters) {
-        frmMain& w = s.start();
-        std::string text;
-        while (text.size() + 22 <= characters) text += "Line of twenty chars\r\n";
-        text += std::string(characters - text.size(), 'x');
-        w.setOutputText(text);
-        w.move(100, 50);
-        return w;
+    // One Calculate, then the Results window open and active.
+    bool open() {
+        click({w->cmdCalculate, w->cmdResults});
+        r = w->resultsWindow();
+        return r && QTest::qWaitForWindowActive(r);
     }
-
-    // The main window after one Calculate, with its Results window open.
-    static frmLargeTextbox* openResults(Started& s) {
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        w.cmdResults->click();
-        return w.resultsWindow();
-    }
-
-    static void select(frmLargeTextbox* r, int from, int to) {
-        QTextCursor cursor = r->txbText->textCursor();
-        cursor.setPosition(from);
-        cursor.setPosition(to, QTextCursor::KeepAnchor);
-        r->txbText->setTextCursor(cursor);
-    }
+    QString copyCaption() const { return r->cmdCopyToClipboard->text(); }
+    void release(Qt::MouseButton button) { QTest::mouseRelease(r->txbText->viewport(), button, {}, QPoint(5, 5)); }
 
 private slots:
+    void init() { startFresh(); }
+    void cleanup() { s.reset(); }
+
     void placement_data() {
         QTest::addColumn<int>("characters");
         QTest::addColumn<int>("topBelowMainTwips");
@@ -53,144 +33,98 @@ private slots:
     void placement() {
         QFETCH(int, characters);
         QFETCH(int, topBelowMainTwips);
-        Started s;
-        frmMain& w = startWithText(s, static_cast<std::size_t>(characters));
-        w.cmdResults->setVisible(true);
-        w.cmdResults->click();
-        frmLargeTextbox* r = w.resultsWindow();
-        QVERIFY(r && r->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(r));
-        const QRect main = platform::outerGeometry(&w);
-        const QRect results = platform::outerGeometry(r);
-        QCOMPARE(results.top(), main.top() + platform::twipsToPixels(topBelowMainTwips));
-        QCOMPARE(results.left(), main.left());
-        QCOMPARE(results.width(), main.width());
-        QCOMPARE(results.bottom(), main.bottom());
-        QCOMPARE(r->windowTitle(), QString("Results"));
-        QCOMPARE(r->objectName(), QString("frmLargeTextbox"));
-        QCOMPARE(r->txbText->objectName(), QString("txbText"));
-        QVERIFY(r->txbText->isReadOnly());
-        QVERIFY(r->blnToBottom);
-        QCOMPARE(r->text(), w.outputText());
+        const QString text = QString("Line of twenty chars\r\n").repeated(characters / 22).leftJustified(characters, 'x');
+        w->setOutputText(text.toStdString());
+        w->move(100, 50);
+        w->cmdResults->setVisible(true);
+        w->cmdResults->click();
+        r = w->resultsWindow();
+        QVERIFY(r && QTest::qWaitForWindowExposed(r));
+        const QRect main = platform::outerGeometry(w);
+        // Left, width and bottom edge the main window's.
+        QCOMPARE(platform::outerGeometry(r), main.adjusted(0, twipsToPixels(topBelowMainTwips), 0, 0));
+        QCOMPARE(QStringList({r->windowTitle(), r->objectName(), r->txbText->objectName(), qs(r->text())}),
+                 QStringList({"Results", "frmLargeTextbox", "txbText", qs(w->outputText())}));
+        QVERIFY(r->txbText->isReadOnly() && r->blnToBottom);
         QCOMPARE(r->minimumSize(), r->maximumSize());  // a fixed border
     }
 
-    void activationPutsTheCaretAtTheEndAndLaysOut() {
-        Started s;
-        frmLargeTextbox* r = openResults(s);
-        frmMain& w = *s.window;
-        QVERIFY(QTest::qWaitForWindowActive(r));
-        QCOMPARE(r->txbText->textCursor().position(), r->txbText->document()->characterCount() - 1);
-        QVERIFY(!r->txbText->textCursor().hasSelection());
+    void activationPutsTheCaretAtTheEndUnlessBackFromAnotherProgram() {
+        QVERIFY(open());
+        QVERIFY(caretAtEnd(r->txbText));
         // Right edges of the text box and the Close command line up.
         QCOMPARE(r->cmdClose->geometry().right(), r->txbText->geometry().right());
         QCOMPARE(r->cmdClose->y(), r->cmdCopyToClipboard->y());
-        QCOMPARE(r->palette().color(QPalette::Window), w.palette().color(QPalette::Window));
-    }
-
-    void comingBackFromTheMainWindowResetsIt() {
-        Started s;
-        frmLargeTextbox* r = openResults(s);
-        frmMain& w = *s.window;
-        QVERIFY(QTest::qWaitForWindowActive(r));
-        select(r, 0, 6);
-        QTest::mouseRelease(r->txbText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(424)));
-        // Away to another program and back: nothing changes.
-        QApplication::setActiveWindow(nullptr);
-        QApplication::setActiveWindow(r);
-        QVERIFY(r->txbText->textCursor().hasSelection());
-        // To the main window and back: the selection goes, the caret is at the end again.
-        QApplication::setActiveWindow(&w);
-        QApplication::setActiveWindow(r);
-        QVERIFY(!r->txbText->textCursor().hasSelection());
-        QCOMPARE(r->txbText->textCursor().position(), r->txbText->document()->characterCount() - 1);
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
+        QCOMPARE(r->palette().color(QPalette::Window), w->palette().color(QPalette::Window));
+        selectText(r->txbText, 0, 6);
+        release(Qt::LeftButton);
+        QCOMPARE(copyCaption(), programText(424));
+        for (QWidget* away : QWidgetList{nullptr, r}) QApplication::setActiveWindow(away);
+        QVERIFY(r->txbText->textCursor().hasSelection());  // back from another program: as it was
+        for (QWidget* away : QWidgetList{w, r}) QApplication::setActiveWindow(away);
+        QVERIFY(caretAtEnd(r->txbText));  // back from the main window: reset
+        QCOMPARE(copyCaption(), programText(185));
     }
 
     void copyWholeTextOrSelection() {
-        Started s;
-        frmLargeTextbox* r = openResults(s);
-        frmMain& w = *s.window;
-        QVERIFY(QTest::qWaitForWindowActive(r));
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
-        QCOMPARE(r->cmdCopyToClipboard->width(), platform::twipsToPixels(2500));
+        QVERIFY(open());
+        QCOMPARE(copyCaption(), programText(185));
+        QCOMPARE(r->cmdCopyToClipboard->width(), twipsToPixels(2500));
         r->cmdCopyToClipboard->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(w.outputText()).replace("\r\n", "\n"));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(r->cmdClose));
-
+        QCOMPARE(QGuiApplication::clipboard()->text(), qs(w->outputText()).replace("\r\n", "\n"));
+        QVERIFY(r->cmdClose->hasFocus());
         // A selection made with the mouse: the caption follows on the left button's release.
-        select(r, 0, 6);
-        QTest::mouseRelease(r->txbText->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
-        QTest::mouseRelease(r->txbText->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(424)));
-        QCOMPARE(r->cmdCopyToClipboard->width(), platform::twipsToPixels(3750));
+        selectText(r->txbText, 0, 6);
+        release(Qt::RightButton);
+        QCOMPARE(copyCaption(), programText(185));
+        release(Qt::LeftButton);
+        QCOMPARE(copyCaption(), programText(424));
+        QCOMPARE(r->cmdCopyToClipboard->width(), twipsToPixels(3750));
         r->cmdCopyToClipboard->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Imbolc"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), "Imbolc");
         QVERIFY(!r->txbText->textCursor().hasSelection());
-        QCOMPARE(r->cmdCopyToClipboard->text(), QString::fromStdString(GetProgramText(185)));
+        QCOMPARE(copyCaption(), programText(185));
     }
 
     void keyboardSelectionIsCopiedWithTheSystemsLineBreaks() {
-        Started s;
-        frmLargeTextbox* r = openResults(s);
-        frmMain& w = *s.window;
-        QVERIFY(QTest::qWaitForWindowActive(r));
+        QVERIFY(open());
         r->txbText->setFocus();
         QTest::keyClick(r->txbText, Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClick(r->txbText, Qt::Key_Down, Qt::ShiftModifier);
-        QTest::keyClick(r->txbText, Qt::Key_Down, Qt::ShiftModifier);
+        for (int i = 0; i < 2; ++i) QTest::keyClick(r->txbText, Qt::Key_Down, Qt::ShiftModifier);
         r->cmdCopyToClipboard->setFocus();
         QTest::keyClick(r->cmdCopyToClipboard, Qt::Key_Return);  // Enter presses the focused button
-        const QStringList lines = QString::fromStdString(w.outputText()).split("\r\n");
-        QCOMPARE(QGuiApplication::clipboard()->text(), lines[0] + "\n" + lines[1] + "\n");
+        QCOMPARE(QGuiApplication::clipboard()->text(), lines(*w).mid(0, 2).join("\n") + "\n");
         QTest::keyClick(r->cmdClose, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!r->isVisible());
     }
 
-    void emptyTextCopiesAnEmptyText() {
-        Started s;
-        frmMain& w = s.start();
-        QGuiApplication::clipboard()->setText("before");
-        w.cmdResults_Click();
-        w.resultsWindow()->cmdCopyToClipboard->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString());
-    }
-
     void closeHidesAndTheCloseBoxUnloads() {
-        Started s;
-        frmMain& w = s.start();
-        w.cmdCalculate->click();
-        const std::string text = w.outputText();
-        w.cmdResults->click();
-        QPointer<frmLargeTextbox> r = w.resultsWindow();
+        QVERIFY(open());
+        const std::string text = w->outputText();
+        QPointer<frmLargeTextbox> loaded = r;
         r->cmdClose->click();
-        QVERIFY(r && !r->isVisible());  // hidden, still loaded
-        QCOMPARE(w.outputText(), text);
-        QCOMPARE(w.txbOutput->textCursor().position(), 0);  // the write-back resets the caret
-
-        w.cmdResults->click();
+        QVERIFY(loaded && !r->isVisible());  // hidden, still loaded
+        QCOMPARE(w->outputText(), text);
+        QCOMPARE(w->txbOutput->textCursor().position(), 0);  // the write-back resets the caret
+        w->cmdResults->click();
         QVERIFY(r->isVisible());
         r->close();  // the close box
-        QTRY_VERIFY(r.isNull());
-        QCOMPARE(w.outputText(), text);
-        w.cmdResults->click();  // loaded again
-        QVERIFY(w.resultsWindow() && w.resultsWindow()->isVisible());
-        QVERIFY(!w.resultsWindow()->txbText->textCursor().hasSelection());
+        QTRY_VERIFY(loaded.isNull());
+        QCOMPARE(w->outputText(), text);
+        w->cmdResults->click();  // loaded again
+        QVERIFY(w->resultsWindow() && w->resultsWindow()->isVisible());
+        QVERIFY(!w->resultsWindow()->txbText->textCursor().hasSelection());
     }
 
     void laterResultsAppearAtTheNextClickAndSurviveTheClose() {
-        Started s;
-        frmLargeTextbox* r = openResults(s);
-        frmMain& w = *s.window;
+        QVERIFY(open());
         const std::string shown = r->text();
-        w.cmdCalculate->click();  // the Results window stays modeless and as it was
+        w->cmdCalculate->click();  // the Results window stays modeless and as it was
         QCOMPARE(r->text(), shown);
-        const std::string both = w.outputText();
+        const std::string both = w->outputText();
         r->cmdClose->click();  // no write-back over the newer results
-        QCOMPARE(w.outputText(), both);
-        w.cmdResults->click();
+        QCOMPARE(w->outputText(), both);
+        w->cmdResults->click();
         QCOMPARE(r->text(), both);
     }
 };

@@ -1,20 +1,8 @@
-// Save settings and the restore at start-up, with damaged and hostile files.
+// Save settings and the restore at start-up, with damaged and hostile files; the pop-up notice
+// that confirms a save: modal, placed in twips, closed by its timer or a click on the message.
 #include "ui_support.h"
 
-#include "text/program_text.h"
 #include "ui/windows/frm_pop_up.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTimer>
-
-#include <fstream>
-#include <sstream>
 
 #ifdef __linux__
 #include <sys/mount.h>
@@ -22,230 +10,193 @@
 #endif
 
 using namespace varnex;
-using varnex::test::Started;
+using namespace varnex::test;
 
 namespace {
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+// Runs `check` while the pop-up is up, then clicks what lies at `clickAt` on it (when given).
+void whileShown(frmPopUp& popUp, std::function<void()> check, std::optional<QPoint> clickAt = {}) {
+    QTimer::singleShot(30, [&popUp, check = std::move(check), clickAt] {
+        QVERIFY(popUp.isVisible());
+        check();
+        if (clickAt) QTest::mouseClick(popUp.childAt(*clickAt) ? popUp.childAt(*clickAt) : &popUp, Qt::LeftButton);
+    });
 }
 
 const std::string kNineFields = "\"1999\"\r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
 
-// Closes the pop-up with a click on its message once it is up, noting what it showed.
-struct PopUpWatch {
-    QString text;
-    QRect geometry;
-    bool seen = false;
-    bool saveButtonShown = true;
-    void arm(frmMain& w) {
-        QTimer::singleShot(50, [this, &w] {
-            frmPopUp* popUp = w.popUpWindow();
-            if (!popUp || !popUp->isVisible()) return;
-            seen = true;
-            saveButtonShown = w.cmdSaveSettings->isVisible();
-            text = popUp->lblMessage->text();
-            geometry = popUp->geometry();
-            QTest::mouseClick(popUp->lblMessage, Qt::LeftButton, {}, QPoint(5, 5));
-        });
-    }
-};
-
 }  // namespace
 
-class SettingsTest : public QObject {
+class SettingsTest : public QObject, EachTest {
     Q_OBJECT
 
+    // A save that fails half-way through writing: the old settings stay whole, and the
+    // message gives the reason and the file.
+    void expectFailedSaveKeepsTheOldFile(const char* reason) {
+        const std::string before = readFile(settingsPath());
+        QVERIFY(!before.empty());
+        w->cmdCalculate->click();  // a longer file than the old one
+        w->cmdSaveSettings->click();
+        QCOMPARE(s->log.shown, QStringList{message("Save settings", MessageIcon::Warning, programText(51) + " " +
+                                                    reason + ": " + qs(settingsPath().string()))});
+        QCOMPARE(readFile(settingsPath()), before);
+        QVERIFY(w->cmdSaveSettings->isVisible());
+    }
+
 private slots:
+    void init() { startFresh(); }
+    void cleanup() { s.reset(); }
+
     void saveWritesTheFifteenRecords() {
-        Started s;
-        frmMain& w = s.start();
-        PopUpWatch popUp;
-        popUp.arm(w);
-        w.cmdSaveSettings->click();
-        QVERIFY(popUp.seen);
-        QVERIFY(!popUp.saveButtonShown);  // hidden while the notice is up
-        QCOMPARE(popUp.text, QString::fromStdString(GetProgramText(50)));
-        QCOMPARE(popUp.geometry.size(), QSize(133, 25));  // 2000 x 380 twips
-        QVERIFY(w.frameGeometry().contains(popUp.geometry));
-        QVERIFY(w.cmdSaveSettings->isVisible());
-        QVERIFY(s.log.messages.empty());
-        QCOMPARE(readFile(s.settingsPath()),
-                 std::string("\"2015\"\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n"
-                             " 0 \r\n 24 \r\n#FALSE#\r\n\"\"\r\n"));
+        QString shown;  // the notice, closed with a click on its message once it is up
+        QTimer::singleShot(50, [&] {
+            frmPopUp* popUp = w->popUpWindow();
+            QVERIFY(popUp && popUp->isVisible() && !w->cmdSaveSettings->isVisible());  // hidden meanwhile
+            shown = popUp->lblMessage->text();
+            QCOMPARE(popUp->size(), QSize(133, 25));  // 2000 x 380 twips
+            QVERIFY(w->frameGeometry().contains(popUp->geometry()));
+            QTest::mouseClick(popUp->lblMessage, Qt::LeftButton, {}, QPoint(5, 5));
+        });
+        w->cmdSaveSettings->click();
+        QCOMPARE(shown, programText(50));
+        QVERIFY(w->cmdSaveSettings->isVisible() && s->log.shown.isEmpty());
+        QCOMPARE(readFile(settingsPath()),
+                 "\"2015\"\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 24 \r\n"
+                 "#FALSE#\r\n\"\"\r\n");
     }
 
     void roundTrip() {
-        Started s;
-        {
-            frmMain& w = s.start();
-            w.txbYear->setText("0800");
-            w.chkVE->setCheckState(Qt::Unchecked);
-            w.chkSamhain->setCheckState(Qt::PartiallyChecked);
-            w.chkIncludeWeekday->setCheckState(Qt::Checked);
-            w.cboTimezone->setCurrentIndex(35);
-            w.cboCalendar->setCurrentIndex(1);  // not saved
-            w.optSH->setChecked(true);
-            w.cmdCalculate->click();
-            QCOMPARE(w.SaveSettings(), std::string());
-        }
-        const std::string saved = s.window->outputText();
-        s.window.reset();
-        frmMain& w = s.start();
-        QCOMPARE(w.txbYear->text(), QString("0800"));
-        QCOMPARE(w.chkVE->checkState(), Qt::Unchecked);
-        QCOMPARE(w.chkSamhain->checkState(), Qt::PartiallyChecked);
-        QCOMPARE(w.chkIncludeWeekday->checkState(), Qt::Checked);
-        QCOMPARE(w.cboTimezone->currentIndex(), 35);
-        QCOMPARE(w.cboCalendar->currentIndex(), 0);
-        QVERIFY(w.optSH->isChecked());
-        QCOMPARE(w.outputText(), saved);
-        QVERIFY(w.cmdResults->isVisible() && w.cmdClear->isVisible());
-        // A greyed box ticks at the user's click.
-        QTest::keyClick(w.chkSamhain, Qt::Key_Space);
-        QCOMPARE(w.chkSamhain->checkState(), Qt::Checked);
+        w->txbYear->setText("0800");
+        w->chkVE->setCheckState(Qt::Unchecked);
+        w->chkSamhain->setCheckState(Qt::PartiallyChecked);
+        w->chkIncludeWeekday->setCheckState(Qt::Checked);
+        w->cboTimezone->setCurrentIndex(35);
+        w->cboCalendar->setCurrentIndex(1);  // not saved
+        w->optSH->setChecked(true);
+        w->cmdCalculate->click();
+        QCOMPARE(w->SaveSettings(), std::string());
+        const std::string output = w->outputText();
+        restartWith(readFile(settingsPath()));
+        QCOMPARE(glance(*w), "0800 01111112111 35 S 111 11");
+        QCOMPARE(w->cboCalendar->currentIndex(), 0);
+        QCOMPARE(w->outputText(), output);
+        QTest::keyClick(w->chkSamhain, Qt::Key_Space);  // a greyed box ticks at the user's click
+        QCOMPARE(w->chkSamhain->checkState(), Qt::Checked);
     }
 
     void partialFilesApplyTheFieldsBeforeTheFault_data() {
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("year");
-        QTest::addColumn<bool>("veTicked");
-        QTest::addColumn<bool>("trueSunTicked");
-        QTest::addColumn<int>("zone");
-        QTest::newRow("ends after field 9") << QString::fromStdString(kNineFields) << "1999" << false << true << 24;
-        QTest::newRow("box value 5") << QString::fromStdString(kNineFields + " 5 \r\n") << "1999" << false << true << 24;
-        QTest::newRow("not a number") << QString::fromStdString(kNineFields + " 0 \r\n 1 \r\n 1 \r\n x \r\n") << "1999"
-                                      << false << false << 24;
-        QTest::newRow("zone 49") << QString::fromStdString(kNineFields + " 0 \r\n 1 \r\n 1 \r\n 49 \r\n") << "1999"
-                                 << false << false << 24;
-        QTest::newRow("empty file") << "" << "2015" << true << true << 24;
-        QTest::newRow("garbage") << "\x01\x02\xff\r\n\r\n" << "\x01\x02\xff" << true << true << 24;
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("restored");
+        const QByteArray nine = QByteArray::fromStdString(kNineFields);
+        // The four cross-quarter boxes cleared: the handlers run, the method controls disabled.
+        QTest::newRow("ends after field 9") << nine << "1999 01010000110 24 N 000 00";
+        QTest::newRow("zone 49") << nine + " 0 \r\n 1 \r\n 1 \r\n 49 \r\n" << "1999 01010000011 24 N 000 00";
+        QTest::newRow("garbage") << QByteArray("\x01\x02\xff\r\n\r\n")
+                                 << QString::fromUtf8("\x01\x02\xff 11111111110 24 N 111 00");
     }
 
     void partialFilesApplyTheFieldsBeforeTheFault() {
-        QFETCH(QString, content);
-        QFETCH(QString, year);
-        QFETCH(bool, veTicked);
-        QFETCH(bool, trueSunTicked);
-        QFETCH(int, zone);
-        Started s;
-        s.writeSettings(content.toStdString());
-        frmMain& w = s.start();
-        QCOMPARE(w.txbYear->text(), year);
-        QCOMPARE(w.chkVE->checkState() == Qt::Checked, veTicked);
-        QCOMPARE(w.chkTrueSun->checkState() == Qt::Checked, trueSunTicked);
-        QCOMPARE(w.cboTimezone->currentIndex(), zone);
-        QVERIFY(w.optNH->isChecked());
-        QVERIFY(w.outputText().empty());
-        QVERIFY(s.log.messages.empty());
-    }
-
-    void restoreRunsTheHandlers() {
-        // All four cross-quarter boxes cleared: the method controls are disabled after start-up.
-        Started s;
-        s.writeSettings(kNineFields);
-        frmMain& w = s.start();
-        QVERIFY(!w.Label2->isEnabled() && !w.chkMeanSun->isEnabled() && !w.chkTrueSun->isEnabled());
-        QCOMPARE(w.focusWidget(), static_cast<QWidget*>(w.cmdHelp));  // no focus moves while starting
+        QFETCH(QByteArray, content);
+        QFETCH(QString, restored);
+        restartWith(content.toStdString());
+        QCOMPARE(glance(*w), restored);
+        QVERIFY(w->outputText().empty() && s->log.shown.isEmpty());
+        QCOMPARE(w->focusWidget(), w->cmdHelp);  // no focus moves while starting
     }
 
     void hemisphereAndOutputRules() {
-        Started s;
-        const std::string head = kNineFields + " 1 \r\n 1 \r\n 0 \r\n 30 \r\n";
-        s.writeSettings(head + "yes\r\n\"  first\r\nsecond \"quoted\"\r\n");
-        frmMain& w = s.start();
-        QVERIFY(w.optSH->isChecked());
-        QCOMPARE(w.outputText(), std::string("first\r\nsecond"));
-        QVERIFY(w.cmdResults->isVisible());
-    }
-
-    void outputIsCutAt10240Characters() {
-        Started s;
-        const std::string head = kNineFields + " 1 \r\n 1 \r\n 0 \r\n 24 \r\n#FALSE#\r\n";
-        s.writeSettings(head + "\"" + std::string(20000, 'a') + "\"\r\n");
-        frmMain& w = s.start();
-        QCOMPARE(w.outputText().size(), std::size_t{10240});
+        restartWith(kNineFields + " 1 \r\n 1 \r\n 0 \r\n 30 \r\nyes\r\n\"  first\r\nsecond \"quoted\"\r\n");
+        QCOMPARE(glance(*w), "1999 01010000110 30 S 000 11");
+        QCOMPARE(w->outputText(), "first\r\nsecond");
     }
 
     void noTimezoneSelectionCountsAsGmt() {
-        Started s;
-        s.writeSettings(kNineFields + " 1 \r\n 1 \r\n 0 \r\n-1 \r\n#FALSE#\r\n\"\"\r\n");
-        frmMain& w = s.start();
-        QCOMPARE(w.cboTimezone->currentIndex(), -1);
-        w.txbYear->setText("2015");
-        w.cmdAllOrNoneVarnex[0]->click();
-        w.cmdCalculate->click();
-        QVERIFY(s.log.messages.empty());
-        QCOMPARE(w.intTimezoneOffset, 0);
-        QVERIFY(w.outputText().find("Spring (March) equinox ........ 2015-03-20 CE 22:45 GMT\r\n") != std::string::npos);
+        restartWith(kNineFields + " 1 \r\n 1 \r\n 0 \r\n-1 \r\n#FALSE#\r\n\"\"\r\n");
+        QCOMPARE(w->cboTimezone->currentIndex(), -1);
+        w->txbYear->setText("2015");
+        w->cmdAllOrNoneVarnex[0]->click();
+        w->cmdCalculate->click();
+        QCOMPARE(w->intTimezoneOffset, 0);
+        QVERIFY(lines(*w).contains("Spring (March) equinox ........ 2015-03-20 CE 22:45 GMT"));
     }
 
     void saveIntoAFolderThatCannotBeWritten() {
-        Started s;
-        frmMain& w = s.start();
         // A file where the folder should be: nothing can be written inside it.
-        std::filesystem::remove_all(s.config / "Ostrel");
-        std::ofstream(s.config / "Ostrel") << "not a folder";
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        w.cmdSaveSettings->click();
-        QCOMPARE(s.log.messages.size(), std::size_t{1});
-        const Message& m = s.log.messages[0];
-        QCOMPARE(m.icon, MessageIcon::Warning);
-        QCOMPARE(m.title, std::string("Save settings"));
-        QVERIFY2(m.prompt.rfind(GetProgramText(51) + " ", 0) == 0, m.prompt.c_str());
-        // The reason, then the folder that failed.
-        QVERIFY2(m.prompt.ends_with(": " + (s.config / "Ostrel").string()), m.prompt.c_str());
-        QVERIFY(m.prompt.size() > GetProgramText(51).size() + (s.config / "Ostrel").string().size() + 4);
-        QVERIFY(w.cmdSaveSettings->isVisible());
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.cmdCalculate));
-        QCOMPARE(readFile(s.config / "Ostrel"), std::string("not a folder"));
+        std::filesystem::remove_all(s->config / "Ostrel");
+        std::ofstream(s->config / "Ostrel") << "not a folder";
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->cmdSaveSettings->click();
+        QCOMPARE(s->log.shown.size(), 1);
+        const QString shown = s->log.shown[0], tail = ": " + qs((s->config / "Ostrel").string());
+        const QString head = message("Save settings", MessageIcon::Warning, programText(51) + " ");
+        // The reason between the text and the folder that failed.
+        QVERIFY2(shown.startsWith(head) && shown.endsWith(tail) && shown.size() > head.size() + tail.size(),
+                 qPrintable(shown));
+        QVERIFY(w->cmdSaveSettings->isVisible() && w->cmdCalculate->hasFocus());
+        QCOMPARE(readFile(s->config / "Ostrel"), "not a folder");
+    }
+
+    void popUpIsModalPlacedAndClosedByItsTimer() {
+        frmPopUp popUp;
+        QCOMPARE(popUp.objectName() + " " + popUp.lblMessage->objectName(), "frmPopUp lblMessage");
+        QVERIFY(popUp.windowFlags() & Qt::FramelessWindowHint);
+        bool modal = false;
+        whileShown(popUp, [&] {
+            modal = popUp.isModal() && QApplication::activeModalWidget() == &popUp;
+            QCOMPARE(popUp.geometry(), platform::twipsRect(1500, 1200, 3000, 600));
+            QCOMPARE(popUp.lblMessage->geometry(), popUp.rect());
+            QCOMPARE(popUp.lblMessage->text(), "Hello");
+        });
+        QElapsedTimer clock;
+        clock.start();
+        popUp.PopUp("Hello", 3000, 600, 300, 1200, 1500);  // returns when the timer has closed it
+        QVERIFY(modal && !popUp.isVisible() && !popUp.Timer1->isActive());
+        QVERIFY(clock.elapsed() >= 250);
+    }
+
+    void intervalZeroWaitsForAClickOnTheMessage() {
+        frmPopUp popUp;
+        whileShown(popUp, [&] { QVERIFY(!popUp.Timer1->isActive()); }, QPoint(5, 5));
+        popUp.PopUp("Click me", 3000, 600, 0, 0, 0);
+        QVERIFY(!popUp.isVisible());
+    }
+
+    void inFormKeepsTheMessageHeightAndIgnoresClicksBelowIt() {
+        QWidget form;
+        form.setGeometry(200, 100, 400, 300);
+        form.show();
+        frmPopUp popUp(&form);
+        bool shownAfterClickBelow = false;
+        // 1740 twips of message in a window 3000 high: a click below the message does nothing.
+        whileShown(popUp, [&] {
+            QCOMPARE(popUp.pos(), form.frameGeometry().topLeft() + QPoint(twipsToPixels(220), twipsToPixels(310)));
+            QCOMPARE(popUp.lblMessage->size(), QSize(twipsToPixels(2000), twipsToPixels(1740)));
+            QTest::mouseClick(&popUp, Qt::LeftButton, {}, QPoint(10, twipsToPixels(2500)));
+            shownAfterClickBelow = popUp.isVisible();
+        }, QPoint(10, 10));
+        popUp.PopUpInForm(&form, "Saved", 2000, 3000, 0, 310, 220);
+        QVERIFY(shownAfterClickBelow && !popUp.isVisible());
     }
 
 #ifdef __linux__
-    // A save that fails half-way through writing: the old settings stay whole, and the
-    // message gives the reason and the file.
-    static void expectFailedSaveKeepsTheOldFile(Started& s, const std::string& reason) {
-        frmMain& w = *s.window;
-        const std::string before = readFile(s.settingsPath());
-        QVERIFY(!before.empty());
-        w.cmdCalculate->click();  // a longer file than the old one
-        w.cmdSaveSettings->click();
-        QCOMPARE(s.log.messages.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(s.log.messages[0].prompt),
-                 QString::fromStdString(GetProgramText(51) + " " + reason + ": " + s.settingsPath().string()));
-        QCOMPARE(readFile(s.settingsPath()), before);
-        QVERIFY(w.cmdSaveSettings->isVisible());
-    }
-
     void fileSizeLimitFailsTheSaveWithoutKillingTheProgram() {
-        Started s;
-        QCOMPARE(s.start().SaveSettings(), std::string());
+        QCOMPARE(w->SaveSettings(), std::string());
         rlimit original{};
         getrlimit(RLIMIT_FSIZE, &original);
-        rlimit limited = original;
-        limited.rlim_cur = 64;  // bytes: less than any settings file
+        const rlimit limited{64, original.rlim_max};  // bytes: less than any settings file
         setrlimit(RLIMIT_FSIZE, &limited);
-        expectFailedSaveKeepsTheOldFile(s, "File too large");
+        expectFailedSaveKeepsTheOldFile("File too large");
         setrlimit(RLIMIT_FSIZE, &original);
     }
 
     void fullDiskFailsTheSave() {
-        // A file system of one 4 KiB block, holding the saved settings: the new file finds
-        // no room.
-        Started s;
-        s.start();
-        const std::string folder = (s.config / "Ostrel").string();
+        // A file system of one 4 KiB block, holding the saved settings: the new file finds no room.
+        const std::string folder = (s->config / "Ostrel").string();
         if (mount("varnex-test", folder.c_str(), "tmpfs", 0, "size=4k") != 0)
             QSKIP("cannot mount a small tmpfs here (needs root or CAP_SYS_ADMIN)");
-        struct Unmount {
-            std::string folder;
-            ~Unmount() { umount(folder.c_str()); }
-        } unmount{folder};
-        QCOMPARE(s.window->SaveSettings(), std::string());
-        expectFailedSaveKeepsTheOldFile(s, "No space left on device");
+        const std::unique_ptr<const char, int (*)(const char*)> unmount(folder.c_str(), umount);
+        QCOMPARE(w->SaveSettings(), std::string());
+        expectFailedSaveKeepsTheOldFile("No space left on device");
     }
 #endif
 };

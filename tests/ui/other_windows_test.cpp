@@ -1,0 +1,220 @@
+// The windows beyond the main one: the summary of "Display all for:" (caption, place, layout,
+// cells, Close and the close box), Help in the file viewer (its limits and failures), and the
+// two link labels.
+#include "ui_support.h"
+
+#include "platform/open_address.h"
+#include "platform/program_folder.h"
+#include "report/summary.h"
+#include "ui/main/frm_all.h"
+#include "ui/windows/frm_view.h"
+
+using namespace varnex;
+using namespace varnex::test;
+
+class OtherWindowsTest : public QObject, EachTest {
+    Q_OBJECT
+    frmAll* all = nullptr;
+
+    frmAll* displayAll(const char* year = nullptr) {
+        if (year) w->txbYear->setText(year);
+        w->cmdDisplayAll->click();
+        return all = w->summaryWindow();
+    }
+    QString cell(std::size_t index) const { return all->lblEvent[index]->text(); }
+    // Every event cell shown is the core's cell of the request (its times are checked there).
+    void expectTheCoreCells(std::int16_t calendar, std::int16_t offset, Hemisphere hemisphere) const {
+        const auto cells = SummaryCells(2015, calendar, offset, hemisphere, BuildEventNames(DefaultEventCaptions()));
+        for (std::size_t i : kSummaryReadingOrder) QCOMPARE(cell(i), qs(cells[i]).replace("\r\n", "\n"));
+    }
+
+    // A program folder of its own: the shipped program text and a help file of our making.
+    std::unique_ptr<TempFolder> program;
+
+    void writeHelp(const std::string& text) const {
+        std::ofstream(*program / GetProgramText(16), std::ios::binary) << text;
+    }
+    // Help pressed, and the viewer done with reading (or failing to read) the file.
+    frmView* pressHelp() {
+        w->cmdHelp->click();
+        frmView* view = w->helpViewer();
+        return QTest::qWaitFor([view] { return view->blnFileDisplayed; }) ? view : nullptr;
+    }
+
+private slots:
+    void init() {
+        program = std::make_unique<TempFolder>();
+        std::filesystem::copy_file(QCoreApplication::applicationDirPath().toStdString() + "/varnex.dat",
+                                   *program / "varnex.dat");
+        platform::setProgramFolderForTesting(program->path().string());
+        startFresh();
+    }
+    void cleanup() {
+        s.reset();
+        platform::setProgramFolderForTesting({});
+        platform::setAddressOpenerForTesting({});
+    }
+
+    void showsTheYearInTheRing() {
+        click({w->cmdAllOrNoneVarnex[1], w->cmdAllOrNoneVarnex[3]});  // no event selected: all eight still shown
+        QVERIFY(displayAll(" +2015 ") && all->isVisible());
+        QVERIFY(s->log.shown.isEmpty() && w->outputText().empty());  // nothing goes to the output box
+        QCOMPARE(all->windowTitle(), "All dates and times for +2015 CE in the Northern Hemisphere");
+        QCOMPARE(all->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QCOMPARE(all->objectName() + " " + all->lblEvent[8]->objectName(), "frmAll lblEvent_8");
+        // Clockwise from top left; both methods in every cross-quarter cell, no weekday.
+        expectTheCoreCells('G', 0, Hemisphere::North);
+        QCOMPARE(cell(1), "Spring equinox\n2015-03-20 CE 22:45 GMT");
+        QCOMPARE(cell(4), "Read clockwise from top left");
+    }
+
+    void southernNamesJulianDatesAndTheZone() {
+        w->optSH->setChecked(true);
+        w->cboCalendar->setCurrentIndex(1);
+        w->cboTimezone->setCurrentText("GMT+05:30");
+        displayAll();
+        QCOMPARE(all->windowTitle(), "All dates and times for 2015 CE in the Southern Hemisphere");
+        expectTheCoreCells('J', 330, Hemisphere::South);
+        QCOMPARE(cell(1), "Autumn equinox\n2015-03-08 JC 04:15 GMT+05:30");
+    }
+
+    void rejectedYearOpensNothing() {
+        QVERIFY(!displayAll("3001"));
+        QCOMPARE(s->log.shown, QStringList{message(programText(25), MessageIcon::Information, programText(24))});
+        const QString shown = displayAll("2015")->lblEvent[1]->text();
+        displayAll("abc");  // an open window keeps what it shows
+        QCOMPARE(cell(1), shown);
+        QCOMPARE(s->log.shown.last(), message("Invalid input", MessageIcon::Information, "Invalid input for year."));
+    }
+
+    void layoutOncePerCommand() {
+        QVERIFY(QTest::qWaitForWindowExposed(displayAll()));
+        // 12180 x 3000 twips: colW 3993, rowH 842; columns at 25, 4043, 8061, rows at 75, 942, 1809.
+        const QRect outer = platform::outerGeometry(all);
+        QCOMPARE(outer.size(), QSize(twipsToPixels(12180), twipsToPixels(3000) + twipsToPixels(150)));
+        QCOMPARE(outer.top(), platform::outerGeometry(w).top() + twipsToPixels(850));
+        QCOMPARE(all->lblEvent[0]->geometry(), platform::twipsRect(25, 75, 3993, 842));
+        QCOMPARE(all->lblEvent[5]->geometry(), platform::twipsRect(8061, 942, 3993, 842));
+        QCOMPARE(all->lblEvent[7]->geometry(), platform::twipsRect(4043, 1809, 3993, 842));
+        const QRect centre = all->lblEvent[4]->geometry();
+        QCOMPARE(all->cmdClose->geometry().center().x(), centre.center().x());
+        QCOMPARE(all->cmdClose->y(), centre.top() + (centre.height() - all->cmdClose->height()) * 2 / 3);
+        // Back and forth between the windows: no taller each time; a new command sets the size again.
+        for (QWidget* active : QWidgetList{w, all, w, all}) QApplication::setActiveWindow(active);
+        QCOMPARE(platform::outerGeometry(all).height(), outer.height());
+        displayAll();
+        QCOMPARE(platform::outerGeometry(all).height(), outer.height());
+    }
+
+    void closeHidesAndTheCloseBoxUnloads() {
+        const QPointer<frmAll> loaded = displayAll();
+        QVERIFY(QTest::qWaitForWindowActive(all));
+        all->cmdClose->setFocus();
+        QTest::keyClick(all->cmdClose, Qt::Key_Return);
+        QVERIFY(loaded && !all->isVisible());
+        QCOMPARE(displayAll("2016"), loaded.data());  // the same window, refreshed
+        QVERIFY(cell(1).contains("2016-03-20"));
+        all->close();
+        QTRY_VERIFY(loaded.isNull());
+        QVERIFY(displayAll() && all->isVisible());
+    }
+    void helpShowsTheFileBesideTheProgram() {
+        writeHelp("Varnex help\nsecond line\n");
+        frmView* view = pressHelp();
+        QVERIFY(view && view->isVisible() && view->txbText1->isReadOnly() && !view->cmdCopyToClipboard->isVisible());
+        QCOMPARE(view->txbText1->toPlainText(), "Varnex help\nsecond line\n");
+        QCOMPARE(view->windowTitle(), programText(36));
+        QCOMPARE(view->strFilename, (*program / GetProgramText(16)).string());
+        QCOMPARE(view->txbText1->textCursor().position(), 0);
+        const QRect main = platform::outerGeometry(w), placed = platform::outerGeometry(view);
+        QCOMPARE(placed.topLeft(), main.topLeft() + QPoint(twipsToPixels(100), twipsToPixels(380)));
+        QCOMPARE(placed.width(), main.width() - twipsToPixels(200));
+        QVERIFY(s->log.shown.isEmpty());
+    }
+
+    void closeKeepsTheTextAndTheCloseBoxReadsAgain() {
+        writeHelp("first");
+        QPointer<frmView> view = pressHelp();
+        view->cmdClose->click();
+        QVERIFY(!view->isVisible());
+        writeHelp("second");
+        pressHelp();
+        QCOMPARE(view->txbText1->toPlainText(), "first");  // not read again
+        view->close();  // the close box unloads it
+        QTRY_VERIFY(view.isNull());
+        QCOMPARE(pressHelp()->txbText1->toPlainText(), "second");
+    }
+
+    void largeFilesAreShownInPart_data() {
+        QTest::addColumn<int>("characters");
+        QTest::newRow("65529: whole") << 65529;
+        QTest::newRow("65530: in part") << 65530;
+    }
+
+    void largeFilesAreShownInPart() {
+        QFETCH(int, characters);
+        const QString text = QString("0123456789").repeated(6553).left(characters);
+        writeHelp(text.toStdString());
+        const QString part = "NOTE: This file is too large to display entirely in this textbox.\n"
+                             "To view the entire contents of the file load it into NotePad,\n"
+                             "WordPad or some other text editor.\n\n" + text.left(65306) +
+                             "\n\nNOTE: Entire contents of file have not been displayed.\n";
+        QCOMPARE(pressHelp()->txbText1->toPlainText(), characters < 65530 ? text : part);
+    }
+
+    void unreadableFiles_data() {
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << true << message(programText(13), MessageIcon::Warning, programText(17));
+        QTest::newRow("missing") << false
+                                 << message("Error reading file", MessageIcon::Warning, "Error 53.  File not found");
+    }
+
+    void unreadableFiles() {
+        QFETCH(bool, empty);
+        QFETCH(QString, shown);
+        if (empty) writeHelp("");
+        frmView* view = pressHelp();
+        // The folder the program runs in, then the failure.
+        const QString folder = message(programText(1), MessageIcon::None, QDir::toNativeSeparators(QDir::currentPath()));
+        QCOMPARE(s->log.shown, QStringList({folder, shown}));
+        QVERIFY(!view->isVisible());
+        writeHelp("now there");
+        pressHelp();  // not tried again while loaded
+        QCOMPARE(s->log.shown.size(), 2);
+        QVERIFY(view->txbText1->toPlainText().isEmpty());
+    }
+
+    void viewerKeepsItsMinimumSize() {
+        writeHelp("alpha\nbeta\n");
+        frmView* view = pressHelp();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        view->resize(100, 50);
+        const QRect outer = platform::outerGeometry(view);
+        QVERIFY(outer.width() >= twipsToPixels(8000) && outer.height() >= twipsToPixels(2000));
+        QCOMPARE(view->cmdClose->geometry().right(), view->txbText1->geometry().right());
+    }
+
+    void linksOpenTheShippedPages() {
+        std::vector<std::string> opened;
+        int result = 42;
+        platform::setAddressOpenerForTesting([&](const std::string& address) {
+            opened.push_back(address);
+            return result;
+        });
+        for (QLabel* link : {w->lblOnlineUserManual, w->lblOstrel}) QTest::mouseClick(link, Qt::LeftButton);
+        const std::string folder = platform::ProgramFolder();
+        QCOMPARE(opened, (std::vector{JoinFolderAndFile(folder, GetProgramText(15)),
+                                      JoinFolderAndFile(folder, GetProgramText(14))}));
+        QVERIFY(w->lblOnlineUserManual->toolTip().endsWith(qs(opened[0]) + "."));
+        QVERIFY(s->log.shown.isEmpty());
+        result = 31;  // a launch that fails: the message names the result and what it means
+        QTest::mouseClick(w->lblOnlineUserManual, Qt::LeftButton);
+        QCOMPARE(s->log.shown, QStringList{message("Cannot launch web browser", MessageIcon::Warning,
+                                                    "Error launching web browser, error code = 31.\r\n\r\nFile extension "
+                                                    "'html' is not associated with any application program.")});
+    }
+};
+
+QTEST_MAIN(OtherWindowsTest)
+#include "other_windows_test.moc"
