@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "app_icon.h"
+#include "frm_all.h"
 #include "astro/solar_events.h"
 #include "form_helpers.h"
 #include "platform/activation.h"
@@ -16,7 +17,6 @@
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
-#include "frm_all.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
 #include "ui/windows/frm_view.h"
@@ -25,13 +25,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QMoveEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>

@@ -1,12 +1,16 @@
 // frmMain: the commands and the handlers of the selection controls.
 #include "frm_main.h"
 
+#include "frm_all.h"
+#include "summary_layout.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/program_folder.h"
 #include "platform/tick_state.h"
 #include "platform/twips.h"
 #include "report/request.h"
 #include "report/result_text.h"
+#include "report/summary.h"
 #include "report/timezones.h"
 #include "report/year_input.h"
 #include "settings/settings_file.h"
@@ -16,22 +20,18 @@
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
 #include "ui/windows/frm_view.h"
-#include "frm_all.h"
-#include "summary_layout.h"
-#include "platform/program_folder.h"
-#include "report/summary.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QValidator>
 
 #include <exception>
