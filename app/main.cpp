@@ -1,10 +1,12 @@
 // Varnex: the window.
+#include "platform/program_folder.h"
 #include "ui/main/application.h"
 #include "ui/main/frm_main.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
     QApplication application(argc, argv);
     varnex::ConfigureApplication();
     varnex::frmMain window;

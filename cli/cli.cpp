@@ -8,6 +8,7 @@
 #include "report/timezones.h"
 #include "report/year_input.h"
 #include "calendar/date_text.h"
+#include "varnex/version.h"
 
 #include <array>
 #include <charconv>
@@ -18,7 +19,6 @@
 namespace varnex {
 namespace {
 
-constexpr std::string_view kVersion = "5.22";
 constexpr std::string_view kCalculateCaption = "Calculate dates and times of selected events";
 
 constexpr std::string_view kUsage =

@@ -4,8 +4,6 @@
 #include "platform/program_folder.h"
 #include "text/program_text.h"
 
-#include <QCoreApplication>
-
 #include <ctime>
 #include <iostream>
 
@@ -20,7 +18,7 @@ std::int32_t currentLocalYear() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const QCoreApplication application(argc, argv);  // for the program's folder
+    varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
     const varnex::ProgramTextLoad text = varnex::LoadProgramText(varnex::platform::ProgramFolder(), "varnex.dat");
     if (!text.ok()) {
         std::cerr << text.message << '\n';

@@ -1,6 +1,6 @@
 #include "program_folder.h"
 
-#include <QCoreApplication>
+#include "install_layout.h"
 
 namespace varnex::platform {
 namespace {
@@ -10,11 +10,18 @@ std::string& redirectedFolder() {
     return folder;
 }
 
+const char*& programName() {
+    static const char* name = nullptr;
+    return name;
+}
+
 }  // namespace
+
+void RememberProgramName(const char* argv0) { programName() = argv0; }
 
 std::string ProgramFolder() {
     if (!redirectedFolder().empty()) return redirectedFolder();
-    return QCoreApplication::applicationDirPath().toStdString();
+    return ShippedFilesFolder(ExecutablePath(programName()).parent_path()).string();
 }
 
 void setProgramFolderForTesting(const std::string& folder) { redirectedFolder() = folder; }

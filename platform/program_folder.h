@@ -1,12 +1,15 @@
-// The folder of the running program, where its shipped files lie.
+// The folder of the running program's shipped files (program text, help text, pages).
 #pragma once
 
 #include <string>
 
 namespace varnex::platform {
 
-// The folder of the executable (needs a Qt application object), unless a test has
-// redirected it with setProgramFolderForTesting.
+// Keeps argv[0], for systems that can't tell a program its own path. Call it first in main.
+void RememberProgramName(const char* argv0);
+
+// The executable's folder when the program text lies beside it, otherwise ../share/varnex
+// relative to it (see install_layout.h); or the folder a test has set.
 std::string ProgramFolder();
 
 // Makes ProgramFolder return `folder`; an empty folder restores the real one.

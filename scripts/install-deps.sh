@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libgtest-dev libbenchmark-dev
-          fonts-liberation tidy "$@")
+          fonts-liberation tidy
+          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev "$@")
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
     echo "Not a Debian system: make sure these (or their equivalents) are installed: ${packages[*]}" >&2

@@ -4,7 +4,8 @@
 
 namespace varnex {
 
-// The program's icon: the sun on the horizon, drawn at run time.
+// The program's icon, the sun on the horizon: the sizes rendered from data/icons/varnex.svg,
+// the picture the desktop shows for the installed program.
 QIcon VarnexIcon();
 
 }  // namespace varnex

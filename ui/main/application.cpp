@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "varnex/version.h"
+
 #include <QApplication>
 
 namespace varnex {
@@ -7,6 +9,9 @@ namespace varnex {
 void ConfigureApplication() {
     QApplication::setStyle("Windows");
     QApplication::setApplicationName("Varnex");
+    QApplication::setApplicationVersion(kVersion);
+    // Ties the windows to the installed desktop entry (its name, and the icon on Wayland).
+    QGuiApplication::setDesktopFileName(kApplicationId);
 }
 
 }  // namespace varnex

@@ -21,6 +21,7 @@
 #include "ui/windows/frm_pop_up.h"
 #include "ui/windows/frm_view.h"
 #include "ui/windows/weblink.h"
+#include "varnex/version.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -45,7 +46,6 @@ using platform::twipsRect;
 namespace {
 
 constexpr const char* kTag = "VARNEX";
-constexpr const char* kVersion = "5.22";  // major 5, minor 2, then the digit 2
 constexpr std::int16_t kTitleText = 1;
 constexpr std::int16_t kResultsCaptionText = 20;
 constexpr std::int16_t kSiteText = 14;

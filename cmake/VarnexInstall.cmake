@@ -1,0 +1,79 @@
+# Varnex installed as a desktop program: the two executables, the shipped files under
+# share/varnex, the desktop entry, the icons, the AppStream metainfo, the man pages and the
+# bash completion, each where the desktop and the package tools look for it; and a Debian
+# package from CPack (scripts/package.sh).
+include(GNUInstallDirs)
+
+set(VARNEX_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/varnex)  # ../share/varnex from bin/: see platform/install_layout.h
+set(VARNEX_LINUX_DIR ${CMAKE_BINARY_DIR}/linux)
+
+install(TARGETS varnex varnex-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/varnex.dat data/varnex-help.txt data/varnex-manual.html data/varnex-about.html
+        DESTINATION ${VARNEX_DATA_INSTALL_DIR})
+install(FILES data/images/main-window.png data/images/summary-window.png
+        DESTINATION ${VARNEX_DATA_INSTALL_DIR}/images)
+
+# Desktop entry and metainfo, named by the application id.
+configure_file(data/linux/varnex.desktop.in ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.desktop @ONLY)
+configure_file(data/linux/varnex.metainfo.xml.in ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The icon: the SVG and the PNG sizes rendered from it (scripts/render-icons.sh).
+set(VARNEX_ICON_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES data/icons/varnex.svg DESTINATION ${VARNEX_ICON_DIR}/scalable/apps RENAME ${VARNEX_APP_ID}.svg)
+foreach(size ${VARNEX_ICON_SIZES})
+    install(FILES data/icons/png/varnex-${size}.png DESTINATION ${VARNEX_ICON_DIR}/${size}x${size}/apps
+            RENAME ${VARNEX_APP_ID}.png)
+endforeach()
+
+# Man pages: varnex(1) written by hand; varnex-cli(1) made by help2man from the program's own
+# --help and --version, with the sections of data/man/varnex-cli.h2m, so the page and the
+# program can't disagree.
+set(VARNEX_MAN_DIR ${CMAKE_BINARY_DIR}/man)
+install(FILES data/man/varnex.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+find_program(HELP2MAN help2man)
+if(HELP2MAN)
+    add_custom_command(
+        OUTPUT ${VARNEX_MAN_DIR}/varnex-cli.1
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${VARNEX_MAN_DIR}
+        COMMAND ${CMAKE_COMMAND} -DHELP2MAN=${HELP2MAN} -DPROGRAM=$<TARGET_FILE:varnex-cli>
+                -DINCLUDE=${CMAKE_SOURCE_DIR}/data/man/varnex-cli.h2m -DOUTPUT=${VARNEX_MAN_DIR}/varnex-cli.1
+                -DDATE=${VARNEX_RELEASE_DATE} -P ${CMAKE_SOURCE_DIR}/cmake/help2man.cmake
+        DEPENDS varnex-cli ${CMAKE_SOURCE_DIR}/data/man/varnex-cli.h2m ${CMAKE_SOURCE_DIR}/cmake/help2man.cmake
+        COMMENT "Making the man page varnex-cli.1 with help2man")
+    add_custom_target(varnex_man_pages ALL DEPENDS ${VARNEX_MAN_DIR}/varnex-cli.1)
+    install(FILES ${VARNEX_MAN_DIR}/varnex-cli.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(WARNING "help2man not found: the man page varnex-cli(1) will not be made or installed")
+endif()
+
+# bash-completion loads a command's completion by the command's name.
+install(FILES data/completions/varnex-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+
+install(FILES data/linux/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnex)  # DOCDIR would say Varnex
+
+# ---- the Debian package -------------------------------------------------------------------------
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varnex)
+set(CPACK_PACKAGE_VENDOR Ostrel)
+set(CPACK_PACKAGE_CONTACT "Ostrel <varnex@ostrel.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of equinoxes, solstices and cross-quarter days")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Varnex gives the local date and time of the two equinoxes, the two solstices and the four
+cross-quarter days (Imbolc, Beltane, Lughnassad, Samhain; by the mean sun and by the true sun)
+for any year from 1 to 3000, in the Gregorian or the Julian calendar, for a time zone from
+GMT-12:00 to GMT+12:00. It comes as a window (varnex) and as a command-line program for
+scripts (varnex-cli).")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNEX_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Beyond the libraries: the fonts the window asks fontconfig for (Arial and Courier New are
+# matched by Liberation Sans and Mono, Tahoma by DejaVu Sans); xdg-open for the manual and the
+# about page.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+include(CPack)

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# The bash completion of varnex-cli, checked against the program itself.
+#
+#   completion_test.sh COMPLETION_FILE VARNEX_CLI
+#
+# Sources the completion in this (non-interactive) bash, after bash-completion itself when
+# BASH_COMPLETION_SCRIPT names it (the lazy-loading main script), and
+# simulates Tab presses by setting COMP_WORDS, COMP_CWORD, COMP_LINE and COMP_POINT.
+set -euo pipefail
+
+if (($# != 2)); then
+    echo "usage: $0 COMPLETION_FILE VARNEX_CLI" >&2
+    exit 2
+fi
+completion_file=$1
+cli=$2
+failures=0
+
+fail() {
+    printf 'FAIL: %s\n' "$*" >&2
+    failures=$((failures + 1))
+}
+
+# shellcheck source=/dev/null
+[[ -n ${BASH_COMPLETION_SCRIPT-} ]] && source "$BASH_COMPLETION_SCRIPT"
+source "$completion_file"
+
+# Sets `replies` to the completions, sorted, of "varnex-cli ARGS" with the cursor at the end.
+complete_line() {
+    COMP_LINE="varnex-cli $1"
+    COMP_POINT=${#COMP_LINE}
+    read -ra COMP_WORDS <<<"$COMP_LINE"
+    if [[ $COMP_LINE == *' ' ]]; then
+        COMP_WORDS+=("")
+    fi
+    COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
+    COMPREPLY=()
+    _varnex_cli varnex-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    replies=()
+    if ((${#COMPREPLY[@]} > 0)); then
+        mapfile -t replies < <(printf '%s\n' "${COMPREPLY[@]}" | sort)
+    fi
+}
+
+# expect ARGS WANTED...: the completions of ARGS are exactly WANTED (in any order).
+expect() {
+    local args=$1 got want
+    shift
+    complete_line "$args"
+    got=${replies[*]-}
+    want=$(printf '%s\n' "$@" | sort | tr '\n' ' ')
+    want=${want% }
+    if [[ $got != "$want" ]]; then
+        fail "'varnex-cli $args<TAB>' gives [$got], expected [$want]"
+    fi
+}
+
+expect "--cal" --calendar
+expect "--calendar " gregorian julian
+expect "--calendar=j" julian
+expect "--zone GMT+05" GMT+05:00 GMT+05:30
+expect "--zone GMT+05:3" 30 # bash replaces only the text after the ':'
+expect "--events imbolc,s" imbolc,samhain imbolc,september
+expect "--events=imbolc,june,j" # june is given already
+expect "--from "
+expect "2026 "
+
+# Every value offered is accepted by the program.
+complete_line "--zone "
+if ((${#replies[@]} != 49)); then
+    fail "${#replies[@]} zones offered, expected 49: ${replies[*]-}"
+fi
+for zone in "${replies[@]}"; do
+    # The program writes the zone at the end of each line (ended by CR LF), exactly as
+    # in its list.
+    if ! out=$("$cli" 2026 --zone "$zone" --events march 2>&1); then
+        fail "varnex-cli 2026 --zone $zone: $out"
+    elif [[ ${out%$'\r'} != *" $zone" ]]; then
+        fail "varnex-cli 2026 --zone $zone writes the zone otherwise: $out"
+    fi
+done
+
+check_values() {  # check_values OPTION [ARGUMENT...]: the values offered after OPTION work
+    local option=$1 value out
+    shift
+    complete_line "$option "
+    if ((${#replies[@]} == 0)); then
+        fail "no values offered after $option"
+    fi
+    for value in "${replies[@]}"; do
+        if ! out=$("$cli" 2026 "$@" "$option" "$value" 2>&1 >/dev/null); then
+            fail "varnex-cli 2026${*:+ $*} $option $value: $out"
+        fi
+    done
+}
+check_values --calendar
+check_values --method
+check_values --hemisphere --all
+check_values --events
+
+# The options offered are those of --help.
+complete_line "--"
+offered=${replies[*]-}
+help_options=$("$cli" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' ')
+help_options=${help_options% }
+if [[ $offered != "$help_options" ]]; then
+    fail "options offered [$offered] differ from those of --help [$help_options]"
+fi
+
+if ((failures > 0)); then
+    echo "completion_test: $failures failure(s)" >&2
+    exit 1
+fi
+echo "completion_test: ok"
