@@ -57,7 +57,7 @@ install(FILES data/linux/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varn
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnex)
 set(CPACK_PACKAGE_VENDOR Ostrel)
-set(CPACK_PACKAGE_CONTACT "Ostrel <varnex@ostrel.example>")
+set(CPACK_PACKAGE_CONTACT "${VARNEX_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of equinoxes, solstices and cross-quarter days")
 set(CPACK_PACKAGE_DESCRIPTION
     "Varnex gives the local date and time of the two equinoxes, the two solstices and the four
