@@ -3,7 +3,8 @@
 //   build/default/bench/varnex_core_bench [--benchmark_filter=...]
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
-#include "cli/cli.h"
+#include "cli/options.h"
+#include "cli/run.h"
 #include "report/events.h"
 #include "report/request.h"
 #include "text/program_text.h"
@@ -60,16 +61,27 @@ void BM_YearLines(benchmark::State& state) {
 }
 BENCHMARK(BM_YearLines);
 
-// The whole range 1-3000, every event and both methods, as CSV (into memory).
-void BM_WholeRangeCsv(benchmark::State& state) {
+// The whole range 1-3000, every event and both methods (36,000 rows), in each format of
+// varnex-cli, into memory: parsing, computing and writing, as the program does them.
+void BM_WholeRange(benchmark::State& state, std::vector<std::string> args) {
+    args.insert(args.end(), {"--from", "1", "--to", "3000"});
+    std::ostringstream answer;
+    const ParsedCommandLine parsed = ParseCommandLine(args, answer, answer);
+    std::size_t bytes = 0;
     for (auto _ : state) {
-        std::ostringstream out;
         std::ostringstream err;
-        benchmark::DoNotOptimize(RunCli({"--from", "1", "--to", "3000", "--csv"}, 2015, out, err));
-        benchmark::DoNotOptimize(out.str().size());
+        const CliOutput output = RunCli(*parsed.options, 2015, 0, err);
+        bytes = output.text.size();
+        benchmark::DoNotOptimize(bytes);
     }
+    state.counters["MB"] = static_cast<double>(bytes) / 1e6;
 }
-BENCHMARK(BM_WholeRangeCsv)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, text, {})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, csv, {"--format", "csv"})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, json, {"--format", "json"})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, ics, {"--format", "ics"})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, named_zone_csv, {"--format", "csv", "--zone", "Europe/London"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // A 50 MB program-text file (100,000 lines of 500 bytes) is refused as too much program text;
 // the counter is the growth of the process's peak memory while loading it.

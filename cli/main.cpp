@@ -1,30 +1,60 @@
 // varnex-cli: Varnex on the command line.
-#include "cli.h"
+#include "options.h"
+#include "run.h"
 
+#include "platform/output_file.h"
 #include "platform/program_folder.h"
 #include "text/program_text.h"
 
+#include <csignal>
 #include <ctime>
 #include <iostream>
+#include <sstream>
+#include <unistd.h>
 
 namespace {
 
+using varnex::platform::WriteOutcome;
+
 std::int32_t currentLocalYear() {
     const std::time_t now = std::time(nullptr);
-    const std::tm* local = std::localtime(&now);
-    return local ? local->tm_year + 1900 : 2000;
+    std::tm local{};
+    return localtime_r(&now, &local) ? local.tm_year + 1900 : 2000;
+}
+
+// Writes the output to standard output, or replaces the file `path` with it. A reader that
+// has gone away ends the program quietly; any other failure is lost output.
+int emit(const std::string& text, const std::optional<std::string>& path) {
+    const varnex::platform::WriteResult result = path ? varnex::platform::ReplaceFileAtomically(*path, text)
+                                                      : varnex::platform::WriteToDescriptor(STDOUT_FILENO, text);
+    if (result.outcome == WriteOutcome::Failed) {
+        std::cerr << "varnex-cli: " << (path ? "" : "standard output: ") << result.message << '\n';
+        return varnex::kCliOutputLost;
+    }
+    return varnex::kCliOk;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
+    std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is EPIPE from write, handled in emit
+    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is EFBIG from write: lost output, no half file
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::ostringstream answer;  // --help or --version
+    const varnex::ParsedCommandLine parsed = varnex::ParseCommandLine(args, answer, std::cerr);
+    if (!parsed.options) {
+        if (parsed.exitCode != varnex::kCliOk) return parsed.exitCode;
+        return emit(answer.str(), std::nullopt);
+    }
     const varnex::ProgramTextLoad text = varnex::LoadProgramText(varnex::platform::ProgramFolder(), "varnex.dat");
     if (!text.ok()) {
-        std::cerr << text.message << '\n';
-        return 1;
+        std::string message = text.message;
+        for (std::size_t cr; (cr = message.find("\r\n")) != std::string::npos;) message.erase(cr, 1);
+        std::cerr << "varnex-cli: " << message << '\n';
+        return varnex::kCliOutputLost;
     }
-    std::ios::sync_with_stdio(false);
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    return varnex::RunCli(args, currentLocalYear(), std::cout, std::cerr);
+    const varnex::CliOutput output = varnex::RunCli(*parsed.options, currentLocalYear(), std::time(nullptr), std::cerr);
+    if (output.exitCode != varnex::kCliOk) return output.exitCode;
+    return emit(output.text, parsed.options->outputPath);
 }

@@ -8,10 +8,10 @@ set(VARNEX_DATA_INSTALL_DIR ${CMAKE_INSTALL_DATADIR}/varnex)  # ../share/varnex 
 set(VARNEX_LINUX_DIR ${CMAKE_BINARY_DIR}/linux)
 
 install(TARGETS varnex varnex-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/varnex.dat data/varnex-help.txt data/varnex-manual.html data/varnex-about.html
-        DESTINATION ${VARNEX_DATA_INSTALL_DIR})
-install(FILES data/images/main-window.png data/images/summary-window.png
-        DESTINATION ${VARNEX_DATA_INSTALL_DIR}/images)
+foreach(file ${VARNEX_SHIPPED_FILES})
+    cmake_path(GET file PARENT_PATH folder)
+    install(FILES data/${file} DESTINATION ${VARNEX_DATA_INSTALL_DIR}/${folder})
+endforeach()
 
 # Desktop entry and metainfo, named by the application id.
 configure_file(data/linux/varnex.desktop.in ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.desktop @ONLY)

@@ -54,12 +54,12 @@ void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& n
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
         const EventInstant instant = InstantOf(row, method, request.year);
-        const InstantText text = FormatInstant(instant.jdUT, request.offsetMinutes, request.calendarCode, work);
+        const std::int16_t offset = request.zone.at(instant.jdUT);
+        const InstantText text = FormatInstant(instant.jdUT, offset, request.calendarCode, work);
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
-        take({event, method, instant, text,
-              EventLineText(name, method, text, request.offsetMinutes, request.includeWeekday)});
+        take({event, method, instant, offset, text, EventLineText(name, method, text, offset, request.includeWeekday)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         if (!request.selection.events[event]) continue;

@@ -5,6 +5,7 @@
 #include "events.h"
 #include "messages.h"
 #include "result_text.h"
+#include "zone_offset.h"
 
 #include <array>
 #include <cstdint>
@@ -37,7 +38,7 @@ std::optional<Message> CheckSelection(const Selection& selection, std::string_vi
 struct CalculateRequest {
     std::int32_t year = 0;
     std::int16_t calendarCode = 'G';
-    std::int16_t offsetMinutes = 0;
+    ZoneOffset zone{};  // a fixed offset, or the one in force at each instant
     Selection selection;
     bool includeWeekday = false;
 };
@@ -55,6 +56,7 @@ struct RequestLine {
     std::size_t event;  // index in kEventTable
     Method method;
     EventInstant instant;
+    std::int16_t offsetMinutes;  // the zone's offset at the instant
     InstantText local;  // its local date and time
     std::string text;   // the result line, ending in CR LF
 };

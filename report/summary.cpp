@@ -14,24 +14,27 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 }  // namespace
 
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, std::int16_t offsetMinutes,
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const ZoneOffset& zone,
                                         Hemisphere hemisphere, const EventNameTable& names) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
     const bool south = hemisphere == Hemisphere::South;
-    const std::string suffix = TimezoneSuffix(offsetMinutes);
-    const auto dateTime = [&](double jd) { return FormatInstant(jd, offsetMinutes, calendarCode, work).dateTime; };
+    // The date and time with the zone's suffix; the cell texts then add none.
+    const auto dateTime = [&](double jd) {
+        const std::int16_t offset = zone.at(jd);
+        return FormatInstant(jd, offset, calendarCode, work).dateTime + TimezoneSuffix(offset);
+    };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);
         const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
         const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
         const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
-        cells[kCrossQuarterCell[q]] = CrossQuarterCellText(name, quarter, trueText, meanText, suffix);
+        cells[kCrossQuarterCell[q]] = CrossQuarterCellText(name, quarter, trueText, meanText, "");
     }
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);
         const std::string& name = names[south ? kNameShortSouth : kNameShortNorth][q];
-        cells[kEquinoxSolsticeCell[q]] = EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), suffix);
+        cells[kEquinoxSolsticeCell[q]] = EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), "");
     }
     return cells;
 }

@@ -57,7 +57,7 @@ std::optional<std::int16_t> ParseTimezone(std::string_view text) {
         sign = text.front() == '-' ? -1 : 1;
         text.remove_prefix(1);
     }
-    constexpr int kMaxHours = 12;
+    constexpr int kMaxHours = 14;
     const auto hoursOf = [](std::string_view digits) {
         const auto hours = parseDigits<int>(digits);
         return hours && *hours <= kMaxHours ? hours : std::nullopt;
@@ -71,15 +71,17 @@ std::optional<std::int16_t> ParseTimezone(std::string_view text) {
         minutes = *hours * 60 + *extra;
     } else if (const auto point = text.find('.'); point != std::string_view::npos) {
         const auto hours = hoursOf(text.substr(0, point));
-        if (!hours || text.substr(point) != ".5") return std::nullopt;
-        minutes = *hours * 60 + 30;
+        const std::string_view fraction = text.substr(point);
+        const int quarters = fraction == ".0" ? 0 : fraction == ".25" ? 1 : fraction == ".5" ? 2 : fraction == ".75" ? 3 : -1;
+        if (!hours || quarters < 0) return std::nullopt;
+        minutes = *hours * 60 + quarters * 15;
     } else {
         const auto hours = hoursOf(text);
         if (!hours) return std::nullopt;
         minutes = *hours * 60;
     }
     minutes *= sign;
-    if (minutes % 30 != 0 || minutes < -720 || minutes > 720) return std::nullopt;
+    if (minutes % 15 != 0 || minutes < -720 || minutes > 840) return std::nullopt;
     return static_cast<std::int16_t>(minutes);
 }
 

@@ -33,7 +33,8 @@ std::string TimezoneSuffix(std::int16_t offsetMinutes);
 std::int16_t TimezoneOffsetOfIndex(int index);
 
 // A zone written as the list shows it ("GMT+05:30", "GMT"), or as an offset in hours:
-// "+05:30", "-1", "0", "5.5". Only the offsets of the list are accepted.
+// "+05:30", "-1", "0", "5.5". Accepted are the list's offsets and the other whole quarter
+// hours that real zones use, from -12:00 to +14:00 (+05:45, +12:45, +13:00, +14:00).
 std::optional<std::int16_t> ParseTimezone(std::string_view text);
 
 }  // namespace varnex

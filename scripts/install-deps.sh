@@ -5,8 +5,9 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libgtest-dev libbenchmark-dev
-          fonts-liberation tidy
-          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev "$@")
+          fonts-liberation tidy libcli11-dev nlohmann-json3-dev libical-dev libhowardhinnant-date-dev tzdata
+          python3 python3-icalendar jq
+          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev file "$@")
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
     echo "Not a Debian system: make sure these (or their equivalents) are installed: ${packages[*]}" >&2

@@ -1,10 +1,11 @@
 # Fails when a file of the core, of varnex-cli or of the Qt-free platform part includes a Qt header.
 set(files "")
-foreach(dir astro calendar report settings text cli)
+foreach(dir astro calendar report settings text cli export zones)
     file(GLOB_RECURSE found "${SOURCE_DIR}/${dir}/*.h" "${SOURCE_DIR}/${dir}/*.cpp" "${SOURCE_DIR}/${dir}/*.inc")
     list(APPEND files ${found})
 endforeach()
-file(GLOB found "${SOURCE_DIR}/platform/install_layout.*" "${SOURCE_DIR}/platform/program_folder.*")
+file(GLOB found "${SOURCE_DIR}/platform/install_layout.*" "${SOURCE_DIR}/platform/program_folder.*"
+     "${SOURCE_DIR}/platform/output_file.*")
 list(APPEND files ${found})
 set(hits "")
 foreach(f ${files})

@@ -23,6 +23,7 @@ fail() {
 
 # shellcheck source=/dev/null
 [[ -n ${BASH_COMPLETION_SCRIPT-} ]] && source "$BASH_COMPLETION_SCRIPT"
+# shellcheck source=/dev/null
 source "$completion_file"
 
 # Sets `replies` to the completions, sorted, of "varnex-cli ARGS" with the cursor at the end.
@@ -65,20 +66,40 @@ expect "--events=imbolc,june,j" # june is given already
 expect "--from "
 expect "2026 "
 
+expect "--format " csv ics json text
+expect "--format=j" json
+expect "--zone l" local
+expect "--zone GMT+05" GMT+05:00 GMT+05:30 # no name of the tz database begins so
+
 # Every value offered is accepted by the program.
 complete_line "--zone "
-if ((${#replies[@]} != 49)); then
-    fail "${#replies[@]} zones offered, expected 49: ${replies[*]-}"
+if ((${#replies[@]} != 50)); then
+    fail "${#replies[@]} zones offered, expected 50 (49 fixed and local): ${replies[*]-}"
 fi
 for zone in "${replies[@]}"; do
-    # The program writes the zone at the end of each line (ended by CR LF), exactly as
-    # in its list.
     if ! out=$("$cli" 2026 --zone "$zone" --events march 2>&1); then
         fail "varnex-cli 2026 --zone $zone: $out"
-    elif [[ ${out%$'\r'} != *" $zone" ]]; then
+    elif [[ $zone != local && $out != *" $zone" ]]; then
+        # The program writes a fixed zone at the end of the line, exactly as in its list
+        # (local gives the system's zone, whatever it is).
         fail "varnex-cli 2026 --zone $zone writes the zone otherwise: $out"
     fi
 done
+
+# The zones of the tz database, a folder at a time.
+if [[ -d /usr/share/zoneinfo ]]; then
+    expect "--zone Europe/Lo" Europe/London
+    expect "--zone=Europe/Lo" Europe/London
+    expect "--zone Amer" America/
+    expect "--zone Etc/GMT+1" Etc/GMT+1 Etc/GMT+10 Etc/GMT+11 Etc/GMT+12
+    expect "--zone posix/Eur" # a copy of the database, not offered
+    complete_line "--zone Europe/Lo"
+    for zone in "${replies[@]}"; do
+        if ! out=$("$cli" 2026 --zone "$zone" --events march 2>&1 >/dev/null); then
+            fail "varnex-cli 2026 --zone $zone: $out"
+        fi
+    done
+fi
 
 check_values() {  # check_values OPTION [ARGUMENT...]: the values offered after OPTION work
     local option=$1 value out
@@ -97,11 +118,14 @@ check_values --calendar
 check_values --method
 check_values --hemisphere --all
 check_values --events
+check_values --format
 
-# The options offered are those of --help.
+# The options offered are those of --help: the first one of each of its option lines
+# ("  --zone ZONE ...", "  -h,--help ..."), not those named in its prose.
 complete_line "--"
 offered=${replies[*]-}
-help_options=$("$cli" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' ')
+help_options=$("$cli" --help | grep -oE -- '^ +(-[[:alnum:]],)?--[a-z][a-z-]*' |
+    grep -oE -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' ')
 help_options=${help_options% }
 if [[ $offered != "$help_options" ]]; then
     fail "options offered [$offered] differ from those of --help [$help_options]"

@@ -63,9 +63,10 @@ TEST(Timezones, FortyNineHalfHourStepsAndNoSelectionIsGmt) {
 TEST(ParseTimezone, ListTextsAndHours) {
     for (const auto& [text, minutes] : {std::pair<const char*, int>{"GMT+05:30", 330}, {"gmt-12:00", -720}, {"GMT", 0},
                                         {"UTC+1", 60}, {"+05:30", 330}, {"-1", -60}, {"0", 0}, {"5.5", 330},
-                                        {"-0.5", -30}, {"+12", 720}})
+                                        {"-0.5", -30}, {"+12", 720}, {"+05:45", 345}, {"+13", 780},
+                                        {"GMT+14:00", 840}, {"12.75", 765}, {"-3.0", -180}})
         EXPECT_EQ(ParseTimezone(text), minutes) << text;
-    for (const char* rejected : {"", "GMT+", "+13", "-12:30", "+05:15", "5.25", "+5:3", "abc", "GMT+05:30x",
+    for (const char* rejected : {"", "GMT+", "+14:15", "-12:30", "+05:10", "5.3", "+5:3", "abc", "GMT+05:30x",
                                  "99999999999", ":30", "+-1"})
         EXPECT_FALSE(ParseTimezone(rejected).has_value()) << rejected;
 }

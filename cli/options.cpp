@@ -1,0 +1,193 @@
+#include "options.h"
+
+#include "report/events.h"
+#include "report/timezones.h"
+#include "varnex/version.h"
+#include "zones/named_zone.h"
+
+#include <CLI/CLI.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <ostream>
+
+namespace varnex {
+namespace {
+
+constexpr const char* kDescription =
+    "Dates and times of the equinoxes, solstices and cross-quarter days of YEAR (1 to 3000; the\n"
+    "current year when none is given), as the Calculate command of Varnex lists them, or as\n"
+    "CSV, JSON or iCalendar for scripts, spreadsheets and calendar programs.";
+
+constexpr const char* kFooter =
+    "Dates end in \" CE\" for the Gregorian calendar (Common Era) and \" JC\" for the Julian\n"
+    "calendar; times are cut to the minute, never rounded, and followed by the zone's offset.\n"
+    "\n"
+    "Zones: a fixed offset from GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45,\n"
+    "-1, 5.5), a zone of the tz database with its daylight saving (Europe/London,\n"
+    "America/New_York; note that Etc/GMT+5 is five hours behind GMT, as the database has it),\n"
+    "or local (the system's zone). A named zone applies the offset in force\n"
+    "at each event; far from today its rules are what the database says: local mean time\n"
+    "before the zone's standard time, the last rule continued after 2037.\n"
+    "\n"
+    "Events: imbolc, march, beltane, june, lughnassad, september, samhain, december, in any case,\n"
+    "blanks allowed around the commas; also the names of the result lines (\"Spring (March)\n"
+    "equinox\") and the aliases ostara = march, litha = june, lughnasadh and lammas =\n"
+    "lughnassad, mabon = september, yule = december.\n"
+    "\n"
+    "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
+    "\n"
+    "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
+    "2 bad input (a message on standard error, nothing on standard output).";
+
+std::string lowered(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Event names a user may type, lower case, to the index in kEventTable: the keys, the names
+// of the result lines, and the common names of the wheel of the year.
+std::optional<std::size_t> eventIndex(const std::string& name) {
+    static const std::map<std::string, std::string> aliases = {
+        {"ostara", "march"}, {"litha", "june"}, {"lughnasadh", "lughnassad"}, {"lammas", "lughnassad"},
+        {"mabon", "september"}, {"yule", "december"}};
+    const auto alias = aliases.find(name);
+    const std::string key = alias == aliases.end() ? name : alias->second;
+    for (std::size_t i = 0; i < kEventTable.size(); ++i)
+        if (key == kEventTable[i].key || key == lowered(std::string(kEventTable[i].caption))) return i;
+    return std::nullopt;
+}
+
+std::string acceptedEvents() {
+    std::string names;
+    for (const EventRow& row : kEventTable) names += (names.empty() ? "" : ", ") + std::string(row.key);
+    return names + " (and ostara, litha, lughnasadh, lammas, mabon, yule)";
+}
+
+// CLI11 checks return an empty text for a good value, otherwise the complaint.
+std::string checkEvents(const std::string& list, Selection* selection) {
+    std::array<bool, 8> chosen{};
+    std::string rest = list;
+    for (std::size_t comma = 0; comma != std::string::npos;) {
+        comma = rest.find(',');
+        const std::string name = lowered(trimmed(rest.substr(0, comma)));
+        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+        if (name.empty()) continue;
+        const auto index = eventIndex(name);
+        if (!index) return "unknown event '" + name + "'. Accepted: " + acceptedEvents() + ".";
+        chosen[*index] = true;
+    }
+    if (selection) selection->events = chosen;
+    return {};
+}
+
+std::optional<ZoneOffset> zoneOf(const std::string& text) {
+    if (const auto fixed = ParseTimezone(text)) return ZoneOffset(*fixed);
+    const auto zone = NamedZone::Find(text);
+    if (!zone) return std::nullopt;
+    return ZoneOffset([zone = *zone](double jdUT) { return zone.OffsetAt(jdUT); });
+}
+
+std::string checkZone(const std::string& text) {
+    if (zoneOf(text)) return {};
+    return "unknown time zone '" + text +
+           "'. Accepted: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of "
+           "the tz database (Europe/London) or local.";
+}
+
+// One of `words` in any case, passed on in lower case; otherwise a complaint naming them.
+CLI::Validator oneOf(const std::string& what, std::vector<std::string> words) {
+    return CLI::Validator(
+        [what, words = std::move(words)](std::string& value) -> std::string {
+            value = lowered(value);
+            if (std::find(words.begin(), words.end(), value) != words.end()) return {};
+            std::string accepted;
+            for (const std::string& word : words) accepted += (accepted.empty() ? "" : ", ") + word;
+            return "unknown " + what + " '" + value + "'. Accepted: " + accepted + ".";
+        },
+        "");
+}
+
+void declareOptions(CLI::App& app, CliOptions& o, std::string& events, std::string& method,
+                    std::string& calendar, std::string& hemisphere, std::string& format, bool& csv) {
+    app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
+    app.add_option("--calendar", calendar, "calendar of the dates: gregorian (default) or julian")
+        ->transform(oneOf("calendar", {"gregorian", "julian"}))->type_name("CAL");
+    app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
+        ->check(CLI::Validator(checkZone, ""))->type_name("ZONE");
+    app.add_flag("--weekday", o.weekday, "add the weekday to each line");
+    app.add_option("--events", events, "comma-separated events (all by default): see Events below")
+        ->check(CLI::Validator([](std::string& list) { return checkEvents(list, nullptr); }, ""))
+        ->type_name("LIST");
+    app.add_option("--method", method, "method of the cross-quarter days: true, mean or both (default)")
+        ->transform(oneOf("method", {"true", "mean", "both"}))->type_name("METHOD");
+    auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
+    app.add_option("--hemisphere", hemisphere,
+                   "north (default) or south: the names of the summary's cells and of the exports")
+        ->transform(oneOf("hemisphere", {"north", "south"}))->type_name("H");
+    auto* from = app.add_option("--from", o.fromText, "first year of a range, instead of YEAR")->type_name("Y1");
+    auto* to = app.add_option("--to", o.toText, "last year of the range")->type_name("Y2");
+    from->needs(to);
+    to->needs(from);
+    auto* formatOption =
+        app.add_option("--format", format, "text (default), csv, json or ics (iCalendar)")
+            ->transform(oneOf("format", {"text", "csv", "json", "ics"}))
+            ->type_name("FORMAT");
+    auto* csvFlag = app.add_flag("--csv", csv, "short for --format csv");
+    csvFlag->excludes(formatOption);
+    all->excludes(csvFlag);
+    app.add_flag("--crlf", o.crlf, "end text, CSV and JSON lines in CR LF, as the window's output box");
+    app.add_option("--output", o.outputPath, "write to FILE, replacing it only once the whole output is written")
+        ->type_name("FILE");
+    app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "print the version and exit");
+    app.footer(kFooter);
+}
+
+OutputFormat formatOf(const std::string& name) {
+    if (name == "csv") return OutputFormat::Csv;
+    if (name == "json") return OutputFormat::Json;
+    if (name == "ics") return OutputFormat::ICalendar;
+    return OutputFormat::Text;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app(kDescription, "varnex-cli");
+    CliOptions options;
+    std::string events, method = "both", calendar = "gregorian", hemisphere = "north", format = "text";
+    bool csv = false;
+    declareOptions(app, options, events, method, calendar, hemisphere, format, csv);
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+        app.parse(reversed);
+        if (options.all && format != "text") throw CLI::ExcludesError("--all", "--format " + format);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return {std::nullopt, kCliOk};
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
+        return {std::nullopt, kCliOk};
+    } catch (const CLI::ParseError& error) {
+        err << "varnex-cli: " << error.what() << "\nTry 'varnex-cli --help'.\n";
+        return {std::nullopt, kCliBadInput};
+    }
+    if (!events.empty() || app.count("--events")) checkEvents(events, &options.selection);
+    options.selection.trueSun = method != "mean";
+    options.selection.meanSun = method != "true";
+    options.calendarCode = static_cast<std::int16_t>(calendar == "julian" ? kJulianCode : kGregorianCode);
+    options.hemisphere = hemisphere == "south" ? Hemisphere::South : Hemisphere::North;
+    options.format = csv ? OutputFormat::Csv : formatOf(format);
+    options.zone = *zoneOf(options.zoneText);
+    return {std::move(options), kCliOk};
+}
+
+}  // namespace varnex

@@ -1,0 +1,29 @@
+// What varnex-cli computes for a parsed command line: the text it prints.
+#pragma once
+
+#include "export/event_record.h"
+#include "options.h"
+
+#include <cstdint>
+#include <ctime>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace varnex {
+
+struct CliOutput {
+    int exitCode = kCliOk;
+    std::string text;  // the whole output; empty when exitCode is not kCliOk
+};
+
+// The output for `options`: the result lines (or the summary's cells) with the window's CR LF
+// turned into LF unless options.crlf, or an export. Years and the selection are checked here,
+// with the window's messages on `err` (the program text must be loaded). `currentYear` is the
+// year when none is given; `now` the DTSTAMP of an iCalendar export.
+CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
+
+// The export records of one year's request.
+std::vector<EventRecord> RecordsOf(const CalculateRequest& request, const CliOptions& options);
+
+}  // namespace varnex

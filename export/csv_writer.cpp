@@ -1,0 +1,74 @@
+// CSV export: a header line, then one row per record, fields quoted only where RFC 4180 needs it.
+#include "writers.h"
+
+#include <array>
+#include <charconv>
+#include <string>
+#include <string_view>
+
+namespace varnex {
+namespace {
+
+constexpr std::string_view kHeader =
+    "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name";
+
+// A text field as it is, or in double quotes with its quotes doubled when it holds a comma,
+// a quote or a line break (any of which would otherwise end the field or the row).
+void AppendText(std::string& line, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += field;
+        return;
+    }
+    line += '"';
+    for (const char c : field) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+// A number in the shortest text that reads back to the same value (std::to_chars without a
+// precision): 2461120.1152430556, 69.2.
+template <typename Number>
+void AppendNumber(std::string& line, Number value) {
+    std::array<char, 32> text{};
+    const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+    line.append(text.data(), result.ptr);
+}
+
+// One record's row in the header's column order, without its line end.
+void AppendRow(std::string& line, const EventRecord& record) {
+    AppendNumber(line, record.year);
+    for (const std::string_view text : {std::string_view(record.event), std::string_view(record.method),
+                                        std::string_view(record.calendar), std::string_view(record.zone),
+                                        std::string_view(record.utc)}) {
+        line += ',';
+        AppendText(line, text);
+    }
+    line += ',';
+    AppendNumber(line, record.jdUT);
+    line += ',';
+    AppendNumber(line, record.deltaTSeconds);
+    for (const std::string_view text : {std::string_view(record.localDate), std::string_view(record.localTime),
+                                        std::string_view(record.utcOffset), std::string_view(record.weekday),
+                                        std::string_view(record.name)}) {
+        line += ',';
+        AppendText(line, text);
+    }
+}
+
+}  // namespace
+
+void WriteCsv(const std::vector<EventRecord>& records, std::ostream& out, std::string_view lineEnd) {
+    out << kHeader << lineEnd;
+    // Each row is put together in one reused buffer and written at once: one stream call a row.
+    std::string line;
+    for (const EventRecord& record : records) {
+        line.clear();
+        AppendRow(line, record);
+        line += lineEnd;
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+    }
+}
+
+}  // namespace varnex

@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# varnex-cli as a program: its bytes, exit statuses and streams; the parser's accepted and
+# refused command lines; lost output; the exports read back by other programs (Python's csv
+# and icalendar, jq, awk); named zones against the C library's reading of the tz database.
+# Usage: cli_program.sh VARNEX_CLI SOURCE_DIR
+set -uo pipefail
+cli=$1 source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+python=/usr/bin/python3  # Debian's, with python3-icalendar
+[ -x "$python" ] || python=python3
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+# run ARGS...: sets status, out (a file) and err
+run() { "$cli" "$@" >"$work/out" 2>"$work/err"; status=$?; err=$(cat "$work/err"); }
+expect_out() {  # expect_out WHAT EXPECTED-BYTES (printf format) ARGS...
+    local what=$1 expected=$2; shift 2
+    run "$@"
+    cmp -s <(printf "$expected") "$work/out" || fail "$what: got $(od -c "$work/out" | head -3)"
+    [ "$status" = 0 ] && [ -z "$err" ] || fail "$what: status $status, err $err"
+}
+
+# The window's lines, LF by default and CR LF with --crlf; 22:45 UT is USNO's March equinox of 2015.
+expect_out "a line, LF" 'Spring (March) equinox ........ 2015-03-20 CE 22:45 GMT\n' 2015 --events march
+expect_out "--crlf" 'Spring (March) equinox ........ 2015-03-20 CE 22:45 GMT\r\n' 2015 --events=march --crlf
+expect_out "zone, weekday" 'Spring (March) equinox ........ 2015-03-21 CE 04:15 GMT+05:30, Saturday\n' \
+    +2015 --zone +05:30 --weekday --events MARCH
+run --from 1999 --to 2000 --events june
+cmp -s "$work/out" <("$cli" 1999 --events june; echo --------------------; "$cli" 2000 --events june) ||
+    fail "a range of years, separated as requests in the output box"
+run 800 --calendar Julian --events ' Lammas , ' --method TRUE
+[[ $(cat "$work/out") == "Lughnassad (true sun) ......... 800-08-0"?" JC "??:??" GMT" ]] || fail "Julian, an alias: $(cat "$work/out")"
+run 2015; [ "$(wc -l <"$work/out")" = 12 ] && ! grep -q $'\r' "$work/out" || fail "twelve LF lines"
+run 2015 --all --hemisphere south --crlf
+[ "$(grep -c $'\r$' "$work/out")" = 27 ] && head -1 "$work/out" | grep -q '^Lughnassad' || fail "the summary's 27 lines"
+run -- -5; [ "$status" = 2 ] && [[ $err == *"between 1 and 3000"* ]] || fail "-- -5 reaches the year check: $err"
+for flag in -h --help -V --version; do
+    run "$flag"; [ "$status" = 0 ] && [ -s "$work/out" ] || fail "$flag"
+done
+run -V; [ "$(cat "$work/out")" = "varnex-cli 5.22" ] || fail "-V: $(cat "$work/out")"
+mkdir "$work/alone" && cp "$cli" "$work/alone/"  # without the program text
+"$work/alone/varnex-cli" --help >/dev/null 2>&1 || fail "--help needs the program text"
+"$work/alone/varnex-cli" 2015 >/dev/null 2>&1; [ $? = 1 ] || fail "no program text is not status 1"
+
+# Refused: status 2, nothing on standard output, a message saying what is accepted.
+while IFS='|' read -r args message; do
+    eval "set -- $args"
+    run "$@"
+    [ "$status" = 2 ] && [ ! -s "$work/out" ] && [[ $err == *"$message"* ]] || fail "refused $args: status $status, err $err"
+done <<'TABLE'
+3001|Year out of range: The year must lie between 1 and 3000.
+--from 0 --to 5|The year must lie between 1 and 3000.
+--events ,|At least one event must be selected.
+--from 5 --to 3|--from must not come after --to.
+--from 5|--to
+2015 2016|not expected: 2016
+2015 --from 1 --to 2|either YEAR or --from
+--zone +14:15|Accepted: GMT-12:00 to GMT+14:00 in quarter hours
+--zone Mars/Olympus|a zone of the tz database
+--zone|--zone
+--events march,midsummer|Accepted: imbolc, march
+--calendar x|Accepted: gregorian, julian.
+--method all|Accepted: true, mean, both.
+--format xml|Accepted: text, csv, json, ics.
+--calendar julian --calendar gregorian|--calendar
+--csv --all|--csv
+--all --format json|--all
+--weekday=maybe|--weekday
+--qmljsdebugger 1999|not expected: --qmljsdebugger
+TABLE
+
+# Lost output: status 1 and a message; a broken pipe ends quietly; --output replaces a file
+# only with the whole output, and leaves no temporary file when it fails.
+mkfifo "$work/pipe" && { cat "$work/pipe" >"$work/through-pipe" & }
+run 2015 --output "$work/pipe"; wait
+[ "$status" = 0 ] && [ -p "$work/pipe" ] && [ "$(wc -l <"$work/through-pipe")" = 12 ] || fail "--output to a pipe is written in place"
+"$cli" 2015 >/dev/full 2>"$work/err"; [ $? = 1 ] && grep -q 'No space left' "$work/err" || fail "> /dev/full"
+"$cli" --from 1 --to 3000 2>"$work/err" | head -1 >/dev/null
+[ "${PIPESTATUS[0]}" = 0 ] && [ ! -s "$work/err" ] || fail "a broken pipe: ${PIPESTATUS[0]} $(cat "$work/err")"
+mkdir "$work/export" && echo old >"$work/export/events.csv"
+(ulimit -f 8; "$cli" --from 1 --to 3000 --csv --output "$work/export/events.csv" 2>"$work/err"); status=$?
+[ "$status" = 1 ] && [ "$(cat "$work/export/events.csv")" = old ] && [ "$(ls "$work/export")" = events.csv ] ||
+    fail "a failed --output: status $status, $(ls "$work/export"), $(cat "$work/err")"
+run 2015 --csv --output "$work/export/events.csv"
+[ "$status" = 0 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/export/events.csv")" = 13 ] || fail "--output"
+run 2015 --output "$work/no/such/folder/x.txt"; [ "$status" = 1 ] && [[ $err == *"$work/no/such"* ]] || fail "missing folder: $err"
+
+# The exports, read back.
+"$cli" --from 1 --to 3000 --format csv >"$work/all.csv" || fail "csv of 1-3000"
+"$python" - "$work/all.csv" <<'PY' || fail "Python's csv"
+import csv, sys
+rows = list(csv.DictReader(open(sys.argv[1], newline="")))
+assert len(rows) == 36000, len(rows)
+march = next(r for r in rows if r["year"] == "2015" and r["event"] == "march")
+assert march["utc"].startswith("2015-03-20T22:45:") and march["local_time"] == "22:45", march
+assert rows[0]["local_date"] == "0001-02-03" and all("\r" not in v for r in rows[:50] for v in r.values())
+PY
+[ "$(awk -F, '$12=="Friday" && $2=="march"' "$work/all.csv" | wc -l)" -gt 400 ] || fail "awk finds the Friday equinoxes"
+! grep -q $'\r' "$work/all.csv" || fail "a CR in the CSV"
+if command -v jq >/dev/null; then
+    [ "$("$cli" --from 2000 --to 2009 --format json | jq 'length')" = 120 ] || fail "jq reads the JSON"
+fi
+"$cli" --from 2026 --to 2035 --format ics >"$work/events.ics" || fail "ics"
+"$python" "$source/tests/export/check_ics.py" "$work/events.ics" 120 || fail "Python's icalendar"
+
+# Named zones: every event 1970-2037 at the wall-clock minute of the C library's tz reading.
+for zone in Europe/London America/New_York Australia/Sydney Asia/Kathmandu; do
+    "$cli" --from 1970 --to 2037 --format csv --zone "$zone" >"$work/zone.csv"
+    "$python" - "$work/zone.csv" "$zone" <<'PY' || fail "the zone $zone"
+import csv, os, sys, time, calendar
+os.environ["TZ"] = sys.argv[2]; time.tzset()
+for r in csv.DictReader(open(sys.argv[1], newline="")):
+    t = calendar.timegm(time.strptime(r["utc"], "%Y-%m-%dT%H:%M:%SZ"))
+    local = time.localtime(t)
+    want = time.strftime("%Y-%m-%d %H:%M", local)
+    off = local.tm_gmtoff // 60
+    got_off = (1 if r["utc_offset"][0] == "+" else -1) * (int(r["utc_offset"][1:3]) * 60 + int(r["utc_offset"][4:]))
+    assert (r["local_date"] + " " + r["local_time"], got_off) == (want, off), (r, want, off)
+PY
+done
+run 2026 --zone Europe/London --events beltane,samhain --method true
+grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09:52 GMT$' "$work/out" || fail "BST, then GMT"
+
+[ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
