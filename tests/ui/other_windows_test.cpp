@@ -7,6 +7,7 @@
 #include "platform/program_folder.h"
 #include "report/summary.h"
 #include "ui/main/frm_all.h"
+#include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_view.h"
 
 using namespace varnex;
@@ -31,6 +32,17 @@ class OtherWindowsTest : public QObject, EachTest {
     // A program folder of its own: the shipped program text and a help file of our making.
     std::unique_ptr<TempFolder> program;
 
+    // Addresses handed to the system from now on, each answered with launchResult.
+    std::vector<std::string> openedAddresses;
+    int launchResult = 42;
+    const std::vector<std::string>& recordOpenedAddresses() {
+        platform::setAddressOpenerForTesting([this](const std::string& address) {
+            openedAddresses.push_back(address);
+            return launchResult;
+        });
+        return openedAddresses;
+    }
+
     void writeHelp(const std::string& text) const {
         std::ofstream(*program / GetProgramText(16), std::ios::binary) << text;
     }
@@ -53,6 +65,8 @@ private slots:
         s.reset();
         platform::setProgramFolderForTesting({});
         platform::setAddressOpenerForTesting({});
+        openedAddresses.clear();
+        launchResult = 42;
     }
 
     void showsTheYearInTheRing() {
@@ -195,24 +209,61 @@ private slots:
         QCOMPARE(view->cmdClose->geometry().right(), view->txbText1->geometry().right());
     }
 
-    void linksOpenTheShippedPages() {
-        std::vector<std::string> opened;
-        int result = 42;
-        platform::setAddressOpenerForTesting([&](const std::string& address) {
-            opened.push_back(address);
-            return result;
-        });
-        for (QLabel* link : {w->lblOnlineUserManual, w->lblOstrel}) QTest::mouseClick(link, Qt::LeftButton);
-        const std::string folder = platform::ProgramFolder();
-        QCOMPARE(opened, (std::vector{JoinFolderAndFile(folder, GetProgramText(15)),
-                                      JoinFolderAndFile(folder, GetProgramText(14))}));
-        QVERIFY(w->lblOnlineUserManual->toolTip().endsWith(qs(opened[0]) + "."));
-        QVERIFY(s->log.shown.isEmpty());
-        result = 31;  // a launch that fails: the message names the result and what it means
+    // The links open by a click, and by Enter or Space once Tab has reached them after Quit.
+    void linksOpenTheShippedPagesByClickOrKey() {
+        const std::vector<std::string>& opened = recordOpenedAddresses();
         QTest::mouseClick(w->lblOnlineUserManual, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        press(w->cmdQuit, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->lblOstrel);
+        QTest::keyClick(w->lblOstrel, Qt::Key_Return);
+        QTest::keyClick(w->lblOstrel, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w->lblOnlineUserManual);
+        QTest::keyClick(w->lblOnlineUserManual, Qt::Key_Space);
+        const std::string folder = platform::ProgramFolder();
+        const std::string manual = JoinFolderAndFile(folder, GetProgramText(15));
+        QCOMPARE(opened, (std::vector{manual, JoinFolderAndFile(folder, GetProgramText(14)), manual}));
+        QVERIFY(w->lblOnlineUserManual->toolTip().endsWith(qs(manual) + "."));
+        QVERIFY(s->log.shown.isEmpty());
+        launchResult = 31;  // a launch that fails: the message names the result and what it means
+        QTest::keyClick(w->lblOnlineUserManual, Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(s->log.shown, QStringList{message("Cannot launch web browser", MessageIcon::Warning,
                                                     "Error launching web browser, error code = 31.\r\n\r\nFile extension "
                                                     "'html' is not associated with any application program.")});
+    }
+
+    // What a screen reader reads: a name for every focusable control of every window, the
+    // summary's cells named by their events, and the links as links that "press" opens.
+    void everyControlIsNamedForScreenReaders() {
+        const std::vector<std::string>& opened = recordOpenedAddresses();
+        click({w->cmdCalculate, w->cmdResults});
+        QVERIFY(displayAll() && pressHelp());
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            const QAccessible::State state = node->state();
+            if (state.focusable && !state.invisible && node->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed << node->object()->objectName() + "/" + node->object()->metaObject()->className();
+            for (int i = 0; i < node->childCount(); ++i) walk(node->child(i));
+        };
+        for (QWidget* window : QWidgetList{w, w->resultsWindow(), all, w->helpViewer()})
+            walk(QAccessible::queryAccessibleInterface(window));
+        QCOMPARE(unnamed, QStringList());
+        const auto name = [](QWidget* x) { return QAccessible::queryAccessibleInterface(x)->text(QAccessible::Name); };
+        QCOMPARE(QStringList({name(w->txbYear), name(w->txbOutput), name(all->lblEvent[0]), name(all->lblEvent[8])}),
+                 QStringList({"Year", "Results", "Imbolc", "Lughnassad"}));
+        // On Linux a list's name is its value; the label beside it says what it chooses.
+        for (QWidget* list : QWidgetList{w->cboCalendar, w->cboTimezone}) {
+            const auto labels = QAccessible::queryAccessibleInterface(list)->relations(QAccessible::Label);
+            QVERIFY(labels.size() == 1 && labels[0].first->object() == list->parentWidget()->findChild<QLabel*>(
+                                                                            list == w->cboCalendar ? "lblCalendar" : "lblTimezone"));
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(all->lblEvent[0])->text(QAccessible::Description)
+                    .startsWith("True sun: 2015-02-04"));
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->lblOstrel);
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), "Ostrel");
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(opened, std::vector{JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(14))});
     }
 };
 

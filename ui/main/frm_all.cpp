@@ -69,8 +69,14 @@ void frmAll::placeForCommand(const QRect& outer) {
 }
 
 void frmAll::setCells(const std::array<std::string, 9>& cells) {
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        if (i != kSummaryNoteCell) lblEvent[i]->setText(toDisplayText(cells[i]));
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i == kSummaryNoteCell) continue;
+        const QString text = toDisplayText(cells[i]);
+        lblEvent[i]->setText(text);
+        // A screen reader names the cell by its event and reads the dates as its description.
+        lblEvent[i]->setAccessibleName(text.section('\n', 0, 0));
+        lblEvent[i]->setAccessibleDescription(text.section('\n', 1));
+    }
 }
 
 bool frmAll::event(QEvent* event) {

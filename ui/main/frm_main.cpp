@@ -16,6 +16,7 @@
 #include "report/weblink.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"
+#include "ui/link_label.h"
 #include "ui/text_conversion.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
@@ -101,6 +102,13 @@ void frmMain::buildControls() {
     lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, "Timezone:");
     cboTimezone = place<QComboBox>(this, "cboTimezone", 5850, 135, 2265, 315);
     cboTimezone->setMaxVisibleItems(16);
+    // Names for screen readers where the caption is a label beside the control.
+    const std::array<std::pair<QLabel*, QWidget*>, 3> buddies{{{lblYear, txbYear}, {lblCalendar, cboCalendar},
+                                                                {lblTimezone, cboTimezone}}};
+    for (const auto& [label, control] : buddies) label->setBuddy(control);
+    txbYear->setAccessibleName("Year");
+    cboCalendar->setAccessibleName("Calendar");
+    cboTimezone->setAccessibleName("Time zone");
 
     // The two frames side by side, each with its All and None buttons at the bottom.
     Frame1 = place<QGroupBox>(this, "Frame1", 120, 600, 3645, 2250, "Select equinoxes and solstices: ");
@@ -137,6 +145,7 @@ void frmMain::buildControls() {
     SetReadOnly(txbOutput, true);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setFont(designFont("Courier New", 8.25));
+    txbOutput->setAccessibleName("Results");
 
     cmdClear = place<QPushButton>(this, "cmdClear", 120, 7245, 900, 360, "Clear");
     cmdResults = place<QPushButton>(this, "cmdResults", 1080, 7245, 2700, 360, "");
@@ -145,15 +154,13 @@ void frmMain::buildControls() {
     cmdQuit = place<QPushButton>(this, "cmdQuit", 7095, 7245, 1020, 360, "Quit");
 
     // The maker's labels at the foot.
-    lblOstrel = place<QLabel>(this, "lblOstrel", 120, 7680, 1500, 225, "Ostrel");
-    lblOnlineUserManual = place<QLabel>(this, "lblOnlineUserManual", 4615, 7680, 3500, 225, "Online user manual");
+    // The two links come last in the tab order, as they are made last of the focusable controls.
+    lblOstrel = place<LinkLabel>(this, "lblOstrel", 120, 7680, 1500, 225, "Ostrel");
+    lblOnlineUserManual = place<LinkLabel>(this, "lblOnlineUserManual", 4615, 7680, 3500, 225, "Online user manual");
     lblOnlineUserManual->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont link = designFont("Tahoma", 8.25);
     link.setUnderline(true);
-    for (QLabel* label : {lblOstrel, lblOnlineUserManual}) {
-        label->setFont(link);
-        label->setCursor(Qt::PointingHandCursor);
-    }
+    for (QLabel* label : std::initializer_list<QLabel*>{lblOstrel, lblOnlineUserManual}) label->setFont(link);
     lblURL = place<QLabel>(this, "lblURL", 120, 7890, 3500, 225, "");
     lblCopyrightNotice = place<QLabel>(this, "lblCopyrightNotice", 3735, 7890, 4380, 225,
                                        "Varnex \u00A9 Ostrel. All rights reserved.");
@@ -195,7 +202,7 @@ void frmMain::InitializeForm() {
     };
     setTextColour(lblCopyrightNotice, kLightGrey);
     const QColor notice = lblCopyrightNotice->palette().color(QPalette::WindowText);
-    for (QLabel* label : {lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
+    for (QLabel* label : std::initializer_list<QLabel*>{lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
     // The addresses are program texts: web addresses, or files shipped in the program's folder.
     lblURL->setText(QString::fromStdString(GetProgramText(kSiteText)));
     lblOstrel->setToolTip("Click here for the Ostrel website at " + QString::fromStdString(addressOf(kSiteText)) + ".");

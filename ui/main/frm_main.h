@@ -24,6 +24,8 @@ class QRadioButton;
 
 namespace varnex {
 
+class LinkLabel;
+
 class frmAll;
 class frmLargeTextbox;
 class frmPopUp;
@@ -108,9 +110,9 @@ public:
     QPushButton* cmdResults;
     QPushButton* cmdHelp;
     QPushButton* cmdQuit;
-    QLabel* lblOstrel;
+    LinkLabel* lblOstrel;
     QLabel* lblURL;
-    QLabel* lblOnlineUserManual;
+    LinkLabel* lblOnlineUserManual;
     QLabel* lblCopyrightNotice;
 
 protected:

@@ -17,6 +17,7 @@
 #include "text/program_text.h"
 #include "text/utf8.h"
 #include "ui/keyboard.h"
+#include "ui/link_label.h"
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_pop_up.h"
 #include "ui/windows/frm_view.h"
@@ -27,7 +28,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,18 +92,11 @@ void frmMain::connectHandlers() {
     connect(cmdSaveSettings, &QPushButton::clicked, this, &frmMain::cmdSaveSettings_Click);
     connect(cmdDisplayAll, &QPushButton::clicked, this, &frmMain::cmdDisplayAll_Click);
     connect(cmdHelp, &QPushButton::clicked, this, &frmMain::cmdHelp_Click);
-    lblOstrel->installEventFilter(this);
-    lblOnlineUserManual->installEventFilter(this);
+    lblOstrel->setActivation([this] { lblOstrel_Click(); });
+    lblOnlineUserManual->setActivation([this] { lblOnlineUserManual_Click(); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // A click on a link label: the release of the left button over it.
-    if ((watched == lblOstrel || watched == lblOnlineUserManual) && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        watched == lblOstrel ? lblOstrel_Click() : lblOnlineUserManual_Click();
-        return true;
-    }
     const bool press = event->type() == QEvent::KeyPress;
     if (watched == txbYear && (press || event->type() == QEvent::KeyRelease)) {
         const auto* key = static_cast<QKeyEvent*>(event);

@@ -38,6 +38,7 @@ frmLargeTextbox::frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox)
     txbText->setGeometry(twipsRect(105, 105, 6030, 2535));
     txbText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbText->setFont(platform::designFont("Courier New", 9));
+    txbText->setAccessibleName("Results");
     txbText->setStyleSheet("QPlainTextEdit { background: white; }");
     txbText->viewport()->installEventFilter(this);
 

@@ -21,6 +21,7 @@ frmPopUp::frmPopUp(QWidget* parent)
     setObjectName("frmPopUp");
     setModal(true);
     setWindowTitle({});
+    setAccessibleName("Message");  // the label's text is read as its name
     setStyleSheet("QDialog#frmPopUp { background: white; border: 1px solid black; }");
     resize(twipsToPixels(3495), twipsToPixels(1995));
 

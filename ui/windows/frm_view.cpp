@@ -51,6 +51,7 @@ frmView::frmView(QWidget* parent)
     txbText1->setFont(platform::designFont("Courier New", 8.25));  // text files are laid out in columns
     txbText1->viewport()->installEventFilter(this);
     SetReadOnly(txbText1, true);
+    txbText1->setAccessibleName("Help text");
 
     cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
     cmdCopyToClipboard->setGeometry(twipsRect(120, 6000, 2220, 330));
