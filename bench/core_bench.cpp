@@ -83,6 +83,17 @@ BENCHMARK_CAPTURE(BM_WholeRange, ics, {"--format", "ics"})->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_WholeRange, named_zone_csv, {"--format", "csv", "--zone", "Europe/London"})
     ->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// One year's wheel of the year as SVG, from the command line to the text.
+void BM_OneYearWheel(benchmark::State& state) {
+    std::ostringstream answer;
+    const ParsedCommandLine parsed = ParseCommandLine({"2026", "--format", "svg"}, answer, answer);
+    for (auto _ : state) {
+        std::ostringstream err;
+        benchmark::DoNotOptimize(RunCli(*parsed.options, 2015, 0, err).text.size());
+    }
+}
+BENCHMARK(BM_OneYearWheel)->Unit(benchmark::kMillisecond);
+
 // A 50 MB program-text file (100,000 lines of 500 bytes) is refused as too much program text;
 // the counter is the growth of the process's peak memory while loading it.
 void BM_RefuseHugeProgramText(benchmark::State& state) {

@@ -37,6 +37,7 @@ constexpr const char* kFooter =
     "lughnassad, mabon = september, yule = december.\n"
     "\n"
     "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
+    "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
     "\n"
     "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
     "2 bad input (a message on standard error, nothing on standard output).";
@@ -138,8 +139,8 @@ void declareOptions(CLI::App& app, CliOptions& o, std::string& events, std::stri
     from->needs(to);
     to->needs(from);
     auto* formatOption =
-        app.add_option("--format", format, "text (default), csv, json or ics (iCalendar)")
-            ->transform(oneOf("format", {"text", "csv", "json", "ics"}))
+        app.add_option("--format", format, "text (default), csv, json, ics (iCalendar) or svg (a picture of the year)")
+            ->transform(oneOf("format", {"text", "csv", "json", "ics", "svg"}))
             ->type_name("FORMAT");
     auto* csvFlag = app.add_flag("--csv", csv, "short for --format csv");
     csvFlag->excludes(formatOption);
@@ -155,6 +156,7 @@ OutputFormat formatOf(const std::string& name) {
     if (name == "csv") return OutputFormat::Csv;
     if (name == "json") return OutputFormat::Json;
     if (name == "ics") return OutputFormat::ICalendar;
+    if (name == "svg") return OutputFormat::Svg;
     return OutputFormat::Text;
 }
 

@@ -17,7 +17,7 @@ inline constexpr int kCliOk = 0;
 inline constexpr int kCliOutputLost = 1;  // also: the program text could not be read
 inline constexpr int kCliBadInput = 2;
 
-enum class OutputFormat { Text, Csv, Json, ICalendar };
+enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
 
 struct CliOptions {
     std::optional<std::string> yearText;  // checked later, with the window's messages

@@ -55,12 +55,25 @@ std::string_view methodKey(Method method) {
     return method == Method::TrueSun ? "true" : method == Method::MeanSun ? "mean" : "";
 }
 
-// The result line's name, or with --hemisphere south the summary's southern one.
-std::string recordName(const EventRow& row, const EventNameTable& names, Hemisphere hemisphere) {
+// The result line's name, or with --hemisphere south the summary's southern one; the picture
+// takes the summary's names in both hemispheres.
+std::string recordName(const EventRow& row, const EventNameTable& names, const CliOptions& options) {
     const auto q = static_cast<std::size_t>(row.quarter);
     const bool crossQuarter = row.family == EventFamily::CrossQuarter;
-    if (hemisphere == Hemisphere::South) return names[crossQuarter ? kNameCrossQuarterSouth : kNameShortSouth][q];
+    if (options.hemisphere == Hemisphere::South) return names[crossQuarter ? kNameCrossQuarterSouth : kNameShortSouth][q];
+    if (options.format == OutputFormat::Svg && !crossQuarter) return names[kNameShortNorth][q];
     return names[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice][q];
+}
+
+// The wheel of one year: every event by both methods.
+std::string wheelPicture(CalculateRequest request, const CliOptions& options) {
+    request.selection = FullSelection();
+    std::ostringstream out;
+    const WheelOptions wheel{request.year, request.calendarCode, options.zoneText,
+                             options.hemisphere == Hemisphere::South,
+                             InstantOf(kEventTable[1], Method::None, request.year + 1).jdUT};
+    WriteWheelSvg(RecordsOf(request, options), wheel, out);
+    return std::move(out).str();
 }
 
 std::string withLineEnds(std::string text, bool crlf) {
@@ -85,7 +98,7 @@ std::vector<EventRecord> RecordsOf(const CalculateRequest& request, const CliOpt
                            utcText(line.instant.jdUT), line.instant.jdUT, line.instant.deltaTSeconds,
                            printed("%04d-%02d-%02d", date.year, date.month, date.day), line.local.time,
                            offsetText(line.offsetMinutes), line.local.weekday,
-                           recordName(row, names, options.hemisphere)});
+                           recordName(row, names, options)});
     });
     return records;
 }
@@ -96,6 +109,7 @@ CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_
         return CliOutput{kCliBadInput, {}};
     };
     if (options.yearText && options.fromText) return reject("Give either YEAR or --from and --to, not both.");
+    if (options.format == OutputFormat::Svg && options.fromText) return reject("--format svg draws one year: give YEAR.");
     std::string message;
     std::int32_t first = currentYear;
     std::int32_t last = currentYear;
@@ -112,7 +126,7 @@ CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_
         if (!year) return reject(message);
         first = last = *year;
     }
-    if (!options.all) {
+    if (!options.all && options.format != OutputFormat::Svg) {
         if (const auto rejection = CheckSelection(options.selection, kCalculateCaption))
             return reject(messageText(*rejection));
     }
@@ -128,6 +142,7 @@ CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_
             continue;
         }
         const CalculateRequest request{year, options.calendarCode, options.zone, options.selection, options.weekday};
+        if (options.format == OutputFormat::Svg) return {kCliOk, wheelPicture(request, options)};
         if (options.format != OutputFormat::Text) {
             std::vector<EventRecord> more = RecordsOf(request, options);
             records.insert(records.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Makes the pictures of the README and the manual, data/images/main-window.png (after a
 # Calculate of this year with the weekday) and data/images/summary-window.png ("Display all
-# for:"): Varnex under a virtual X display (Xvfb) with a small window manager for the title bars.
+# for:"): Varnex under a virtual X display (Xvfb) with a small window manager for the title bars;
+# and data/images/wheel.svg, this year's wheel from varnex-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh xvfb x11-utils imagemagick twm xdotool
 cmake --preset default >/dev/null
-cmake --build --preset default --target varnex
+cmake --build --preset default --target varnex varnex-cli
 
 display=":$(( 90 + RANDOM % 9 ))"
 work=$(mktemp -d)
@@ -43,4 +44,5 @@ xdotool mousemove --window "$window" 349 214 click 1  # "Display all for:"
 summary=$(window_named '^All dates and times for ')
 sleep 0.7
 import -window "$(frame_of "$summary")" data/images/summary-window.png
-echo "data/images/main-window.png data/images/summary-window.png"
+build/default/bin/varnex-cli "$(date +%Y)" --format svg --output data/images/wheel.svg
+echo "data/images/main-window.png data/images/summary-window.png data/images/wheel.svg"

@@ -61,10 +61,11 @@ done <<'TABLE'
 --events march,midsummer|Accepted: imbolc, march
 --calendar x|Accepted: gregorian, julian.
 --method all|Accepted: true, mean, both.
---format xml|Accepted: text, csv, json, ics.
+--format xml|Accepted: text, csv, json, ics, svg.
 --calendar julian --calendar gregorian|--calendar
 --csv --all|--csv
 --all --format json|--all
+--from 2000 --to 2001 --format svg|draws one year
 --weekday=maybe|--weekday
 --qmljsdebugger 1999|not expected: --qmljsdebugger
 TABLE
@@ -121,4 +122,35 @@ done
 run 2026 --zone Europe/London --events beltane,samhain --method true
 grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09:52 GMT$' "$work/out" || fail "BST, then GMT"
 
+# The wheel: well-formed, small, drawn by librsvg; every event once with its line's date and
+# time; the marks at the angles of the lines' local times; the southern names swapped.
+"$cli" 2015 --weekday >"$work/lines.txt"
+"$cli" 2015 --format svg --output "$work/wheel.svg" && "$cli" 2015 --format svg --hemisphere south >"$work/south.svg" ||
+    fail "--format svg"
+[ "$(stat -c %s "$work/wheel.svg")" -lt 30000 ] || fail "the wheel is not under 30 KB"
+if command -v rsvg-convert >/dev/null; then rsvg-convert "$work/wheel.svg" -o "$work/wheel.png" || fail "rsvg-convert"; fi
+"$python" - "$work/lines.txt" "$work/wheel.svg" "$work/south.svg" <<'PY' || fail "the wheel's content"
+import math, re, sys, datetime
+import xml.etree.ElementTree as ET
+ns = {"s": "http://www.w3.org/2000/svg"}
+lines = open(sys.argv[1]).read().splitlines()
+def texts(path):
+    return ["".join(t.itertext()) for t in ET.parse(path).getroot().iter("{http://www.w3.org/2000/svg}text")]
+north, south = texts(sys.argv[2]), texts(sys.argv[3])
+stamps = [re.search(r"\d+-\d\d-\d\d CE \d\d:\d\d GMT", l).group(0) for l in lines]
+for stamp in stamps:
+    assert sum(stamp in t for t in north) == 1, (stamp, north)
+def turn_of(stamp):
+    d = datetime.datetime.strptime(stamp[:10] + stamp[13:19], "%Y-%m-%d %H:%M")
+    return ((d - datetime.datetime(d.year, 1, 1)).total_seconds() / 86400) / 365
+root = ET.parse(sys.argv[2]).getroot()
+centre_x, centre_y = 580, 450
+for key, name in (("march", "Spring (March) equinox"), ("december", "Winter (December) solstice")):
+    mark = root.find(".//s:*[@id='mark-%s']" % key, ns)
+    angle = math.degrees(math.atan2(float(mark.get("cx")) - centre_x, centre_y - float(mark.get("cy")))) % 360
+    want = 360 * turn_of(next(s for l, s in zip(lines, stamps) if l.startswith(name)))
+    assert abs(angle - want) < 0.05, (key, angle, want)
+imbolc_true = next(s for l, s in zip(lines, stamps) if l.startswith("Imbolc (true sun)"))
+assert imbolc_true in south[south.index("Lughnassad") + 1] and "Autumn equinox" in south, south
+PY
 [ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }

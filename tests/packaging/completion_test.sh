@@ -66,7 +66,7 @@ expect "--events=imbolc,june,j" # june is given already
 expect "--from "
 expect "2026 "
 
-expect "--format " csv ics json text
+expect "--format " csv ics json svg text
 expect "--format=j" json
 expect "--zone l" local
 expect "--zone GMT+05" GMT+05:00 GMT+05:30 # no name of the tz database begins so

@@ -1,0 +1,255 @@
+// The wheel of the year as SVG text: the year as a circle, the events at the angles of their
+// local times within it, both methods of the cross-quarter days side by side.
+#include "writers.h"
+
+#include "calendar/calendar_date.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <numbers>
+#include <optional>
+
+namespace varnex {
+namespace {
+
+// The picture's frame: a 1160 x 900 canvas, the circle in its middle, room for the labels beside it.
+constexpr double kWidth = 1160;
+constexpr double kHeight = 900;
+constexpr double kCentreX = 580;
+constexpr double kCentreY = 450;
+constexpr double kRadius = 210;
+constexpr double kLineHeight = 18;
+
+// Colours that read on the picture's own light background, in print and in grey: the shapes
+// and the labels, not the colours, tell the kinds of mark apart.
+constexpr const char* kInk = "#1b1b1b";
+constexpr const char* kMuted = "#5b5b5b";
+constexpr const char* kEventColour = "#1f3b73";
+constexpr const char* kTrueColour = "#a8431a";
+constexpr const char* kMeanColour = "#17694c";
+
+constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// The equinoxes and solstices in the order of the year, and the cross-quarter day before each.
+constexpr std::array<const char*, 4> kQuarterEvents = {"march", "june", "september", "december"};
+constexpr std::array<const char*, 4> kCrossQuarterEvents = {"imbolc", "beltane", "lughnassad", "samhain"};
+
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", value);
+    return text;
+}
+
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The point at `radius` from the centre in the direction of `turn` (0 at the top, 0.25 at
+// the right: clockwise, a whole year being 1).
+Point at(double turn, double radius) {
+    const double angle = 2 * std::numbers::pi * turn;
+    return {kCentreX + radius * std::sin(angle), kCentreY - radius * std::cos(angle)};
+}
+
+// How far into the year an event's local date and time lie, as a fraction of the year (the
+// year of the calendar of its dates).
+double turnOf(const EventRecord& record, const WheelOptions& options) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    std::sscanf(record.localDate.c_str(), "%d-%d-%d", &year, &month, &day);
+    std::sscanf(record.localTime.c_str(), "%d:%d", &hour, &minute);
+    const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
+    const std::int64_t next = dayNumberFromDate(options.year + 1, 1, 1, options.calendarCode);
+    const std::int64_t today = dayNumberFromDate(year, month, day, options.calendarCode);
+    return (static_cast<double>(today - first) + (hour * 60 + minute) / 1440.0) / static_cast<double>(next - first);
+}
+
+// The date and time as the result lines write them: 2026-11-07 CE 09:52 GMT+01:00.
+std::string lineDateTime(const EventRecord& record, const WheelOptions& options) {
+    std::string date = record.localDate;
+    const std::size_t firstDigit = date.find_first_not_of('0');
+    if (firstDigit < date.find('-')) date.erase(0, firstDigit);  // the line's year is not padded
+    const std::string zone = record.utcOffset == "+00:00" ? "GMT" : "GMT" + record.utcOffset;
+    return date + (options.calendarCode == kJulianCode ? " JC " : " CE ") + record.localTime + " " + zone;
+}
+
+// "92 d 18 h" from a number of days.
+std::string duration(double days) {
+    const auto hours = static_cast<long>(std::floor(days * 24));
+    return std::to_string(hours / 24) + " d " + std::to_string(hours % 24) + " h";
+}
+
+std::string apart(double days) {
+    const auto minutes = static_cast<long>(std::floor(std::abs(days) * 1440));
+    return (minutes >= 60 ? std::to_string(minutes / 60) + " h " : std::string()) + std::to_string(minutes % 60) +
+           " min apart";
+}
+
+class Picture {
+public:
+    explicit Picture(std::ostream& out) : out_(out) {}
+
+    void text(Point p, const std::string& anchor, const std::string& content, const std::string& style = {}) {
+        out_ << "<text x=\"" << number(p.x) << "\" y=\"" << number(p.y) << "\" text-anchor=\"" << anchor << "\""
+             << (style.empty() ? "" : " " + style) << ">" << content << "</text>\n";
+    }
+    void line(Point a, Point b, const char* colour, double width) {
+        out_ << "<line x1=\"" << number(a.x) << "\" y1=\"" << number(a.y) << "\" x2=\"" << number(b.x) << "\" y2=\""
+             << number(b.y) << "\" stroke=\"" << colour << "\" stroke-width=\"" << number(width) << "\"/>\n";
+    }
+    // The three marks: a filled disc (equinox, solstice), a filled diamond (true sun), a ring
+    // (mean sun). `id` lets a reader find the mark of an event.
+    void mark(Point p, char kind, const std::string& id) {
+        const std::string idText = id.empty() ? "" : " id=\"" + id + "\"";
+        if (kind == 'e')
+            out_ << "<circle" << idText << " cx=\"" << number(p.x) << "\" cy=\"" << number(p.y)
+                 << "\" r=\"8\" fill=\"" << kEventColour << "\"/>\n";
+        if (kind == 't')
+            out_ << "<rect" << idText << " x=\"" << number(p.x - 6.5) << "\" y=\"" << number(p.y - 6.5)
+                 << "\" width=\"13\" height=\"13\" fill=\"" << kTrueColour << "\" transform=\"rotate(45 "
+                 << number(p.x) << " " << number(p.y) << ")\"/>\n";
+        if (kind == 'm')
+            out_ << "<circle" << idText << " cx=\"" << number(p.x) << "\" cy=\"" << number(p.y)
+                 << "\" r=\"6.5\" fill=\"#ffffff\" stroke=\"" << kMeanColour << "\" stroke-width=\"3\"/>\n";
+    }
+    std::ostream& raw() { return out_; }
+
+private:
+    std::ostream& out_;
+};
+
+// A label of several lines beside the circle at `turn`, anchored away from the circle.
+void label(Picture& picture, double turn, const std::vector<std::pair<std::string, std::string>>& lines) {
+    const Point p = at(turn, kRadius + 34);
+    const double side = std::sin(2 * std::numbers::pi * turn);
+    const double vertical = -std::cos(2 * std::numbers::pi * turn);  // -1 at the top, 1 at the bottom
+    const std::string anchor = side > 0.35 ? "start" : side < -0.35 ? "end" : "middle";
+    const double height = kLineHeight * static_cast<double>(lines.size() - 1);
+    double y = p.y + 5 - height / 2 + vertical * (height / 2 + 8);
+    for (const auto& [content, style] : lines) {
+        picture.text({p.x, y}, anchor, content, style);
+        y += kLineHeight;
+    }
+}
+
+void header(Picture& picture, const WheelOptions& options) {
+    picture.raw() << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                  << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidth << "\" height=\"" << kHeight
+                  << "\" viewBox=\"0 0 " << kWidth << " " << kHeight << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" "
+                  << "font-size=\"15\" fill=\"" << kInk << "\">\n"
+                  << "<title>The wheel of the year " << options.year << "</title>\n"
+                  << "<rect width=\"100%\" height=\"100%\" rx=\"18\" fill=\"#fbfaf5\"/>\n";
+    picture.text({kCentreX, 42}, "middle", "The wheel of the year " + std::to_string(options.year),
+                 "font-size=\"26\" font-weight=\"bold\"");
+    picture.text({kCentreX, 70}, "middle",
+                 std::string(options.calendarCode == kJulianCode ? "Julian calendar" : "Gregorian calendar") +
+                     " \u00b7 " + escaped(options.zone) + " \u00b7 " +
+                     (options.southern ? "southern hemisphere" : "northern hemisphere"),
+                 std::string("fill=\"") + kMuted + "\"");
+}
+
+// The circle, the month ticks and their names, the year in the middle.
+void dial(Picture& picture, const WheelOptions& options) {
+    picture.raw() << "<circle cx=\"" << kCentreX << "\" cy=\"" << kCentreY << "\" r=\"" << kRadius
+                  << "\" fill=\"none\" stroke=\"" << kMuted << "\" stroke-width=\"2\"/>\n";
+    // The first day of each month and of the next year, in days from the first of January.
+    std::array<double, 13> starts{};
+    const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
+    for (int month = 0; month < 13; ++month)
+        starts[static_cast<std::size_t>(month)] = static_cast<double>(
+            dayNumberFromDate(options.year + month / 12, month % 12 + 1, 1, options.calendarCode) - first);
+    const double length = starts[12];
+    for (std::size_t month = 0; month < 12; ++month) {
+        picture.line(at(starts[month] / length, kRadius - 9), at(starts[month] / length, kRadius + 9), kMuted, 1.5);
+        picture.text(at((starts[month] + starts[month + 1]) / 2 / length, kRadius - 40), "middle", kMonths[month],
+                     std::string("font-size=\"13\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
+    }
+    picture.text({kCentreX, kCentreY + 4}, "middle", std::to_string(options.year),
+                 "font-size=\"44\" font-weight=\"bold\" dominant-baseline=\"middle\"");
+}
+
+void legend(Picture& picture) {
+    const double y = kHeight - 74;
+    picture.mark({40, y}, 'e', "");
+    picture.text({56, y + 5}, "start", "equinox or solstice");
+    picture.mark({40, y + 24}, 't', "");
+    picture.text({56, y + 29}, "start", "true sun: the instant the Sun's apparent longitude reaches 315\u00b0, 45\u00b0, "
+                                        "135\u00b0 or 225\u00b0");
+    picture.mark({40, y + 48}, 'm', "");
+    picture.text({56, y + 53}, "start", "mean sun: halfway in time between the equinox and the solstice around it");
+}
+
+}  // namespace
+
+void WriteWheelSvg(const std::vector<EventRecord>& records, const WheelOptions& options, std::ostream& out) {
+    std::map<std::string, const EventRecord*> byKey;  // "march", "imbolc-true", "imbolc-mean"
+    for (const EventRecord& record : records)
+        byKey[record.method.empty() ? record.event : record.event + "-" + record.method] = &record;
+    const auto find = [&byKey](const std::string& key) {
+        const auto found = byKey.find(key);
+        return found == byKey.end() ? nullptr : found->second;
+    };
+
+    Picture picture(out);
+    header(picture, options);
+    dial(picture, options);
+    // The seasons' lengths inside the circle, between one quarter event and the next.
+    for (std::size_t q = 0; q < kQuarterEvents.size(); ++q) {
+        // The last season ends at the next year's March equinox, a turn after this year's.
+        const bool last = q + 1 == kQuarterEvents.size();
+        const EventRecord* from = find(kQuarterEvents[q]);
+        const EventRecord* to = find(kQuarterEvents[last ? 0 : q + 1]);
+        if (!from || !to) continue;
+        const double toJD = last ? options.nextMarchEquinoxJD : to->jdUT;
+        const double fromTurn = turnOf(*from, options);
+        const double toTurn = turnOf(*to, options) + (last ? 1 : 0);
+        picture.text(at((fromTurn + toTurn) / 2, kRadius - 100), "middle", duration(toJD - from->jdUT),
+                     std::string("font-size=\"14\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
+    }
+    for (const char* key : kQuarterEvents) {
+        const EventRecord* record = find(key);
+        if (!record) continue;
+        const double turn = turnOf(*record, options);
+        picture.mark(at(turn, kRadius), 'e', std::string("mark-") + key);
+        label(picture, turn, {{escaped(record->name), "font-weight=\"bold\""}, {escaped(lineDateTime(*record, options)), ""}});
+    }
+    for (const char* key : kCrossQuarterEvents) {
+        const EventRecord* trueSun = find(std::string(key) + "-true");
+        const EventRecord* meanSun = find(std::string(key) + "-mean");
+        if (!trueSun && !meanSun) continue;
+        std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
+        // The mean-sun mark a little inside the circle, so that both show however close they lie.
+        if (trueSun) {
+            picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
+            lines.emplace_back("\u25c6 true " + escaped(lineDateTime(*trueSun, options)),
+                               std::string("fill=\"") + kTrueColour + "\"");
+        }
+        if (meanSun) {
+            picture.mark(at(turnOf(*meanSun, options), kRadius - 18), 'm', std::string("mark-") + key + "-mean");
+            lines.emplace_back("\u25cb mean " + escaped(lineDateTime(*meanSun, options)),
+                               std::string("fill=\"") + kMeanColour + "\"");
+        }
+        if (trueSun && meanSun) lines.emplace_back(apart(trueSun->jdUT - meanSun->jdUT), "font-style=\"italic\"");
+        label(picture, turnOf(trueSun ? *trueSun : *meanSun, options), lines);
+    }
+    legend(picture);
+    out << "</svg>\n";
+}
+
+}  // namespace varnex
