@@ -71,7 +71,7 @@ std::string wheelPicture(CalculateRequest request, const CliOptions& options) {
     std::ostringstream out;
     const WheelOptions wheel{request.year, request.calendarCode, options.zoneText,
                              options.hemisphere == Hemisphere::South,
-                             InstantOf(kEventTable[1], Method::None, request.year + 1).jdUT};
+                             InstantOf(kEventTable[1], Method::None, request.year + 1).jdUT};  // [1]: March
     WriteWheelSvg(RecordsOf(request, options), wheel, out);
     return std::move(out).str();
 }
