@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <ostream>
 
@@ -18,7 +19,8 @@ namespace {
 constexpr const char* kDescription =
     "Dates and times of the equinoxes, solstices and cross-quarter days of YEAR (1 to 3000; the\n"
     "current year when none is given), as the Calculate command of Varnex lists them, or as\n"
-    "CSV, JSON or iCalendar for scripts, spreadsheets and calendar programs.";
+    "CSV, JSON or iCalendar for scripts, spreadsheets and calendar programs, or as a picture of\n"
+    "the year (SVG).";
 
 constexpr const char* kFooter =
     "Dates end in \" CE\" for the Gregorian calendar (Common Era) and \" JC\" for the Julian\n"
@@ -32,9 +34,10 @@ constexpr const char* kFooter =
     "before the zone's standard time, the last rule continued after 2037.\n"
     "\n"
     "Events: imbolc, march, beltane, june, lughnassad, september, samhain, december, in any case,\n"
-    "blanks allowed around the commas; also the names of the result lines (\"Spring (March)\n"
-    "equinox\") and the aliases ostara = march, litha = june, lughnasadh and lammas =\n"
-    "lughnassad, mabon = september, yule = december.\n"
+    "blanks allowed around the commas; also the equinoxes' and solstices' names as the lines and\n"
+    "the summary write them (\"Spring (March) equinox\", \"Spring equinox\") and the aliases\n"
+    "ostara = march, litha = june, lughnasadh and lammas = lughnassad, mabon = september,\n"
+    "yule = december.\n"
     "\n"
     "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
     "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
@@ -55,7 +58,8 @@ std::string trimmed(const std::string& text) {
 }
 
 // Event names a user may type, lower case, to the index in kEventTable: the keys, the names
-// of the result lines, and the common names of the wheel of the year.
+// of the result lines and of the summary ("spring (march) equinox", "spring equinox"), and the
+// common names of the wheel of the year.
 std::optional<std::size_t> eventIndex(const std::string& name) {
     static const std::map<std::string, std::string> aliases = {
         {"ostara", "march"}, {"litha", "june"}, {"lughnasadh", "lughnassad"}, {"lammas", "lughnassad"},
@@ -63,14 +67,17 @@ std::optional<std::size_t> eventIndex(const std::string& name) {
     const auto alias = aliases.find(name);
     const std::string key = alias == aliases.end() ? name : alias->second;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
-        if (key == kEventTable[i].key || key == lowered(std::string(kEventTable[i].caption))) return i;
+        if (key == kEventTable[i].key || key == lowered(std::string(kEventTable[i].caption)) ||
+            key == lowered(RemoveParenthesizedPart(kEventTable[i].caption)))
+            return i;
     return std::nullopt;
 }
 
 std::string acceptedEvents() {
     std::string names;
     for (const EventRow& row : kEventTable) names += (names.empty() ? "" : ", ") + std::string(row.key);
-    return names + " (and ostara, litha, lughnasadh, lammas, mabon, yule)";
+    return names + ", the aliases ostara, litha, lughnasadh, lammas, mabon, yule, and the equinoxes' and "
+                   "solstices' names (\"Spring (March) equinox\", \"Spring equinox\")";
 }
 
 // CLI11 checks return an empty text for a good value, otherwise the complaint.
@@ -99,6 +106,11 @@ std::optional<ZoneOffset> zoneOf(const std::string& text) {
 
 std::string checkZone(const std::string& text) {
     if (zoneOf(text)) return {};
+    if (lowered(text) == "local") {
+        const char* tz = std::getenv("TZ");
+        return "the system's zone: TZ='" + std::string(tz ? tz : "") +
+               "' names no zone of the tz database (set it to one, such as Europe/London).";
+    }
     return "unknown time zone '" + text +
            "'. Accepted: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of "
            "the tz database (Europe/London) or local.";
@@ -146,7 +158,7 @@ void declareOptions(CLI::App& app, CliOptions& o, std::string& events, std::stri
     csvFlag->excludes(formatOption);
     all->excludes(csvFlag);
     app.add_flag("--crlf", o.crlf, "end text, CSV and JSON lines in CR LF, as the window's output box");
-    app.add_option("--output", o.outputPath, "write to FILE, replacing it only once the whole output is written")
+    app.add_option("--output", o.outputPath, "write to FILE (- for standard output), replacing it only once the whole output is written")
         ->type_name("FILE");
     app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "print the version and exit");
     app.footer(kFooter);
@@ -172,6 +184,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
         app.parse(reversed);
         if (options.all && format != "text") throw CLI::ExcludesError("--all", "--format " + format);
+        if (options.outputPath && options.outputPath->empty())
+            throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
     } catch (const CLI::CallForHelp&) {
         out << app.help();
         return {std::nullopt, kCliOk};
@@ -189,6 +203,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     options.hemisphere = hemisphere == "south" ? Hemisphere::South : Hemisphere::North;
     options.format = csv ? OutputFormat::Csv : formatOf(format);
     options.zone = *zoneOf(options.zoneText);
+    if (options.outputPath == "-") options.outputPath.reset();
     return {std::move(options), kCliOk};
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 
@@ -27,15 +28,29 @@ mode_t newFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Writes to something that is not a regular file (a device such as /dev/stdout or /dev/null,
-// a pipe): there is no file to replace, and renaming over it would remove it.
-WriteResult writeInPlace(const std::string& path, std::string_view text) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+// Writes over an existing file or device where it is: a device such as /dev/stdout or a pipe,
+// which renaming over would remove; a file whose other names (hard links) must see the new
+// text; a file whose owner the new file could not keep. `flags` adds O_TRUNC for a file.
+WriteResult writeInPlace(const std::string& path, std::string_view text, int flags) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | flags);
     if (fd < 0) return failed(errno, path);
     WriteResult result = WriteToDescriptor(fd, text);
     if (::close(fd) != 0 && result.outcome == WriteOutcome::Written) return failed(errno, path);
     if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
     return result;
+}
+
+// The file a path names, through symbolic links, a dangling one too (its target is made).
+std::string resolvedTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target = path;
+    for (int hop = 0; hop < 40 && fs::is_symlink(target, error); ++hop) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
 }
 
 }  // namespace
@@ -54,11 +69,12 @@ WriteResult WriteToDescriptor(int fd, std::string_view text) {
 }
 
 WriteResult ReplaceFileAtomically(const std::string& givenPath, std::string_view text) {
-    struct stat info {};
-    if (::stat(givenPath.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return writeInPlace(givenPath, text);
-    // Through a symbolic link, the file it names is replaced and the link stays.
-    std::vector<char> resolved(PATH_MAX + 1, '\0');
-    const std::string path = ::realpath(givenPath.c_str(), resolved.data()) ? resolved.data() : givenPath;
+    const std::string path = resolvedTarget(givenPath);
+    struct stat old {};
+    const bool exists = ::stat(path.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) return writeInPlace(path, text, 0);
+    if (exists && ::access(path.c_str(), W_OK) != 0) return failed(errno, path);  // as `>` would refuse
+    if (exists && old.st_nlink > 1) return writeInPlace(path, text, O_TRUNC);
     std::string temporaryName = path + ".XXXXXX";
     std::vector<char> name(temporaryName.begin(), temporaryName.end());
     name.push_back('\0');
@@ -70,7 +86,14 @@ WriteResult ReplaceFileAtomically(const std::string& givenPath, std::string_view
         ::unlink(temporaryName.c_str());
         return failed(error, path);
     };
-    if (::fchmod(fd, newFileMode()) != 0) return giveUp(errno);
+    // The new file takes the old one's permissions and owner.
+    if (::fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) != 0) return giveUp(errno);
+    if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        ::close(fd);
+        ::unlink(temporaryName.c_str());
+        return writeInPlace(path, text, O_TRUNC);
+    }
     if (const WriteResult result = WriteToDescriptor(fd, text); result.outcome != WriteOutcome::Written) {
         ::close(fd);
         ::unlink(temporaryName.c_str());

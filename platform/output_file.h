@@ -20,9 +20,11 @@ WriteResult WriteToDescriptor(int fd, std::string_view text);
 
 // Writes `text` to a new file beside `path`, flushes it to the disk, then renames it over
 // `path`: readers see the old file or the whole new one, and a failure (a full disk, a
-// missing folder, no permission) leaves `path` as it was. The new file gets the permissions
-// a new file of this user gets (0666 less the umask). A symbolic link is followed; a path that
-// is not a regular file (a device, a pipe) is written in place.
+// missing folder, no permission) leaves `path` as it was. The new file keeps the old one's
+// permissions and owner (a new one gets 0666 less the umask); a file the user may not write is
+// refused. A symbolic link is followed, a dangling one too. Written in place instead, without
+// the atomic replacement: a path that is not a regular file (a device, a pipe), a file with
+// other hard links, and a file whose owner the new file could not keep.
 WriteResult ReplaceFileAtomically(const std::string& path, std::string_view text);
 
 }  // namespace varnex::platform

@@ -21,8 +21,9 @@ std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendar
     const bool south = hemisphere == Hemisphere::South;
     // The date and time with the zone's suffix; the cell texts then add none.
     const auto dateTime = [&](double jd) {
-        const std::int16_t offset = zone.at(jd);
-        return FormatInstant(jd, offset, calendarCode, work).dateTime + TimezoneSuffix(offset);
+        const LocalOffset offset = zone.at(jd);
+        return FormatInstant(jd + offset.extraDays, offset.minutes, calendarCode, work).dateTime +
+               TimezoneSuffix(offset.minutes);
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);

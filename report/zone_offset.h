@@ -8,15 +8,27 @@
 
 namespace varnex {
 
+// The offset in force at an instant: whole minutes east of Greenwich (toward zero, as the
+// zone's suffix shows them), and what local mean time adds beyond them (London's -0:01:15 is
+// -1 minute and -15 seconds), as a fraction of a day. Local time = UT + minutes + extraDays.
+struct LocalOffset {
+    std::int16_t minutes = 0;
+    double extraDays = 0;
+};
+
 class ZoneOffset {
 public:
-    using Rule = std::function<std::int16_t(double jdUT)>;
+    using Rule = std::function<std::int32_t(double jdUT)>;  // seconds east of Greenwich
 
     ZoneOffset(std::int16_t fixedMinutes = 0) : fixedMinutes_(fixedMinutes) {}  // NOLINT: a fixed offset is a zone
     explicit ZoneOffset(Rule rule) : rule_(std::move(rule)) {}
 
-    // Minutes east of Greenwich in force at `jdUT`: local time = UT + this.
-    std::int16_t at(double jdUT) const { return rule_ ? rule_(jdUT) : fixedMinutes_; }
+    LocalOffset at(double jdUT) const {
+        if (!rule_) return {fixedMinutes_, 0};
+        const std::int32_t seconds = rule_(jdUT);
+        const auto minutes = static_cast<std::int16_t>(seconds / 60);
+        return {minutes, (seconds - minutes * 60) / 86400.0};
+    }
 
 private:
     std::int16_t fixedMinutes_ = 0;

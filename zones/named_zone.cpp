@@ -221,16 +221,21 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-// The system's zone: TZ when it names a zone of the database (":Europe/London" too), as the C
-// library takes it; otherwise /etc/localtime.
+// The system's zone: TZ when it is set, as the C library takes it ("Europe/London",
+// ":Europe/London", or the zone's file under /usr/share/zoneinfo); otherwise /etc/localtime.
+// A TZ that names no zone of the database (a rule such as "JST-9") gives none, rather than
+// quietly another zone.
 const date::time_zone* SystemZone() {
-    if (const char* tz = std::getenv("TZ"); tz != nullptr && *tz != '\0') {
-        try {
-            return date::locate_zone(*tz == ':' ? tz + 1 : tz);
-        } catch (const std::runtime_error&) {  // a POSIX rule such as "CET-1CEST": not a name
-        }
+    const char* tz = std::getenv("TZ");
+    if (tz == nullptr || *tz == '\0') return date::current_zone();
+    std::string_view name = *tz == ':' ? tz + 1 : tz;
+    const std::string_view folder = kZoneDir;
+    if (name.starts_with(folder) && name.size() > folder.size() + 1) name.remove_prefix(folder.size() + 1);
+    try {
+        return date::locate_zone(std::string(name));
+    } catch (const std::runtime_error&) {
+        return nullptr;
     }
-    return date::current_zone();
 }
 
 const date::time_zone* Locate(std::string_view name) {
@@ -258,7 +263,7 @@ std::optional<NamedZone> NamedZone::Find(std::string_view name) {
     }
 }
 
-std::int16_t NamedZone::OffsetAt(double jdUT) const {
+std::int32_t NamedZone::OffsetAt(double jdUT) const {
     // Seconds since 1970-01-01T00:00 UT, rounded down. For years 1..3000 the subtraction is
     // exact, so whole days and the fraction of a day are each exact too. Beyond about ±10,000
     // years (and for NaN) the instant is held at the limit.
@@ -273,9 +278,7 @@ std::int16_t NamedZone::OffsetAt(double jdUT) const {
     if (info.end >= date::sys_days{date::year::max() / date::January / 1}) {  // after the last
         if (const auto rule = TailRuleOf(zone_)) offset = rule->OffsetAt(t);
     }
-    // Offsets of local mean time are not whole minutes (London -0:01:15): whole minutes toward
-    // zero, as tm_gmtoff / 60 and strftime's %z give them.
-    return static_cast<std::int16_t>(offset.count() / 60);
+    return static_cast<std::int32_t>(offset.count());
 }
 
 std::string NamedZone::Name() const { return zone_->name(); }

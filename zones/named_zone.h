@@ -17,10 +17,10 @@ public:
     // "local"; nothing for a name the database does not know.
     static std::optional<NamedZone> Find(std::string_view name);
 
-    // Minutes east of Greenwich in force at the instant `jdUT` (a Julian day, UT): local time
+    // Seconds east of Greenwich in force at the instant `jdUT` (a Julian day, UT): local time
     // is UT plus this. Before a zone's standard time, its local mean time as the database has
-    // it; after the database's last transition, its last rule continued.
-    std::int16_t OffsetAt(double jdUT) const;
+    // it (London -0:01:15); after the database's last transition, its last rule continued.
+    std::int32_t OffsetAt(double jdUT) const;
 
     // The zone's name in the database ("Europe/London"; for "local", the system zone's name).
     std::string Name() const;

@@ -68,6 +68,7 @@ done <<'TABLE'
 --from 2000 --to 2001 --format svg|draws one year
 --weekday=maybe|--weekday
 --qmljsdebugger 1999|not expected: --qmljsdebugger
+--output ''|a file name is needed
 TABLE
 
 # Lost output: status 1 and a message; a broken pipe ends quietly; --output replaces a file
@@ -85,6 +86,13 @@ mkdir "$work/export" && echo old >"$work/export/events.csv"
 run 2015 --csv --output "$work/export/events.csv"
 [ "$status" = 0 ] && [ ! -s "$work/out" ] && [ "$(wc -l <"$work/export/events.csv")" = 13 ] || fail "--output"
 run 2015 --output "$work/no/such/folder/x.txt"; [ "$status" = 1 ] && [[ $err == *"$work/no/such"* ]] || fail "missing folder: $err"
+# A replaced file keeps its permissions; another hard link of it sees the new text; a dangling
+# symbolic link gets its target made; "-" is standard output.
+cd "$work/export" && chmod 640 events.csv && ln events.csv linked.csv && ln -s made.txt dangling.txt && cd - >/dev/null
+"$cli" 2015 --events march --output "$work/export/events.csv" && "$cli" 2015 --events june --output "$work/export/dangling.txt"
+[ "$(stat -c %a "$work/export/events.csv")" = 640 ] && [ "$(cat "$work/export/linked.csv")" = "$(cat "$work/export/events.csv")" ] &&
+    [ -L "$work/export/dangling.txt" ] && grep -q June "$work/export/made.txt" || fail "permissions, hard links, symbolic links"
+[ "$("$cli" 2015 --events march --output -)" = "$("$cli" 2015 --events march)" ] || fail "--output -"
 
 # The exports, read back.
 "$cli" --from 1 --to 3000 --format csv >"$work/all.csv" || fail "csv of 1-3000"
@@ -104,9 +112,12 @@ fi
 "$cli" --from 2026 --to 2035 --format ics >"$work/events.ics" || fail "ics"
 "$python" "$source/tests/export/check_ics.py" "$work/events.ics" 120 || fail "Python's icalendar"
 
-# Named zones: every event 1970-2037 at the wall-clock minute of the C library's tz reading.
-for zone in Europe/London America/New_York Australia/Sydney Asia/Kathmandu; do
-    "$cli" --from 1970 --to 2037 --format csv --zone "$zone" >"$work/zone.csv"
+# Named zones: every event at the wall-clock minute of the C library's tz reading: 1970-2037,
+# and local mean time (offsets with seconds: Monrovia -0:44:30 until 1972, London -0:01:15).
+for range in Europe/London:1970:2037 America/New_York:1970:2037 Australia/Sydney:1970:2037 \
+             Asia/Kathmandu:1970:2037 Africa/Monrovia:1900:1971 Europe/London:1000:1020; do
+    IFS=: read -r zone from to <<<"$range"
+    "$cli" --from "$from" --to "$to" --format csv --zone "$zone" >"$work/zone.csv"
     "$python" - "$work/zone.csv" "$zone" <<'PY' || fail "the zone $zone"
 import csv, os, sys, time, calendar
 os.environ["TZ"] = sys.argv[2]; time.tzset()
@@ -114,7 +125,7 @@ for r in csv.DictReader(open(sys.argv[1], newline="")):
     t = calendar.timegm(time.strptime(r["utc"], "%Y-%m-%dT%H:%M:%SZ"))
     local = time.localtime(t)
     want = time.strftime("%Y-%m-%d %H:%M", local)
-    off = local.tm_gmtoff // 60
+    off = int(local.tm_gmtoff / 60)  # whole minutes toward zero, as %z writes them
     got_off = (1 if r["utc_offset"][0] == "+" else -1) * (int(r["utc_offset"][1:3]) * 60 + int(r["utc_offset"][4:]))
     assert (r["local_date"] + " " + r["local_time"], got_off) == (want, off), (r, want, off)
 PY

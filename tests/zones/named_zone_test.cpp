@@ -20,9 +20,9 @@ double JulianDay(int year, int month, int day, int hour) {
     return JulianDay(timegm(&tm));
 }
 
-std::int16_t Offset(const char* name, double jd) {
+std::int32_t Offset(const char* name, double jd) {  // seconds
     const auto zone = NamedZone::Find(name);
-    return zone ? zone->OffsetAt(jd) : std::int16_t{-9999};
+    return zone ? zone->OffsetAt(jd) : -99999;
 }
 
 // Every 13 days and a few hours, 1900 to 2150, so beyond the last listed transitions (2037)
@@ -38,7 +38,7 @@ TEST(NamedZone, AgreesWithTheCLibrary) {
         for (std::time_t t = -2208988800 + 12345; t < 5680281600; t += 13 * 86400 + 3607) {
             std::tm local{};
             ASSERT_NE(localtime_r(&t, &local), nullptr);
-            ASSERT_EQ(zone->OffsetAt(JulianDay(t)), local.tm_gmtoff / 60) << name << " at " << t;
+            ASSERT_EQ(zone->OffsetAt(JulianDay(t)), local.tm_gmtoff) << name << " at " << t;
         }
     }
     unsetenv("TZ");
@@ -46,17 +46,17 @@ TEST(NamedZone, AgreesWithTheCLibrary) {
 }
 
 TEST(NamedZone, KnownOffsets) {
-    EXPECT_EQ(Offset("Europe/London", 2461166.0), 60);  // 2026-05-05 12:00 UT
+    EXPECT_EQ(Offset("Europe/London", 2461166.0), 3600);  // 2026-05-05 12:00 UT
     EXPECT_EQ(Offset("Europe/London", JulianDay(2026, 11, 7, 12)), 0);
-    EXPECT_EQ(Offset("Europe/London", JulianDay(2040, 7, 1, 12)), 60);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 1, 15, 0)), 660);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 7, 15, 0)), 600);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2999, 7, 15, 0)), 600);
-    EXPECT_EQ(Offset("Asia/Kathmandu", JulianDay(2026, 3, 20, 0)), 345);
-    EXPECT_EQ(Offset("Pacific/Chatham", JulianDay(2026, 1, 1, 0)), 825);
-    // Local mean time before standard time: London -0:01:15, whole minutes toward zero.
-    EXPECT_EQ(Offset("Europe/London", 1721425.5), -1);  // year 1
-    EXPECT_EQ(Offset("America/New_York", JulianDay(1800, 1, 1, 0)), -296);  // -4:56:02
+    EXPECT_EQ(Offset("Europe/London", JulianDay(2040, 7, 1, 12)), 3600);
+    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 1, 15, 0)), 11 * 3600);
+    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 7, 15, 0)), 10 * 3600);
+    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2999, 7, 15, 0)), 10 * 3600);
+    EXPECT_EQ(Offset("Asia/Kathmandu", JulianDay(2026, 3, 20, 0)), 345 * 60);
+    EXPECT_EQ(Offset("Pacific/Chatham", JulianDay(2026, 1, 1, 0)), 825 * 60);
+    // Local mean time before standard time, to the second.
+    EXPECT_EQ(Offset("Europe/London", 1721425.5), -75);  // year 1: -0:01:15
+    EXPECT_EQ(Offset("America/New_York", JulianDay(1800, 1, 1, 0)), -17762);  // -4:56:02
 }
 
 TEST(NamedZone, Names) {
@@ -65,7 +65,14 @@ TEST(NamedZone, Names) {
     EXPECT_FALSE(NamedZone::Find("GMT+05:30"));
     ASSERT_TRUE(NamedZone::Find("europe/LONDON"));
     EXPECT_EQ(NamedZone::Find("europe/LONDON")->Name(), "Europe/London");
-    // The system's zone (from /etc/localtime, whatever TZ says).
+    // The system's zone: TZ when it names a zone (by name or by its file), else /etc/localtime.
+    for (const char* tz : {"Asia/Tokyo", ":Asia/Tokyo", "/usr/share/zoneinfo/Asia/Tokyo"}) {
+        setenv("TZ", tz, 1);
+        EXPECT_EQ(NamedZone::Find("local")->Name(), "Asia/Tokyo") << tz;
+    }
+    setenv("TZ", "JST-9", 1);  // a rule, not a zone of the database
+    EXPECT_FALSE(NamedZone::Find("local"));
+    unsetenv("TZ");
     const auto local = NamedZone::Find("local");
     ASSERT_TRUE(local);
     EXPECT_FALSE(local->Name().empty());
