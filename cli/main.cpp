@@ -25,7 +25,7 @@ std::int32_t currentLocalYear() {
 // Writes the output to standard output, or replaces the file `path` with it. A reader that
 // has gone away ends the program quietly; any other failure is lost output.
 int emit(const std::string& text, const std::optional<std::string>& path) {
-    const varnex::platform::WriteResult result = path ? varnex::platform::ReplaceFileAtomically(*path, text)
+    const varnex::platform::WriteResult result = path ? varnex::platform::WriteOutputFile(*path, text)
                                                       : varnex::platform::WriteToDescriptor(STDOUT_FILENO, text);
     if (result.outcome == WriteOutcome::Failed) {
         std::cerr << "varnex-cli: " << (path ? "" : "standard output: ") << result.message << '\n';
@@ -54,7 +54,11 @@ int main(int argc, char** argv) {
         std::cerr << "varnex-cli: " << message << '\n';
         return varnex::kCliOutputLost;
     }
-    const varnex::CliOutput output = varnex::RunCli(*parsed.options, currentLocalYear(), std::time(nullptr), std::cerr);
+    // The local year is asked for only when it is needed: reading the local zone may block (TZ
+    // naming a pipe) or fail, which a run for a given year must not depend on.
+    const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
+    const varnex::CliOutput output =
+        varnex::RunCli(*parsed.options, yearGiven ? 0 : currentLocalYear(), std::time(nullptr), std::cerr);
     if (output.exitCode != varnex::kCliOk) return output.exitCode;
     return emit(output.text, parsed.options->outputPath);
 }

@@ -172,6 +172,16 @@ OutputFormat formatOf(const std::string& name) {
     return OutputFormat::Text;
 }
 
+// "--output=" with nothing after the "=": CLI11 would take the next argument as the value
+// ("--output= notes.txt" writing over notes.txt). An empty value is bad input.
+void refuseEmptyValues(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--") return;
+        if (arg.starts_with("--") && arg.find('=') == arg.size() - 1)
+            throw CLI::ValidationError(arg.substr(0, arg.size() - 1), "an empty value after '='");
+    }
+}
+
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -181,6 +191,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
     bool csv = false;
     declareOptions(app, options, events, method, calendar, hemisphere, format, csv);
     try {
+        refuseEmptyValues(args);
         std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
         app.parse(reversed);
         if (options.all && format != "text") throw CLI::ExcludesError("--all", "--format " + format);

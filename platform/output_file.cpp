@@ -2,16 +2,23 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <random>
+#include <string>
+#include <variant>
 #include <vector>
-
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#if defined(__linux__)
+#include <sys/xattr.h>
+#endif
 
 namespace varnex::platform {
 namespace {
@@ -22,17 +29,160 @@ WriteResult failed(int error, const std::string& path = {}) {
     return {WriteOutcome::Failed, message};
 }
 
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
+std::string folderOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Writes over an existing file or device where it is: a device such as /dev/stdout or a pipe,
-// which renaming over would remove; a file whose other names (hard links) must see the new
-// text; a file whose owner the new file could not keep. `flags` adds O_TRUNC for a file.
-WriteResult writeInPlace(const std::string& path, std::string_view text, int flags) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | flags);
+// ---- Descriptors by name --------------------------------------------------------------------
+
+// The descriptor that /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N names. Opening
+// them again would open the file behind the descriptor anew (truncating a log that the shell
+// opened for appending), or fail for a pipe; the descriptor itself is what the user meant.
+std::optional<int> descriptorNamed(const std::string& given) {
+    const std::string path = std::filesystem::path(given).lexically_normal().string();
+    if (path == "/dev/stdout") return 1;
+    if (path == "/dev/stderr") return 2;
+    if (path == "/dev/stdin") return 0;
+    for (const std::string_view folder : {"/dev/fd/", "/proc/self/fd/"}) {
+        if (!path.starts_with(folder)) continue;
+        const std::string_view digits = std::string_view(path).substr(folder.size());
+        if (digits.empty() || digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::nullopt;
+        return std::atoi(std::string(digits).c_str());
+    }
+    return std::nullopt;
+}
+
+// ---- Following symbolic links ----------------------------------------------------------------
+
+struct Target {
+    std::string path;  // the file itself: no symbolic link
+    bool exists = false;
+    struct stat status {};
+};
+using Followed = std::variant<Target, int, WriteResult>;  // a file, a descriptor, a refusal
+
+// A link in a sticky folder that anyone may write to, owned by neither this user nor the
+// folder's owner, may have been planted by another user to aim our write at a file of ours.
+// Linux refuses to follow such a link where fs.protected_symlinks is set; we refuse it always.
+bool plantedLink(const struct stat& folder, const struct stat& link) {
+    const bool shared = (folder.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
+}
+
+Followed follow(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        if (const auto fd = descriptorNamed(path)) return *fd;
+        Target target{path};
+        if (::lstat(path.c_str(), &target.status) != 0) {
+            if (errno == ENOENT) return target;
+            return failed(errno, path);
+        }
+        if (!S_ISLNK(target.status.st_mode)) {
+            target.exists = true;
+            return target;
+        }
+        const std::string folder = folderOf(path);
+        struct stat folderStatus {};
+        if (::stat(folder.c_str(), &folderStatus) != 0) return failed(errno, folder);
+        if (plantedLink(folderStatus, target.status))
+            return WriteResult{WriteOutcome::Failed,
+                               path + ": a symbolic link in a shared folder (sticky, writable by anyone) that "
+                                      "belongs to another user; not followed, as it may aim the output at "
+                                      "another file. Name the file itself."};
+        std::vector<char> text(PATH_MAX + 1);
+        const ssize_t length = ::readlink(path.c_str(), text.data(), text.size() - 1);
+        if (length < 0) return failed(errno, path);
+        const std::string next(text.data(), static_cast<std::size_t>(length));
+        path = next.starts_with('/') ? next : folder + "/" + next;
+    }
+    return failed(ELOOP, path);
+}
+
+// ---- Signals while a named temporary file exists ---------------------------------------------
+
+char gTemporaryName[PATH_MAX + 1];
+volatile std::sig_atomic_t gTemporaryNamed = 0;
+constexpr int kCleanupSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+extern "C" void removeTemporaryAndEnd(int signal) {
+    if (gTemporaryNamed) ::unlink(gTemporaryName);
+    struct sigaction standard {};
+    standard.sa_handler = SIG_DFL;
+    ::sigaction(signal, &standard, nullptr);
+    ::raise(signal);
+}
+
+// Installs the handlers for its lifetime; name() and unname() mark the temporary file.
+class TemporaryGuard {
+public:
+    TemporaryGuard() {
+        struct sigaction action {};
+        action.sa_handler = removeTemporaryAndEnd;
+        ::sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kCleanupSignals); ++i)
+            ::sigaction(kCleanupSignals[i], &action, &previous_[i]);
+    }
+    ~TemporaryGuard() {
+        unname();
+        for (std::size_t i = 0; i < std::size(kCleanupSignals); ++i)
+            ::sigaction(kCleanupSignals[i], &previous_[i], nullptr);
+    }
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+
+    static void name(const std::string& path) {
+        std::snprintf(gTemporaryName, sizeof gTemporaryName, "%s", path.c_str());
+        gTemporaryNamed = 1;
+    }
+    static void unname() { gTemporaryNamed = 0; }
+
+private:
+    struct sigaction previous_[std::size(kCleanupSignals)] {};
+};
+
+// ---- Writing ------------------------------------------------------------------------------------
+
+// Writes `text` at the start of `fd` and cuts what follows.
+WriteResult overwrite(int fd, std::string_view text) {
+    for (off_t at = 0; !text.empty();) {
+        const ssize_t written = ::pwrite(fd, text.data(), text.size(), at);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return failed(errno);
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
+        at += written;
+    }
+    return {};
+}
+
+// Writes over the regular file `path` where it is, so that its other names, its owner and its
+// attributes stay. The space for the whole text is reserved first: a full disk or a size limit
+// then refuses the write before a byte of the old content is touched.
+WriteResult writeInPlace(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return failed(errno, path);
+    const auto giveUp = [&](int error, const std::string& note) {
+        ::close(fd);
+        return WriteResult{WriteOutcome::Failed, std::string(std::strerror(error)) + ": " + path + note};
+    };
+    if (!text.empty()) {
+        if (const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(text.size())); error != 0)
+            return giveUp(error, " (left as it was)");
+    }
+    if (const WriteResult result = overwrite(fd, text); result.outcome != WriteOutcome::Written)
+        return giveUp(errno, {});
+    if (::ftruncate(fd, static_cast<off_t>(text.size())) != 0 || ::fsync(fd) != 0) return giveUp(errno, {});
+    if (::close(fd) != 0) return failed(errno, path);
+    return {};
+}
+
+// A device, a pipe or a socket, written as the shell's `>` would.
+WriteResult writeToSpecialFile(const std::string& path, std::string_view text) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return failed(errno, path);
     WriteResult result = WriteToDescriptor(fd, text);
     if (::close(fd) != 0 && result.outcome == WriteOutcome::Written) return failed(errno, path);
@@ -40,17 +190,147 @@ WriteResult writeInPlace(const std::string& path, std::string_view text, int fla
     return result;
 }
 
-// The file a path names, through symbolic links, a dangling one too (its target is made).
-std::string resolvedTarget(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path target = path;
-    for (int hop = 0; hop < 40 && fs::is_symlink(target, error); ++hop) {
-        const fs::path next = fs::read_symlink(target, error);
-        if (error) break;
-        target = next.is_absolute() ? next : target.parent_path() / next;
+// 0666 less the umask: the permissions the shell's `>` gives a new file.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+// ---- Replacing a file ---------------------------------------------------------------------------
+
+std::string temporaryNameIn(const std::string& folder) {
+    static std::minstd_rand next(static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(std::random_device{}()));
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = folder + "/.varnex-";
+    for (int i = 0; i < 6; ++i) name += kLetters[next() % (sizeof kLetters - 1)];
+    return name;
+}
+
+// A new file in `folder`, opened for writing: unnamed (O_TMPFILE) where the file system can,
+// otherwise under a short temporary name that `named` receives.
+int openTemporary(const std::string& folder, std::string& named) {
+#if defined(O_TMPFILE)
+    if (const int unnamed = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600); unnamed >= 0)
+        return unnamed;
+    if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) return -1;
+#endif
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = temporaryNameIn(folder);
+        TemporaryGuard::name(name);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            named = name;
+            return fd;
+        }
+        TemporaryGuard::unname();
+        if (errno != EEXIST) return -1;
     }
-    return target.string();
+    return -1;
+}
+
+// Gives the unnamed file `fd` a temporary name in `folder`.
+bool nameTemporary(int fd, const std::string& folder, std::string& named) {
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name = temporaryNameIn(folder);
+        TemporaryGuard::name(name);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            ::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
+            named = name;
+            return true;
+        }
+        TemporaryGuard::unname();
+        if (errno != EEXIST) return false;
+    }
+    return false;
+}
+
+// Gives the new file the extended attributes (and so the POSIX ACLs) of the old one; false
+// when one of them cannot be read or set.
+bool copyAttributes(const std::string& from, int to) {
+#if defined(__linux__)
+    const ssize_t size = ::llistxattr(from.c_str(), nullptr, 0);
+    if (size < 0) return errno == ENOTSUP;
+    std::vector<char> names(static_cast<std::size_t>(size) + 1);
+    const ssize_t listed = ::llistxattr(from.c_str(), names.data(), names.size());
+    if (listed < 0) return false;
+    for (const char* name = names.data(); name < names.data() + listed; name += std::strlen(name) + 1) {
+        const ssize_t length = ::lgetxattr(from.c_str(), name, nullptr, 0);
+        if (length < 0) return false;
+        std::vector<char> value(static_cast<std::size_t>(length) + 1);
+        const ssize_t read = ::lgetxattr(from.c_str(), name, value.data(), value.size());
+        if (read < 0 || ::fsetxattr(to, name, value.data(), static_cast<std::size_t>(read), 0) != 0) return false;
+    }
+#else
+    (void)from;
+    (void)to;
+#endif
+    return true;
+}
+
+// The new file takes the old one's owner, then its permissions (in that order: a change of
+// owner clears the setgid bit), then its extended attributes. False when it cannot.
+bool takeOver(int fd, const Target& old) {
+    const struct stat& was = old.status;
+    if ((was.st_uid != ::geteuid() || was.st_gid != ::getegid()) && ::fchown(fd, was.st_uid, was.st_gid) != 0)
+        return false;
+    return ::fchmod(fd, was.st_mode & 07777) == 0 && copyAttributes(old.path, fd);
+}
+
+enum class Replaced { Yes, InPlaceInstead, Failed };
+
+// Writes `text` to a new file in the target's folder and renames it over the target.
+Replaced replace(const Target& target, std::string_view text, WriteResult& result) {
+    const std::string folder = folderOf(target.path);
+    std::string named;
+    const int fd = openTemporary(folder, named);
+    if (fd < 0) {
+        result = failed(errno, target.path);
+        return Replaced::Failed;
+    }
+    const auto giveUp = [&](int error, Replaced how) {
+        ::close(fd);
+        if (!named.empty()) ::unlink(named.c_str());
+        TemporaryGuard::unname();
+        if (how == Replaced::Failed) result = failed(error, target.path);
+        return how;
+    };
+    if (target.exists ? !takeOver(fd, target) : ::fchmod(fd, newFileMode()) != 0)
+        return giveUp(0, Replaced::InPlaceInstead);
+    if (const WriteResult written = WriteToDescriptor(fd, text); written.outcome != WriteOutcome::Written) {
+        result = {WriteOutcome::Failed, written.message + ": " + target.path};
+        giveUp(0, Replaced::InPlaceInstead);
+        return Replaced::Failed;
+    }
+    if (::fsync(fd) != 0) return giveUp(errno, Replaced::Failed);
+    if (named.empty() && !nameTemporary(fd, folder, named)) return giveUp(errno, Replaced::Failed);
+    if (::close(fd) != 0 || std::rename(named.c_str(), target.path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(named.c_str());
+        TemporaryGuard::unname();
+        result = failed(error, target.path);
+        return Replaced::Failed;
+    }
+    TemporaryGuard::unname();
+    return Replaced::Yes;
+}
+
+bool mayWrite(const std::string& path) { return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0; }
+
+WriteResult writeFile(const Target& target, std::string_view text) {
+    if (target.exists && !S_ISREG(target.status.st_mode)) return writeToSpecialFile(target.path, text);
+    if (target.exists && !mayWrite(target.path)) return failed(errno, target.path);  // as `>` would refuse
+    const bool folderWritable = ::faccessat(AT_FDCWD, folderOf(target.path).c_str(), W_OK | X_OK, AT_EACCESS) == 0;
+    if (target.exists && (target.status.st_nlink > 1 || !folderWritable)) return writeInPlace(target.path, text);
+    TemporaryGuard guard;
+    WriteResult result;
+    switch (replace(target, text, result)) {
+        case Replaced::Yes: return {};
+        case Replaced::InPlaceInstead: return writeInPlace(target.path, text);
+        case Replaced::Failed: break;
+    }
+    return result;
 }
 
 }  // namespace
@@ -68,49 +348,16 @@ WriteResult WriteToDescriptor(int fd, std::string_view text) {
     return {};
 }
 
-WriteResult ReplaceFileAtomically(const std::string& givenPath, std::string_view text) {
-    const std::string path = resolvedTarget(givenPath);
-    struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return writeInPlace(path, text, 0);
-    if (exists && ::access(path.c_str(), W_OK) != 0) return failed(errno, path);  // as `>` would refuse
-    if (exists && old.st_nlink > 1) return writeInPlace(path, text, O_TRUNC);
-    std::string temporaryName = path + ".XXXXXX";
-    std::vector<char> name(temporaryName.begin(), temporaryName.end());
-    name.push_back('\0');
-    const int fd = ::mkstemp(name.data());
-    if (fd < 0) return failed(errno, path);
-    temporaryName = name.data();
-    const auto giveUp = [&](int error) {
-        ::close(fd);
-        ::unlink(temporaryName.c_str());
-        return failed(error, path);
-    };
-    // The new file takes the old one's permissions and owner.
-    if (::fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) != 0) return giveUp(errno);
-    if (exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        ::close(fd);
-        ::unlink(temporaryName.c_str());
-        return writeInPlace(path, text, O_TRUNC);
+WriteResult WriteOutputFile(const std::string& path, std::string_view text) {
+    const Followed followed = follow(path);
+    if (const auto* refusal = std::get_if<WriteResult>(&followed)) return *refusal;
+    if (const int* fd = std::get_if<int>(&followed)) {
+        if (::fcntl(*fd, F_GETFD) < 0) return failed(errno, path);
+        WriteResult result = WriteToDescriptor(*fd, text);
+        if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
+        return result;
     }
-    if (const WriteResult result = WriteToDescriptor(fd, text); result.outcome != WriteOutcome::Written) {
-        ::close(fd);
-        ::unlink(temporaryName.c_str());
-        return {WriteOutcome::Failed, result.message + ": " + path};
-    }
-    if (::fsync(fd) != 0) return giveUp(errno);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temporaryName.c_str());
-        return failed(error, path);
-    }
-    if (std::rename(temporaryName.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporaryName.c_str());
-        return failed(error, path);
-    }
-    return {};
+    return writeFile(std::get<Target>(followed), text);
 }
 
 }  // namespace varnex::platform

@@ -1,5 +1,5 @@
-// Writing a program's whole output, without Qt: to a file descriptor (standard output), or
-// to a file replaced atomically. Both report failure as a message; nothing is thrown.
+// Writing a program's whole output, without Qt: to a file descriptor (standard output), or to
+// the file a command line names. Both report failure as a message; nothing is thrown.
 #pragma once
 
 #include <string>
@@ -18,13 +18,24 @@ struct WriteResult {
 // A reader that has gone away (EPIPE, with SIGPIPE ignored) is BrokenPipe.
 WriteResult WriteToDescriptor(int fd, std::string_view text);
 
-// Writes `text` to a new file beside `path`, flushes it to the disk, then renames it over
-// `path`: readers see the old file or the whole new one, and a failure (a full disk, a
-// missing folder, no permission) leaves `path` as it was. The new file keeps the old one's
-// permissions and owner (a new one gets 0666 less the umask); a file the user may not write is
-// refused. A symbolic link is followed, a dangling one too. Written in place instead, without
-// the atomic replacement: a path that is not a regular file (a device, a pipe), a file with
-// other hard links, and a file whose owner the new file could not keep.
-WriteResult ReplaceFileAtomically(const std::string& path, std::string_view text);
+// Writes `text` to the file `path` names. Afterwards a regular file holds either its old
+// content or the whole of `text`, never a part of it, whatever fails (a full disk, a size limit,
+// a signal):
+// - /dev/stdout, /dev/stderr, /dev/fd/N and /proc/self/fd/N are this program's descriptors,
+//   written as they stand, as standard output is (a file opened for appending is appended to);
+// - a device or a pipe is opened and written where it is;
+// - a regular file is replaced by a new file made in its folder (unnamed until it is whole,
+//   where the system can), which takes the old one's owner, permissions (setgid included) and
+//   extended attributes (POSIX ACLs among them) and is renamed over it;
+// - written in place instead, after the space for the whole text is reserved (a failure to
+//   reserve it leaves the old file whole): a file with other hard links, a file in a folder the
+//   user may not write, a file whose owner or attributes the new file could not take;
+// - a new file gets 0666 less the umask; a file the user may not write is refused;
+// - symbolic links are followed, a dangling one too (its target is made), except a link that
+//   lies in a sticky folder anyone may write to (/tmp) and belongs to neither the user nor the
+//   folder's owner: another user may have planted it there, so it is refused with a message.
+// While a named temporary file exists, SIGINT, SIGTERM and SIGHUP remove it before the program
+// ends as the signal says.
+WriteResult WriteOutputFile(const std::string& path, std::string_view text);
 
 }  // namespace varnex::platform

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libgtest-dev libbenchmark-dev
           fonts-liberation tidy libcli11-dev nlohmann-json3-dev libical-dev libhowardhinnant-date-dev tzdata
           python3 python3-icalendar jq librsvg2-bin
-          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev file "$@")
+          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev file strace acl "$@")
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
     echo "Not a Debian system: make sure these (or their equivalents) are installed: ${packages[*]}" >&2

@@ -76,7 +76,10 @@ public:
         line.cut = false;
         bool any = false;
         for (;;) {
-            if (position_ == filled_ && !fill()) return any;
+            if (position_ == filled_ && !fill()) {
+                if (!any) return false;
+                break;  // a last line without its line end
+            }
             const char* begin = buffer_.data() + position_;
             const auto* lineEnd = static_cast<const char*>(std::memchr(begin, '\n', filled_ - position_));
             const std::size_t length = lineEnd ? static_cast<std::size_t>(lineEnd - begin) : filled_ - position_;

@@ -17,6 +17,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -221,21 +222,56 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-// The system's zone: TZ when it is set, as the C library takes it ("Europe/London",
-// ":Europe/London", or the zone's file under /usr/share/zoneinfo); otherwise /etc/localtime.
+// The bytes of a zone file: a regular file (never a pipe or a device, which could block or
+// never end) of a zone file's size at most.
+std::optional<std::string> ZoneFileBytes(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error) || std::filesystem::file_size(path, error) > (1u << 20) || error)
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.good() && !in.eof()) return std::nullopt;
+    return bytes;
+}
+
+// The zone of the database that a zone file holds: by its place in the zone folder (after the
+// path is made normal: "//", "." and ".." resolved, symbolic links followed), otherwise the
+// zone whose file has the same bytes (a copy, such as an /etc/localtime that is no link).
+const date::time_zone* ZoneOfFile(const std::filesystem::path& given) {
+    namespace fs = std::filesystem;
+    const auto bytes = ZoneFileBytes(given);
+    if (!bytes || !bytes->starts_with("TZif")) return nullptr;
+    std::error_code error;
+    const fs::path folder = fs::weakly_canonical(kZoneDir, error);
+    for (const fs::path& path : {fs::absolute(given, error).lexically_normal(), fs::weakly_canonical(given, error)}) {
+        const fs::path inside = path.lexically_relative(folder);
+        if (inside.empty() || *inside.begin() == "..") continue;
+        try {
+            return date::locate_zone(inside.generic_string());
+        } catch (const std::runtime_error&) {
+        }
+    }
+    for (const date::time_zone& zone : date::get_tzdb().zones)
+        if (ZoneFileBytes(folder / zone.name()) == bytes) return &zone;
+    return nullptr;
+}
+
+// The system's zone: TZ when it is set, as the C library takes it (a zone's name such as
+// "Europe/London" or ":Europe/London", or the path of a zone file); otherwise /etc/localtime.
 // A TZ that names no zone of the database (a rule such as "JST-9") gives none, rather than
 // quietly another zone.
 const date::time_zone* SystemZone() {
     const char* tz = std::getenv("TZ");
     if (tz == nullptr || *tz == '\0') return date::current_zone();
-    std::string_view name = *tz == ':' ? tz + 1 : tz;
-    const std::string_view folder = kZoneDir;
-    if (name.starts_with(folder) && name.size() > folder.size() + 1) name.remove_prefix(folder.size() + 1);
-    try {
-        return date::locate_zone(std::string(name));
-    } catch (const std::runtime_error&) {
-        return nullptr;
+    const std::string value = *tz == ':' ? tz + 1 : tz;
+    if (!value.starts_with('/')) {
+        try {
+            return date::locate_zone(value);
+        } catch (const std::runtime_error&) {
+            return ZoneOfFile(std::filesystem::path(kZoneDir) / value);
+        }
     }
+    return ZoneOfFile(value);
 }
 
 const date::time_zone* Locate(std::string_view name) {

@@ -51,12 +51,12 @@ INSTANTIATE_TEST_SUITE_P(Files, LoadResult, ::testing::ValuesIn(std::vector<Load
 TEST_F(ProgramTextFileTest, LooksUpByLanguageAndKeepsTheTextExactly) {
     ProgramTextFile file;
     ASSERT_EQ(file.load(write("1 Varnex\n5 ~\n6 ~~\n7  ~\n8 two  blanks inside, one after \n[1] Deutsch\n"
-                              "1 Varnex DE\n")), 6);
+                              "1 Varnex DE\n2 last line ends in CR\r")), 7);
     // 5: "~" is the empty text; 9: unknown; 5 in German: not in that language.
     const std::vector<std::tuple<std::int16_t, std::int16_t, std::string>> texts = {
         {1, intEnglish, "Varnex"}, {5, intEnglish, ""}, {6, intEnglish, "~~"}, {7, intEnglish, " ~"},
         {8, intEnglish, "two  blanks inside, one after "}, {9, intEnglish, ""}, {1, intGerman, "Varnex DE"},
-        {5, intGerman, ""}};
+        {5, intGerman, ""}, {2, intGerman, "last line ends in CR"}};
     for (const auto& [id, language, text] : texts) EXPECT_EQ(file.text(id, language), text) << id << " " << language;
 }
 
