@@ -53,7 +53,7 @@ BENCHMARK(BM_ApparentSolarLongitude);
 void BM_YearLines(benchmark::State& state) {
     InitPeriodicTerms();
     const EventNameTable names = BuildEventNames(DefaultEventCaptions());
-    CalculateRequest request{2015, 'G', 0, FullSelection(), true};
+    CalculateRequest request{2015, 'G', Zone(), FullSelection(), true};
     for (auto _ : state) {
         benchmark::DoNotOptimize(RequestLines(request, names));
         request.year = request.year % 3000 + 1;

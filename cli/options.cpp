@@ -1,8 +1,9 @@
 #include "options.h"
 
 #include "report/events.h"
-#include "report/timezones.h"
+#include "platform/time_zone_folder.h"
 #include "varnex/version.h"
+#include "zones/fixed_offsets.h"
 #include "zones/named_zone.h"
 
 #include <CLI/CLI.hpp>
@@ -97,12 +98,7 @@ std::string checkEvents(const std::string& list, Selection* selection) {
     return {};
 }
 
-std::optional<ZoneOffset> zoneOf(const std::string& text) {
-    if (const auto fixed = ParseTimezone(text)) return ZoneOffset(*fixed);
-    const auto zone = NamedZone::Find(text);
-    if (!zone) return std::nullopt;
-    return ZoneOffset([zone = *zone](double jdUT) { return zone.OffsetAt(jdUT); });
-}
+std::optional<Zone> zoneOf(const std::string& text) { return ParseZone(text, platform::TimeZoneFolder()); }
 
 std::string checkZone(const std::string& text) {
     if (zoneOf(text)) return {};

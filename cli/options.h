@@ -3,7 +3,7 @@
 
 #include "report/request.h"
 #include "report/summary.h"
-#include "report/zone_offset.h"
+#include "zones/zone.h"
 
 #include <cstdint>
 #include <iosfwd>
@@ -25,7 +25,7 @@ struct CliOptions {
     std::optional<std::string> toText;
     std::int16_t calendarCode = 'G';
     std::string zoneText = "GMT";  // as given
-    ZoneOffset zone;
+    Zone zone;
     Selection selection = FullSelection();
     bool weekday = false;
     bool all = false;

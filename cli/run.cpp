@@ -5,7 +5,7 @@
 #include "calendar/date_text.h"
 #include "export/writers.h"
 #include "report/events.h"
-#include "report/timezones.h"
+#include "zones/fixed_offsets.h"
 #include "report/year_input.h"
 
 #include <cmath>

@@ -54,9 +54,9 @@ void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& n
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
         const EventInstant instant = InstantOf(row, method, request.year);
-        const LocalOffset zone = request.zone.at(instant.jdUT);
-        const std::int16_t offset = zone.minutes;
-        const InstantText text = FormatInstant(instant.jdUT + zone.extraDays, offset, request.calendarCode, work);
+        const UtcOffset zone = request.zone.offsetAt(instant.jdUT);
+        const std::int16_t offset = zone.wholeMinutes();
+        const InstantText text = FormatInstant(instant.jdUT + zone.restDays(), offset, request.calendarCode, work);
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];

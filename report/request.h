@@ -5,7 +5,7 @@
 #include "events.h"
 #include "messages.h"
 #include "result_text.h"
-#include "zone_offset.h"
+#include "zones/zone.h"
 
 #include <array>
 #include <cstdint>
@@ -38,7 +38,7 @@ std::optional<Message> CheckSelection(const Selection& selection, std::string_vi
 struct CalculateRequest {
     std::int32_t year = 0;
     std::int16_t calendarCode = 'G';
-    ZoneOffset zone{};  // a fixed offset, or the one in force at each instant
+    Zone zone{};  // a fixed offset, or the one in force at each instant
     Selection selection;
     bool includeWeekday = false;
 };

@@ -2,7 +2,7 @@
 
 #include "calendar/date_text.h"
 #include "text/utf8.h"
-#include "timezones.h"
+#include "zones/fixed_offsets.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
 #include "result_text.h"
-#include "timezones.h"
+#include "zones/fixed_offsets.h"
 
 namespace varnex {
 namespace {
@@ -14,16 +14,16 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 }  // namespace
 
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const ZoneOffset& zone,
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
     const bool south = hemisphere == Hemisphere::South;
     // The date and time with the zone's suffix; the cell texts then add none.
     const auto dateTime = [&](double jd) {
-        const LocalOffset offset = zone.at(jd);
-        return FormatInstant(jd + offset.extraDays, offset.minutes, calendarCode, work).dateTime +
-               TimezoneSuffix(offset.minutes);
+        const UtcOffset offset = zone.offsetAt(jd);
+        return FormatInstant(jd + offset.restDays(), offset.wholeMinutes(), calendarCode, work).dateTime +
+               TimezoneSuffix(offset.wholeMinutes());
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "events.h"
-#include "zone_offset.h"
+#include "zones/zone.h"
 
 #include <array>
 #include <cstdint>
@@ -24,7 +24,7 @@ inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 
 // cell holds its name and both methods (true sun first for quarters 0 and 1), an equinox or
 // solstice cell its name and instant, each with the suffix of the zone's offset at that
 // instant and never the weekday.
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const ZoneOffset& zone,
+std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names);
 
 // Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".

@@ -1,33 +1,29 @@
-// Time zones of the tz database by name, with their daylight-saving rules, over Howard
-// Hinnant's date/tz and the system's tzdata.
+// Zones of the tz database by name, with their daylight saving, over Howard Hinnant's date/tz
+// and the system's compiled zone files.
 #pragma once
 
-#include <cstdint>
+#include "zones/zone.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
-namespace date { class time_zone; }
-
 namespace varnex {
 
-class NamedZone {
-public:
-    // The zone of that name ("Europe/London", "America/New_York"), or the system's own zone for
-    // "local"; nothing for a name the database does not know.
-    static std::optional<NamedZone> Find(std::string_view name);
+// The zone of that name ("Europe/London", in any case), or the system's own zone for "local":
+// TZ when it is set, as the C library takes it (a zone's name, ":Europe/London", or the path
+// of a zone file anywhere, made normal first), else /etc/localtime. A TZ that names no zone of
+// the database ("JST-9", a pipe) gives none rather than quietly another zone. `zoneFolder` is
+// where the system's zone files lie (platform::TimeZoneFolder()).
+//
+// The offset is the one in force at each instant: local mean time before the zone's standard
+// time (London -0:01:15), and after the last transition that the zone file lists (2037 in
+// "fat" files, earlier in "slim" ones) the rule at the end of the file, continued as the C
+// library continues it.
+std::optional<Zone> FindNamedZone(std::string_view name, const std::string& zoneFolder);
 
-    // Seconds east of Greenwich in force at the instant `jdUT` (a Julian day, UT): local time
-    // is UT plus this. Before a zone's standard time, its local mean time as the database has
-    // it (London -0:01:15); after the database's last transition, its last rule continued.
-    std::int32_t OffsetAt(double jdUT) const;
-
-    // The zone's name in the database ("Europe/London"; for "local", the system zone's name).
-    std::string Name() const;
-
-private:
-    explicit NamedZone(const date::time_zone* zone) : zone_(zone) {}
-    const date::time_zone* zone_;
-};
+// A zone as a command line gives it: a fixed offset (ParseTimezone: "GMT+05:30", "+5.5") or a
+// zone of the database.
+std::optional<Zone> ParseZone(std::string_view text, const std::string& zoneFolder);
 
 }  // namespace varnex

@@ -26,7 +26,7 @@ std::vector<std::string> texts(const CalculateRequest& request) {
 
 // One event (index in kEventTable) with both methods.
 CalculateRequest only(std::size_t event, std::int32_t year = 2015, std::int16_t offsetMinutes = 0) {
-    CalculateRequest request{.year = year, .zone = offsetMinutes, .selection = FullSelection()};
+    CalculateRequest request{.year = year, .zone = Zone::fixed(offsetMinutes), .selection = FullSelection()};
     request.selection.events.fill(false);
     request.selection.events[event] = true;
     return request;
@@ -151,7 +151,7 @@ TEST(Request, EveryLineAgainstTheReferenceAtTheEndsOfTheRange) {
     for (const std::int32_t year : {1, 999, 1000, 3000}) {
         for (const auto& [offset, suffix] : {std::pair<std::int16_t, std::string>{0, " GMT"}, {-720, " GMT-12:00"},
                                              {720, " GMT+12:00"}}) {
-            const auto lines = texts({.year = year, .zone = offset, .selection = FullSelection()});
+            const auto lines = texts({.year = year, .zone = Zone::fixed(offset), .selection = FullSelection()});
             ASSERT_EQ(lines.size(), 12u);
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 const auto& [label, longitude, method] = rows[i];

@@ -1,7 +1,7 @@
 // The parts of a result: the names of the events, the local date and time, the zone.
 #include "report/events.h"
 #include "report/result_text.h"
-#include "report/timezones.h"
+#include "zones/fixed_offsets.h"
 
 #include <gtest/gtest.h>
 

@@ -25,7 +25,7 @@ class OtherWindowsTest : public QObject, EachTest {
     QString cell(std::size_t index) const { return all->lblEvent[index]->text(); }
     // Every event cell shown is the core's cell of the request (its times are checked there).
     void expectTheCoreCells(std::int16_t calendar, std::int16_t offset, Hemisphere hemisphere) const {
-        const auto cells = SummaryCells(2015, calendar, offset, hemisphere, BuildEventNames(DefaultEventCaptions()));
+        const auto cells = SummaryCells(2015, calendar, Zone::fixed(offset), hemisphere, BuildEventNames(DefaultEventCaptions()));
         for (std::size_t i : kSummaryReadingOrder) QCOMPARE(cell(i), qs(cells[i]).replace("\r\n", "\n"));
     }
 

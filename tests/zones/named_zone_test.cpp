@@ -1,13 +1,19 @@
-// NamedZone against the C library's own reading of the same tzdata, and a few known facts.
+// Named zones against the C library's own reading of the same tzdata, and a few known facts.
 #include "zones/named_zone.h"
 
+#include "platform/time_zone_folder.h"
+
+#include <date/tz.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <ctime>
+#include <iostream>
 
 namespace varnex {
 namespace {
+
+std::optional<Zone> find(std::string_view name) { return FindNamedZone(name, platform::TimeZoneFolder()); }
 
 double JulianDay(std::time_t t) { return 2440587.5 + static_cast<double>(t) / 86400.0; }
 
@@ -21,8 +27,8 @@ double JulianDay(int year, int month, int day, int hour) {
 }
 
 std::int32_t Offset(const char* name, double jd) {  // seconds
-    const auto zone = NamedZone::Find(name);
-    return zone ? zone->OffsetAt(jd) : -99999;
+    const auto zone = find(name);
+    return zone ? zone->offsetAt(jd).seconds : -99999;
 }
 
 // Every 13 days and a few hours, 1900 to 2150, so beyond the last listed transitions (2037)
@@ -30,19 +36,41 @@ std::int32_t Offset(const char* name, double jd) {  // seconds
 TEST(NamedZone, AgreesWithTheCLibrary) {
     for (const char* name : {"Europe/London", "America/New_York", "Australia/Sydney", "Asia/Kolkata",
                              "Asia/Kathmandu", "Pacific/Chatham", "America/St_Johns", "America/Nuuk"}) {
-        const auto zone = NamedZone::Find(name);
+        const auto zone = find(name);
         ASSERT_TRUE(zone) << name;
-        EXPECT_EQ(zone->Name(), name);
+        EXPECT_EQ(zone->name(), name);
         setenv("TZ", name, 1);
         tzset();
         for (std::time_t t = -2208988800 + 12345; t < 5680281600; t += 13 * 86400 + 3607) {
             std::tm local{};
             ASSERT_NE(localtime_r(&t, &local), nullptr);
-            ASSERT_EQ(zone->OffsetAt(JulianDay(t)), local.tm_gmtoff) << name << " at " << t;
+            ASSERT_EQ(zone->offsetAt(JulianDay(t)).seconds, local.tm_gmtoff) << name << " at " << t;
         }
     }
     unsetenv("TZ");
     tzset();
+}
+
+// Every zone of the database, from the year 1 to 3000: every 290 days and a few hours by
+// default; VARNEX_ZONE_GATE_DAYS=29 makes it the full gate (about 22 million comparisons).
+TEST(NamedZone, EveryZoneAgreesWithTheCLibraryOverTheWholeRange) {
+    const char* days = std::getenv("VARNEX_ZONE_GATE_DAYS");
+    const std::time_t step = (days ? std::atol(days) : 290) * 86400 + 3607;
+    long compared = 0;
+    for (const date::time_zone& database : date::get_tzdb().zones) {
+        const auto zone = find(database.name());
+        ASSERT_TRUE(zone) << database.name();
+        setenv("TZ", database.name().c_str(), 1);
+        tzset();
+        for (std::time_t t = -62135596800 + 4321; t < 32503680000; t += step, ++compared) {  // 0001 to 3000
+            std::tm local{};
+            ASSERT_NE(localtime_r(&t, &local), nullptr);
+            ASSERT_EQ(zone->offsetAt(JulianDay(t)).seconds, local.tm_gmtoff) << database.name() << " at " << t;
+        }
+    }
+    unsetenv("TZ");
+    tzset();
+    std::cout << compared << " instants compared, no difference\n";
 }
 
 TEST(NamedZone, KnownOffsets) {
@@ -60,25 +88,25 @@ TEST(NamedZone, KnownOffsets) {
 }
 
 TEST(NamedZone, Names) {
-    EXPECT_FALSE(NamedZone::Find("Mars/Olympus"));
-    EXPECT_FALSE(NamedZone::Find(""));
-    EXPECT_FALSE(NamedZone::Find("GMT+05:30"));
-    ASSERT_TRUE(NamedZone::Find("europe/LONDON"));
-    EXPECT_EQ(NamedZone::Find("europe/LONDON")->Name(), "Europe/London");
+    EXPECT_FALSE(find("Mars/Olympus"));
+    EXPECT_FALSE(find(""));
+    EXPECT_FALSE(find("GMT+05:30"));
+    ASSERT_TRUE(find("europe/LONDON"));
+    EXPECT_EQ(find("europe/LONDON")->name(), "Europe/London");
     // The system's zone: TZ when it names a zone (by name or by its file), else /etc/localtime.
     for (const char* tz : {"Asia/Tokyo", ":Asia/Tokyo", "/usr/share/zoneinfo/Asia/Tokyo"}) {
         setenv("TZ", tz, 1);
-        EXPECT_EQ(NamedZone::Find("local")->Name(), "Asia/Tokyo") << tz;
+        EXPECT_EQ(find("local")->name(), "Asia/Tokyo") << tz;
     }
     setenv("TZ", "JST-9", 1);  // a rule, not a zone of the database
-    EXPECT_FALSE(NamedZone::Find("local"));
+    EXPECT_FALSE(find("local"));
     unsetenv("TZ");
-    const auto local = NamedZone::Find("local");
+    const auto local = find("local");
     ASSERT_TRUE(local);
-    EXPECT_FALSE(local->Name().empty());
-    ASSERT_TRUE(NamedZone::Find("LOCAL"));
-    EXPECT_EQ(NamedZone::Find("LOCAL")->Name(), local->Name());
-    EXPECT_TRUE(NamedZone::Find(local->Name()));
+    EXPECT_FALSE(local->name().empty());
+    ASSERT_TRUE(find("LOCAL"));
+    EXPECT_EQ(find("LOCAL")->name(), local->name());
+    EXPECT_TRUE(find(local->name()));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 #include "platform/tick_state.h"
 #include "platform/twips.h"
 #include "report/request.h"
-#include "report/timezones.h"
+#include "zones/fixed_offsets.h"
 #include "report/weblink.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"

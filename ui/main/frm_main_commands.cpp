@@ -11,7 +11,7 @@
 #include "report/request.h"
 #include "report/result_text.h"
 #include "report/summary.h"
-#include "report/timezones.h"
+#include "zones/fixed_offsets.h"
 #include "report/year_input.h"
 #include "settings/settings_file.h"
 #include "text/program_text.h"
@@ -142,7 +142,7 @@ void frmMain::cmdCalculate_Click() {
 
     if (!outputText_.empty()) appendOutput(kRequestSeparator);
     intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
-    const CalculateRequest request{lngYear, intCalendarCode, intTimezoneOffset, selection,
+    const CalculateRequest request{lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), selection,
                                    isTicked(chkIncludeWeekday)};
     try {
         ForEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
@@ -212,7 +212,7 @@ void frmMain::cmdDisplayAll_Click() {
     all->activateWindow();
     all->Form_Activate();  // the layout, whether or not the window manager activates it at once
     intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
-    all->setCells(SummaryCells(lngYear, intCalendarCode, intTimezoneOffset, hemisphere, strEventName));
+    all->setCells(SummaryCells(lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
 }
 
 // ---- Help and the links -------------------------------------------------------------------------

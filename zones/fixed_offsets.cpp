@@ -1,4 +1,4 @@
-#include "timezones.h"
+#include "zones/fixed_offsets.h"
 
 #include "text/number_text.h"
 

@@ -1,4 +1,5 @@
-// The time-zone list: GMT-12:00 to GMT+12:00 in half-hour steps.
+// Fixed offsets from GMT: the window's list, GMT-12:00 to GMT+12:00 in half-hour steps, and the
+// quarter hours the command line also takes, with their names and their parser.
 #pragma once
 
 #include <array>
