@@ -185,7 +185,7 @@ void dial(Picture& picture, const WheelOptions& options) {
 }
 
 void legend(Picture& picture) {
-    const double y = kHeight - 74;
+    const double y = kHeight - 98;
     picture.mark({40, y}, 'e', "");
     picture.text({56, y + 5}, "start", "equinox or solstice");
     picture.mark({40, y + 24}, 't', "");
@@ -193,6 +193,8 @@ void legend(Picture& picture) {
                                         "135\u00b0 or 225\u00b0");
     picture.mark({40, y + 48}, 'm', "");
     picture.text({56, y + 53}, "start", "mean sun: halfway in time between the equinox and the solstice around it");
+    picture.text({40, y + 77}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
+    picture.text({56, y + 77}, "start", "inside the ring: the seasons' lengths, from one equinox or solstice to the next");
 }
 
 }  // namespace

@@ -1,13 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing Varnex need, when some are missing.
-# As root it uses apt-get, otherwise sudo when that works without a password prompt; failing
-# both, it prints the exact install line and stops.
+# Installs the Debian packages a task needs, when some are missing.
+# Usage: install-deps.sh run|test|package [PACKAGE...]
+#   run      building the programs and running them (scripts/run.sh)
+#   package  that, and the tools that make and check the Debian package (scripts/package.sh)
+#   test     that, and the tests' libraries and checkers (scripts/test.sh)
+# Extra arguments are installed as well. As root it uses apt-get, otherwise sudo when that works
+# without a password prompt; failing both, it prints the exact install line and stops.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libgtest-dev libbenchmark-dev
-          fonts-liberation tidy libcli11-dev nlohmann-json3-dev libical-dev libhowardhinnant-date-dev tzdata
-          python3 python3-icalendar jq librsvg2-bin
-          help2man mandoc groff-base desktop-file-utils appstream bash-completion dpkg-dev file strace acl "$@")
+run=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libcli11-dev nlohmann-json3-dev
+     libical-dev libhowardhinnant-date-dev tzdata fonts-liberation fonts-dejavu-core)
+package=(help2man dpkg-dev file lintian)
+test=(libgtest-dev libbenchmark-dev tidy python3 python3-icalendar jq librsvg2-bin
+      mandoc groff-base desktop-file-utils appstream bash-completion strace acl)
+
+group=${1:-}
+shift || true
+case "$group" in
+    run) packages=("${run[@]}") ;;
+    package) packages=("${run[@]}" "${package[@]}") ;;
+    test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+    *) echo "usage: $0 run|test|package [PACKAGE...]" >&2; exit 2 ;;
+esac
+packages+=("$@")
 
 if ! command -v dpkg-query >/dev/null 2>&1; then
     echo "Not a Debian system: make sure these (or their equivalents) are installed: ${packages[*]}" >&2

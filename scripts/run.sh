@@ -3,7 +3,7 @@
 # line instead (arguments then go to varnex-cli).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh run
 cmake --preset default >/dev/null
 cmake --build --preset default --target varnex varnex-cli
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

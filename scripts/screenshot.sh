@@ -5,7 +5,7 @@
 # and data/images/wheel.svg, this year's wheel from varnex-cli.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh xvfb x11-utils imagemagick twm xdotool
+scripts/install-deps.sh run xvfb x11-utils imagemagick twm xdotool
 cmake --preset default >/dev/null
 cmake --build --preset default --target varnex varnex-cli
 

@@ -3,7 +3,7 @@
 # and runs every test of both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 for preset in default asan; do
     echo "== $preset"
     cmake --preset "$preset" >/dev/null

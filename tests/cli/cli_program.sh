@@ -137,7 +137,8 @@ run 2026 --zone Europe/London --events beltane,samhain --method true
 grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09:52 GMT$' "$work/out" || fail "BST, then GMT"
 
 # The wheel: well-formed, small, drawn by librsvg; every event once with its line's date and
-# time; the marks at the angles of the lines' local times; the southern names swapped.
+# time; the marks at the angles of the lines' local times; the southern names swapped; the
+# legend says what the figures inside the ring are.
 "$cli" 2015 --weekday >"$work/lines.txt"
 "$cli" 2015 --format svg --output "$work/wheel.svg" && "$cli" 2015 --format svg --hemisphere south >"$work/south.svg" ||
     fail "--format svg"
@@ -166,5 +167,6 @@ for key, name in (("march", "Spring (March) equinox"), ("december", "Winter (Dec
     assert abs(angle - want) < 0.05, (key, angle, want)
 imbolc_true = next(s for l, s in zip(lines, stamps) if l.startswith("Imbolc (true sun)"))
 assert imbolc_true in south[south.index("Lughnassad") + 1] and "Autumn equinox" in south, south
+assert any("seasons' lengths, from one equinox or solstice to the next" in t for t in north), "legend"
 PY
 [ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }

@@ -3,7 +3,8 @@
 # package tools see it: every file in its place and nothing else, the installed varnex-cli
 # finding its program text from any folder, no Qt in it, the desktop entry, metainfo and man
 # pages valid, the completion matching the program, and the Debian package holding the same
-# files. The validators are skipped, with a note, where they are not installed.
+# files with no lintian error or warning. The validators are skipped, with a note, where they
+# are not installed.
 # Usage: install_tree.sh BUILD_DIR SOURCE_DIR APP_ID
 set -euo pipefail
 build=$1 source=$2 id=$3
@@ -18,8 +19,8 @@ expected=(bin/varnex bin/varnex-cli
     share/varnex/varnex.dat share/varnex/varnex-help.txt share/varnex/varnex-manual.html
     share/varnex/varnex-about.html share/varnex/images/main-window.png share/varnex/images/summary-window.png
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
-    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/varnex.1 share/man/man1/varnex-cli.1
-    share/bash-completion/completions/varnex-cli share/doc/varnex/copyright)
+    "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/varnex.1.gz share/man/man1/varnex-cli.1.gz
+    share/bash-completion/completions/varnex-cli share/doc/varnex/copyright share/doc/varnex/changelog.gz)
 for size in 16 32 48 64 128 256; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
     # the PNG's own width and height (IHDR) match its folder
@@ -50,14 +51,20 @@ if have appstreamcli; then
     out=$(appstreamcli validate --no-net --no-color "$usr/share/metainfo/$id.metainfo.xml" 2>&1) || fail "metainfo: $out"
     if grep -E '^[EW]:' <<<"$out"; then fail "metainfo has errors or warnings"; fi
 fi
+mkdir "$root/man"  # the pages uncompressed, for the checkers
+for page in "$usr"/share/man/man1/*.1.gz; do gzip -dc "$page" >"$root/man/$(basename "$page" .gz)"; done
 if have mandoc; then
-    out=$(mandoc -T lint -W warning "$usr"/share/man/man1/*.1 2>&1) || fail "man pages: $out"
+    out=$(mandoc -T lint -W warning "$root"/man/*.1 2>&1) || fail "man pages: $out"
     [ -z "$out" ] || fail "man pages: $out"
 fi
 if have groff; then
-    out=$(groff -ww -z -man -Tutf8 "$usr"/share/man/man1/*.1 2>&1)
+    out=$(groff -ww -z -man -Tutf8 "$root"/man/*.1 2>&1)
     [ -z "$out" ] || fail "man pages (groff): $out"
 fi
+# The changelog's latest entry is this version's.
+version=$("$build/bin/varnex-cli" --version | grep -o '[0-9][0-9.]*' | head -n 1)
+gzip -dc "$usr/share/doc/varnex/changelog.gz" | head -n 1 | grep -q "^varnex ($version) " ||
+    fail "changelog.gz does not begin with version $version"
 completion=("$source/tests/packaging/completion_test.sh" "$usr/share/bash-completion/completions/varnex-cli" "$usr/bin/varnex-cli")
 bash "${completion[@]}" >/dev/null
 main_script=/usr/share/bash-completion/bash_completion  # as an interactive shell of a desktop has it
@@ -74,5 +81,10 @@ if have cpack && have dpkg-deb && have dpkg-shlibdeps; then
     for d in libqt6widgets6 liberfa1 libstdc++6 fonts-liberation fonts-dejavu-core; do
         grep -q "$d" <<<"$depends" || fail "the package does not depend on $d: $depends"
     done
+    # Debian's policy checks: errors and warnings fail; info and pedantic tags are allowed.
+    if have lintian; then
+        out=$(lintian --no-cfg --fail-on none "$deb" 2>&1) || fail "lintian did not run: $out"
+        if grep -E '^[EW]: ' <<<"$out"; then fail "lintian reports errors or warnings"; fi
+    fi
 fi
 echo "install tree: ${#expected[@]} files in place"
