@@ -48,11 +48,19 @@ std::string DateText(const CalendarDate& date, std::int16_t order, std::string_v
     return text;
 }
 
-std::string TimeOfDayText(double x, bool withSeconds) {
-    if (!(x >= 0.0 && x < 1.0)) return "XX:XX:XX";
+std::int32_t SecondOfDay(double x) {
+    if (!(x >= 0.0 && x < 1.0)) return -1;
     if (x > 0.0 && x < 0.99999999) x += 1e-8;
-    auto s = static_cast<std::int32_t>(std::floor(x * 86400));
-    if (s == 86400) s = 86399;
+    const auto s = static_cast<std::int32_t>(std::floor(x * 86400));
+    return s == 86400 ? 86399 : s;
+}
+
+std::string TimeOfDayText(double x, bool withSeconds) {
+    const std::int32_t s = SecondOfDay(x);
+    return s < 0 ? "XX:XX:XX" : ClockText(s, withSeconds);
+}
+
+std::string ClockText(std::int32_t s, bool withSeconds) {
     const std::int32_t seconds = s % 60;
     const std::int32_t minutes = ((s - seconds) / 60) % 60;
     const std::int32_t hours = ((s - seconds) / 60 - minutes) / 60;

@@ -29,7 +29,15 @@ std::string WeekdayName(std::int16_t weekday, bool pad, std::int16_t language);
 std::string DateText(const CalendarDate& date, std::int16_t order, std::string_view separator,
                      std::string_view thousandsSeparator, bool withSuffix);
 
-// hh:mm (and :ss with withSeconds) of a fraction of a day in [0, 1); "XX:XX:XX" outside
+// The second of the day [0, 86399] that the times of day show for a fraction of a day in
+// [0, 1): cut, never rounded, after a nudge of 1e-8 day that absorbs the representation error
+// of the fraction; -1 outside that range or for NaN.
+std::int32_t SecondOfDay(double dayFraction);
+
+// hh:mm (and :ss with withSeconds) of a second of the day [0, 86399].
+std::string ClockText(std::int32_t secondOfDay, bool withSeconds);
+
+// hh:mm (and :ss with withSeconds) of a fraction of a day in [0, 1) (SecondOfDay); "XX:XX:XX" outside
 // that range or for NaN. The time is cut, never rounded, after a nudge of 1e-8 day that
 // absorbs the representation error of the fraction.
 std::string TimeOfDayText(double dayFraction, bool withSeconds);

@@ -1,7 +1,6 @@
 // What varnex-cli computes for a parsed command line: the text it prints.
 #pragma once
 
-#include "export/event_record.h"
 #include "options.h"
 
 #include <cstdint>
@@ -22,8 +21,5 @@ struct CliOutput {
 // with the window's messages on `err` (the program text must be loaded). `currentYear` is the
 // year when none is given; `now` the DTSTAMP of an iCalendar export.
 CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
-
-// The export records of one year's request.
-std::vector<EventRecord> RecordsOf(const CalculateRequest& request, const CliOptions& options);
 
 }  // namespace varnex

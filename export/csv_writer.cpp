@@ -36,22 +36,23 @@ void AppendNumber(std::string& line, Number value) {
     line.append(text.data(), result.ptr);
 }
 
-// One record's row in the header's column order, without its line end.
-void AppendRow(std::string& line, const EventRecord& record) {
-    AppendNumber(line, record.year);
-    for (const std::string_view text : {std::string_view(record.event), std::string_view(record.method),
-                                        std::string_view(record.calendar), std::string_view(record.zone),
-                                        std::string_view(record.utc)}) {
+// One row in the header's column order, without its line end.
+void AppendRow(std::string& line, const ExportRow& row) {
+    AppendNumber(line, row.year);
+    const std::string utc = UtcText(row.jdUT);
+    for (const std::string_view text : {EventKey(row), MethodKey(row.method), CalendarKey(row),
+                                        std::string_view(row.zone), std::string_view(utc)}) {
         line += ',';
         AppendText(line, text);
     }
     line += ',';
-    AppendNumber(line, record.jdUT);
+    AppendNumber(line, row.jdUT);
     line += ',';
-    AppendNumber(line, record.deltaTSeconds);
-    for (const std::string_view text : {std::string_view(record.localDate), std::string_view(record.localTime),
-                                        std::string_view(record.utcOffset), std::string_view(record.weekday),
-                                        std::string_view(record.name)}) {
+    AppendNumber(line, row.deltaTSeconds);
+    const std::string date = IsoDateText(row.localDate), time = LocalTimeText(row), offset = OffsetText(row.offset),
+                      weekday = WeekdayText(row);
+    for (const std::string_view text : {std::string_view(date), std::string_view(time), std::string_view(offset),
+                                        std::string_view(weekday), std::string_view(row.name)}) {
         line += ',';
         AppendText(line, text);
     }
@@ -59,13 +60,13 @@ void AppendRow(std::string& line, const EventRecord& record) {
 
 }  // namespace
 
-void WriteCsv(const std::vector<EventRecord>& records, std::ostream& out, std::string_view lineEnd) {
+void WriteCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
     out << kHeader << lineEnd;
     // Each row is put together in one reused buffer and written at once: one stream call a row.
     std::string line;
-    for (const EventRecord& record : records) {
+    for (const ExportRow& row : rows) {
         line.clear();
-        AppendRow(line, record);
+        AppendRow(line, row);
         line += lineEnd;
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }

@@ -30,45 +30,17 @@ struct BufferFree {
 };
 using Buffer = std::unique_ptr<char, BufferFree>;
 
-// The number of the `count` digits at `pos` of `text`, or -1 if they are not all digits.
-int DigitsAt(std::string_view text, std::size_t pos, std::size_t count) {
-    int value = 0;
-    for (const char c : text.substr(pos, count)) {
-        if (c < '0' || c > '9') return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// Whether `utc` has the separators of YYYY-MM-DDTHH:MM:SSZ (the digits are checked as read).
-bool HasUtcShape(std::string_view utc) {
-    return utc.size() == 20 && utc[4] == '-' && utc[7] == '-' && utc[10] == 'T' && utc[13] == ':' &&
-           utc[16] == ':' && utc[19] == 'Z';
-}
-
-// Whether every field is a number in its range (DigitsAt gives -1 for a field that is not).
-bool FieldsInRange(const icaltimetype& time) {
-    return time.year >= 1 && time.month >= 1 && time.month <= 12 && time.day >= 1 && time.day <= 31 &&
-           time.hour >= 0 && time.hour <= 23 && time.minute >= 0 && time.minute <= 59 && time.second >= 0 &&
-           time.second <= 60;
-}
-
-// The record's `utc` text, YYYY-MM-DDTHH:MM:SSZ, as a UTC date-time. The fields are set one
-// by one rather than through a time_t: that keeps years before 1970 (down to year 1) exact
-// whatever the platform's time functions do with them.
-icaltimetype UtcTime(std::string_view utc) {
+// The instant as a UTC date-time, its fields set one by one rather than through a time_t: that
+// keeps years before 1970 (down to year 1) exact whatever the platform's time functions do.
+icaltimetype UtcTime(double jdUT) {
+    const UtcParts utc = UtcPartsOf(jdUT);
     icaltimetype time = icaltime_null_time();
-    if (HasUtcShape(utc)) {
-        time.year = DigitsAt(utc, 0, 4);
-        time.month = DigitsAt(utc, 5, 2);
-        time.day = DigitsAt(utc, 8, 2);
-        time.hour = DigitsAt(utc, 11, 2);
-        time.minute = DigitsAt(utc, 14, 2);
-        time.second = DigitsAt(utc, 17, 2);
-    }
-    if (!HasUtcShape(utc) || !FieldsInRange(time)) {
-        throw std::invalid_argument("not a UTC instant YYYY-MM-DDTHH:MM:SSZ: " + std::string(utc));
-    }
+    time.year = utc.date.year;
+    time.month = utc.date.month;
+    time.day = utc.date.day;
+    time.hour = utc.second / 3600;
+    time.minute = utc.second / 60 % 60;
+    time.second = utc.second % 60;
     time.is_date = 0;
     time.zone = icaltimezone_get_utc_timezone();
     return time;
@@ -76,11 +48,9 @@ icaltimetype UtcTime(std::string_view utc) {
 
 enum class EventKind { Equinox, Solstice, CrossQuarter };
 
-// From the event's key: the equinoxes and solstices by their month, the rest cross-quarter days.
-EventKind KindOf(std::string_view event) {
-    if (event == "march" || event == "september") return EventKind::Equinox;
-    if (event == "june" || event == "december") return EventKind::Solstice;
-    return EventKind::CrossQuarter;
+EventKind KindOf(const EventRow& event) {
+    if (event.family == EventFamily::CrossQuarter) return EventKind::CrossQuarter;
+    return IsEquinox(event) ? EventKind::Equinox : EventKind::Solstice;
 }
 
 // Two categories in one property: libical writes the comma as CATEGORIES' list separator.
@@ -94,23 +64,23 @@ const char* Categories(EventKind kind) {
 }
 
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
-// calendar importing the file again updates its events instead of doubling them.
-std::string Uid(const EventRecord& record) {
-    std::string uid = std::to_string(record.year) + '-' + record.event;
-    if (!record.method.empty()) uid += '-' + record.method;
+// calendar that matches events by UID updates them on a second import instead of doubling them.
+std::string Uid(const ExportRow& row) {
+    std::string uid = std::to_string(row.year) + '-' + std::string(EventKey(row));
+    if (row.method != Method::None) uid += '-' + std::string(MethodKey(row.method));
     return uid += kUidDomain;
 }
 
 // The name, and for a cross-quarter day its method: "Imbolc (true sun)".
-std::string Summary(const EventRecord& record) {
-    return record.method.empty() ? record.name : record.name + " (" + record.method + " sun)";
+std::string Summary(const ExportRow& row) {
+    return row.method == Method::None ? row.name : row.name + " (" + std::string(MethodKey(row.method)) + " sun)";
 }
 
 // How the instant was found, as the README's table of methods words it.
-std::string MethodText(const EventRecord& record) {
-    if (record.method.empty()) return "Meeus, Astronomical Algorithms ch. 27";
-    if (record.method == "mean") return "mean sun, the midpoint of the equinox and solstice around it";
-    return record.method + " sun";
+std::string MethodText(const ExportRow& row) {
+    if (row.method == Method::None) return "Meeus, Astronomical Algorithms ch. 27";
+    if (row.method == Method::MeanSun) return "mean sun, the midpoint of the equinox and solstice around it";
+    return "true sun";
 }
 
 // A double in the shortest text that reads back to it, or with `decimals` fixed decimals.
@@ -123,21 +93,21 @@ std::string NumberText(double value, int decimals = -1) {
 }
 
 // The exact instant, the method and Delta T, one to a line (libical escapes the line breaks).
-std::string Description(const EventRecord& record) {
-    return "Instant: " + record.utc + " (JD " + NumberText(record.jdUT) + " UT)\nMethod: " + MethodText(record) +
-           "\nDelta T: " + NumberText(record.deltaTSeconds, 1) + " s";
+std::string Description(const ExportRow& row) {
+    return "Instant: " + UtcText(row.jdUT) + " (JD " + NumberText(row.jdUT) + " UT)\nMethod: " + MethodText(row) +
+           "\nDelta T: " + NumberText(row.deltaTSeconds, 1) + " s";
 }
 
-// One record's VEVENT: an instant (DTSTART, no DTEND) that takes no time in the calendar.
-Component MakeEvent(const EventRecord& record, const icaltimetype& stamp) {
+// One row's VEVENT: an instant (DTSTART, no DTEND) that takes no time in the calendar.
+Component MakeEvent(const ExportRow& row, const icaltimetype& stamp) {
     Component event(icalcomponent_new_vevent());
     icalcomponent* const e = event.get();
-    icalcomponent_add_property(e, icalproperty_new_uid(Uid(record).c_str()));
+    icalcomponent_add_property(e, icalproperty_new_uid(Uid(row).c_str()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(e, icalproperty_new_dtstart(UtcTime(record.utc)));
-    icalcomponent_add_property(e, icalproperty_new_summary(Summary(record).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_description(Description(record).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_categories(Categories(KindOf(record.event))));
+    icalcomponent_add_property(e, icalproperty_new_dtstart(UtcTime(row.jdUT)));
+    icalcomponent_add_property(e, icalproperty_new_summary(Summary(row).c_str()));
+    icalcomponent_add_property(e, icalproperty_new_description(Description(row).c_str()));
+    icalcomponent_add_property(e, icalproperty_new_categories(Categories(KindOf(kEventTable[row.event]))));
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }
@@ -159,11 +129,11 @@ void WriteCalendarHead(std::ostream& out) {
 
 }  // namespace
 
-void WriteICalendar(const std::vector<EventRecord>& records, std::ostream& out, std::int64_t stampUnixSeconds) {
+void WriteICalendar(const std::vector<ExportRow>& rows, std::ostream& out, std::int64_t stampUnixSeconds) {
     const icaltimetype stamp =
         icaltime_from_timet_with_zone(static_cast<std::time_t>(stampUnixSeconds), 0, icaltimezone_get_utc_timezone());
     WriteCalendarHead(out);
-    for (const EventRecord& record : records) WriteComponent(MakeEvent(record, stamp).get(), out);
+    for (const ExportRow& row : rows) WriteComponent(MakeEvent(row, stamp).get(), out);
     out << "END:VCALENDAR" << kCrLf;
 }
 

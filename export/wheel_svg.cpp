@@ -2,12 +2,13 @@
 // local times within it, both methods of the cross-quarter days side by side.
 #include "writers.h"
 
+#include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
+#include "calendar/date_text.h"
 
 #include <array>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <numbers>
 #include <optional>
 
@@ -32,9 +33,15 @@ constexpr const char* kMeanColour = "#17694c";
 
 constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-// The equinoxes and solstices in the order of the year, and the cross-quarter day before each.
-constexpr std::array<const char*, 4> kQuarterEvents = {"march", "june", "september", "december"};
-constexpr std::array<const char*, 4> kCrossQuarterEvents = {"imbolc", "beltane", "lughnassad", "samhain"};
+
+// What the picture needs beyond its rows.
+struct WheelOptions {
+    std::int32_t year = 0;
+    std::int32_t calendarCode = 'G';  // the calendar of the rows' local dates
+    std::string zone;                 // as the user gave it
+    bool southern = false;
+    double nextMarchEquinoxJD = 0;    // ends the season that begins at the December solstice
+};
 
 std::string number(double value) {
     char text[32];
@@ -68,25 +75,14 @@ Point at(double turn, double radius) {
     return {kCentreX + radius * std::sin(angle), kCentreY - radius * std::cos(angle)};
 }
 
-// How far into the year an event's local date and time lie, as a fraction of the year (the
-// year of the calendar of its dates).
-double turnOf(const EventRecord& record, const WheelOptions& options) {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    std::sscanf(record.localDate.c_str(), "%d-%d-%d", &year, &month, &day);
-    std::sscanf(record.localTime.c_str(), "%d:%d", &hour, &minute);
+// How far into the year an event's local date and time (its line's cut minute) lie, as a
+// fraction of the year of the calendar of its dates.
+double turnOf(const ExportRow& row, const WheelOptions& options) {
     const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
     const std::int64_t next = dayNumberFromDate(options.year + 1, 1, 1, options.calendarCode);
-    const std::int64_t today = dayNumberFromDate(year, month, day, options.calendarCode);
-    return (static_cast<double>(today - first) + (hour * 60 + minute) / 1440.0) / static_cast<double>(next - first);
-}
-
-// The date and time as the result lines write them: 2026-11-07 CE 09:52 GMT+01:00.
-std::string lineDateTime(const EventRecord& record, const WheelOptions& options) {
-    std::string date = record.localDate;
-    const std::size_t firstDigit = date.find_first_not_of('0');
-    if (firstDigit < date.find('-')) date.erase(0, firstDigit);  // the line's year is not padded
-    const std::string zone = record.utcOffset == "+00:00" ? "GMT" : "GMT" + record.utcOffset;
-    return date + (options.calendarCode == kJulianCode ? " JC " : " CE ") + record.localTime + " " + zone;
+    const double dayFraction = row.localCivilJD - std::floor(row.localCivilJD);
+    const std::int32_t minute = SecondOfDay(dayFraction) / 60;
+    return (static_cast<double>(row.localDate.dayNumber - first) + minute / 1440.0) / static_cast<double>(next - first);
 }
 
 // "92 d 18 h" from a number of days.
@@ -199,24 +195,28 @@ void legend(Picture& picture) {
 
 }  // namespace
 
-void WriteWheelSvg(const std::vector<EventRecord>& records, const WheelOptions& options, std::ostream& out) {
-    std::map<std::string, const EventRecord*> byKey;  // "march", "imbolc-true", "imbolc-mean"
-    for (const EventRecord& record : records)
-        byKey[record.method.empty() ? record.event : record.event + "-" + record.method] = &record;
-    const auto find = [&byKey](const std::string& key) {
-        const auto found = byKey.find(key);
-        return found == byKey.end() ? nullptr : found->second;
-    };
+void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+                   std::ostream& out) {
+    CalculateRequest everything = request;
+    everything.selection = FullSelection();
+    const std::vector<ExportRow> rows = RowsOf(everything, zoneText, hemisphere, RowNames::Summary);
+    const std::size_t march = EventIndexOf(EventFamily::EquinoxSolstice, 0);
+    const WheelOptions options{request.year, request.calendarCode, std::string(zoneText), hemisphere == Hemisphere::South,
+                               InstantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
+    // The row of each event and method: [event][0] an equinox or solstice or the true sun, [1] the mean sun.
+    std::array<std::array<const ExportRow*, 2>, kEventTable.size()> byEvent{};
+    for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
+    const auto quarterEvent = [&](std::int16_t q) { return byEvent[EventIndexOf(EventFamily::EquinoxSolstice, q)][0]; };
 
     Picture picture(out);
     header(picture, options);
     dial(picture, options);
     // The seasons' lengths inside the circle, between one quarter event and the next.
-    for (std::size_t q = 0; q < kQuarterEvents.size(); ++q) {
+    for (std::int16_t q = 0; q < 4; ++q) {
         // The last season ends at the next year's March equinox, a turn after this year's.
-        const bool last = q + 1 == kQuarterEvents.size();
-        const EventRecord* from = find(kQuarterEvents[q]);
-        const EventRecord* to = find(kQuarterEvents[last ? 0 : q + 1]);
+        const bool last = q == 3;
+        const ExportRow* from = quarterEvent(q);
+        const ExportRow* to = quarterEvent(last ? 0 : q + 1);
         if (!from || !to) continue;
         const double toJD = last ? options.nextMarchEquinoxJD : to->jdUT;
         const double fromTurn = turnOf(*from, options);
@@ -224,27 +224,29 @@ void WriteWheelSvg(const std::vector<EventRecord>& records, const WheelOptions& 
         picture.text(at((fromTurn + toTurn) / 2, kRadius - 100), "middle", duration(toJD - from->jdUT),
                      std::string("font-size=\"14\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
     }
-    for (const char* key : kQuarterEvents) {
-        const EventRecord* record = find(key);
-        if (!record) continue;
-        const double turn = turnOf(*record, options);
-        picture.mark(at(turn, kRadius), 'e', std::string("mark-") + key);
-        label(picture, turn, {{escaped(record->name), "font-weight=\"bold\""}, {escaped(lineDateTime(*record, options)), ""}});
+    for (std::int16_t q = 0; q < 4; ++q) {
+        const ExportRow* row = quarterEvent(q);
+        if (!row) continue;
+        const double turn = turnOf(*row, options);
+        picture.mark(at(turn, kRadius), 'e', "mark-" + std::string(EventKey(*row)));
+        label(picture, turn, {{escaped(row->name), "font-weight=\"bold\""}, {escaped(LineDateTimeText(*row)), ""}});
     }
-    for (const char* key : kCrossQuarterEvents) {
-        const EventRecord* trueSun = find(std::string(key) + "-true");
-        const EventRecord* meanSun = find(std::string(key) + "-mean");
+    for (std::int16_t q = 0; q < 4; ++q) {
+        const std::size_t event = EventIndexOf(EventFamily::CrossQuarter, q);
+        const std::string key(kEventTable[event].key);
+        const ExportRow* trueSun = byEvent[event][0];
+        const ExportRow* meanSun = byEvent[event][1];
         if (!trueSun && !meanSun) continue;
         std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
         // The mean-sun mark a little inside the circle, so that both show however close they lie.
         if (trueSun) {
             picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
-            lines.emplace_back("\u25c6 true " + escaped(lineDateTime(*trueSun, options)),
+            lines.emplace_back("\u25c6 true " + escaped(LineDateTimeText(*trueSun)),
                                std::string("fill=\"") + kTrueColour + "\"");
         }
         if (meanSun) {
             picture.mark(at(turnOf(*meanSun, options), kRadius - 18), 'm', std::string("mark-") + key + "-mean");
-            lines.emplace_back("\u25cb mean " + escaped(lineDateTime(*meanSun, options)),
+            lines.emplace_back("\u25cb mean " + escaped(LineDateTimeText(*meanSun)),
                                std::string("fill=\"") + kMeanColour + "\"");
         }
         if (trueSun && meanSun) lines.emplace_back(apart(trueSun->jdUT - meanSun->jdUT), "font-style=\"italic\"");

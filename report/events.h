@@ -34,6 +34,23 @@ inline constexpr std::array<EventRow, 8> kEventTable = {{
     {"december", "chkWS", "Winter (December) solstice", EventFamily::EquinoxSolstice, 3, false},
 }};
 
+// The word of a method in the command line and the exports: "true", "mean", "" for none.
+constexpr std::string_view MethodKey(Method method) {
+    return method == Method::TrueSun ? "true" : method == Method::MeanSun ? "mean" : "";
+}
+
+// The equinoxes lie in quarters 0 (March) and 2 (September), the solstices in 1 and 3.
+constexpr bool IsEquinox(const EventRow& row) {
+    return row.family == EventFamily::EquinoxSolstice && row.quarter % 2 == 0;
+}
+
+// The index in kEventTable of the event of `family` in `quarter` (0 March ... 3 December).
+constexpr std::size_t EventIndexOf(EventFamily family, std::int16_t quarter) {
+    for (std::size_t i = 0; i < kEventTable.size(); ++i)
+        if (kEventTable[i].family == family && kEventTable[i].quarter == quarter) return i;
+    return kEventTable.size();
+}
+
 // The methods of a cross-quarter row in output order.
 constexpr std::array<Method, 2> methodOrder(const EventRow& row) {
     return row.trueSunFirst ? std::array{Method::TrueSun, Method::MeanSun}

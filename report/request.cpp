@@ -54,13 +54,14 @@ void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& n
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
         const EventInstant instant = InstantOf(row, method, request.year);
-        const UtcOffset zone = request.zone.offsetAt(instant.jdUT);
-        const std::int16_t offset = zone.wholeMinutes();
-        const InstantText text = FormatInstant(instant.jdUT + zone.restDays(), offset, request.calendarCode, work);
+        UtcOffset offset = request.zone.offsetAt(instant.jdUT);
+        const std::int16_t minutes = offset.wholeMinutes();
+        const InstantText text = FormatInstant(instant.jdUT + offset.restDays(), minutes, request.calendarCode, work);
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
-        take({event, method, instant, offset, text, EventLineText(name, method, text, offset, request.includeWeekday)});
+        std::string line = EventLineText(name, method, text, minutes, request.includeWeekday);
+        take({event, method, instant, std::move(offset), text, std::move(line)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         if (!request.selection.events[event]) continue;

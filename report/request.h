@@ -56,7 +56,7 @@ struct RequestLine {
     std::size_t event;  // index in kEventTable
     Method method;
     EventInstant instant;
-    std::int16_t offsetMinutes;  // the zone's offset at the instant
+    UtcOffset offset;   // the zone's offset in force at the instant
     InstantText local;  // its local date and time
     std::string text;   // the result line, ending in CR LF
 };

@@ -21,6 +21,7 @@ struct InstantText {
     std::string weekday;   // English name of the local date's weekday
     CalendarDate date;     // the local date
     std::string time;      // "22:45"
+    double civilJD = 0;    // the local date and time as a local civil Julian value (LocalCivilJD)
 };
 
 // The local date and time of the instant jd (UT) in the zone offsetMinutes east of Greenwich,

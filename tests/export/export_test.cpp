@@ -14,17 +14,52 @@ namespace {
 const std::string kColumns =
     "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name";
 
-// A Julian date in year 800, a cross-quarter day by both methods, and year 1 with a comma and
-// quotes in its zone and a line break in its name. Some doubles need 17 digits.
-const std::vector<EventRecord> kRecords = {
-    {800, "december", "", "julian", "GMT+01:00", "0800-12-21T05:12:09Z", 2013595.7167708334, 3917.25, "0800-12-17",
-     "06:12", "+01:00", "Thursday", "Winter (December) solstice"},
-    {2026, "imbolc", "true", "gregorian", "Europe/London", "2026-02-04T02:13:41Z", 2461075.5 + 1.0 / 3, 69.18432,
-     "2026-02-04", "02:13", "+00:00", "Wednesday", "Imbolc"},
-    {2026, "imbolc", "mean", "gregorian", "Europe/London", "2026-02-03T20:03:12Z", 2461075.3355555557, 0.1 + 0.2,
-     "2026-02-03", "20:03", "+00:00", "Tuesday", "Imbolc"},
-    {1, "march", "", "gregorian", "GMT+05:30, \"IST\"", "0001-03-22T23:59:59Z", 1721140.4999884, 10580.5,
-     "0001-03-23", "05:29", "+05:30", "Friday", "Spring (March)\nequinox"}};
+// What a test row is made of, and the texts the writers must give for it: a Julian date in year
+// 800, a cross-quarter day by both methods, and year 1 with a comma and quotes in its zone and
+// a line break in its name. The instants lie half a second into their second (half a minute
+// into the local minute), so cutting them is unambiguous; some doubles need 17 digits.
+struct RowCase {
+    std::int32_t year;
+    std::size_t event;  // in kEventTable
+    Method method;
+    std::int32_t calendar;
+    int localYear, localMonth, localDay, localMinute;  // local date and minute of the day
+    int utcYear, utcMonth, utcDay, utcSecond;          // the instant, Gregorian UTC
+    std::int32_t offsetSeconds;
+    double deltaTSeconds;
+    std::string zone, name;
+    std::vector<std::string> texts;  // event, method, calendar, utc, local date, local time, offset, weekday
+};
+
+const std::vector<RowCase> kCases = {
+    {800, 7, Method::None, kJulianCode, 800, 12, 17, 6 * 60 + 12, 800, 12, 21, 5 * 3600 + 12 * 60 + 9, 3600, 3917.25,
+     "GMT+01:00", "Winter (December) solstice",
+     {"december", "", "julian", "0800-12-21T05:12:09Z", "0800-12-17", "06:12", "+01:00", "Thursday"}},
+    {2026, 0, Method::TrueSun, kGregorianCode, 2026, 2, 4, 2 * 60 + 13, 2026, 2, 4, 2 * 3600 + 13 * 60 + 41, 0,
+     69.18432, "Europe/London", "Imbolc",
+     {"imbolc", "true", "gregorian", "2026-02-04T02:13:41Z", "2026-02-04", "02:13", "+00:00", "Wednesday"}},
+    {2026, 0, Method::MeanSun, kGregorianCode, 2026, 2, 3, 20 * 60 + 3, 2026, 2, 3, 20 * 3600 + 3 * 60 + 12, -75,
+     0.1 + 0.2, "Europe/London", "Imbolc",
+     {"imbolc", "mean", "gregorian", "2026-02-03T20:03:12Z", "2026-02-03", "20:03", "-00:01", "Tuesday"}},
+    {1, 1, Method::None, kGregorianCode, 1, 3, 23, 5 * 60 + 29, 1, 3, 22, 86399, 19800, 10580.5,
+     "GMT+05:30, \"IST\"", "Spring (March)\nequinox",
+     {"march", "", "gregorian", "0001-03-22T23:59:59Z", "0001-03-23", "05:29", "+05:30", "Friday"}}};
+
+ExportRow RowOf(const RowCase& c) {
+    ExportRow row{c.year, c.event, c.method, 0, c.deltaTSeconds, {c.offsetSeconds, ""}, 0, {}, c.zone, c.name};
+    const std::int64_t utcDay = dayNumberFromDate(c.utcYear, c.utcMonth, c.utcDay, kGregorianCode);
+    row.jdUT = static_cast<double>(utcDay) - 0.5 + (c.utcSecond + 0.5) / 86400.0;
+    row.localDate = {c.localYear, c.localMonth, c.localDay, c.calendar,
+                     static_cast<std::int32_t>(dayNumberFromDate(c.localYear, c.localMonth, c.localDay, c.calendar))};
+    row.localCivilJD = row.localDate.dayNumber + (c.localMinute + 0.5) / 1440.0;
+    return row;
+}
+
+const std::vector<ExportRow> kRecords = [] {
+    std::vector<ExportRow> rows;
+    for (const RowCase& c : kCases) rows.push_back(RowOf(c));
+    return rows;
+}();
 
 std::string Text(auto write, std::string_view lineEnd) {
     std::ostringstream out;
@@ -56,11 +91,11 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
         EXPECT_TRUE(text.starts_with(kColumns + std::string(lineEnd)));
         EXPECT_EQ(text.find('\r'), lineEnd == "\n" ? std::string::npos : kColumns.size());
         for (std::size_t i = 0; i < kRecords.size(); ++i) {
-            const EventRecord& r = kRecords[i];
+            const ExportRow& r = kRecords[i];
+            const std::vector<std::string>& t = kCases[i].texts;
             const auto& row = rows[i + 1];
-            EXPECT_EQ(row, (std::vector<std::string>{std::to_string(r.year), r.event, r.method, r.calendar, r.zone, r.utc,
-                                                     row.at(6), row.at(7), r.localDate, r.localTime, r.utcOffset,
-                                                     r.weekday, r.name}));
+            EXPECT_EQ(row, (std::vector<std::string>{std::to_string(r.year), t[0], t[1], t[2], r.zone, t[3], row.at(6),
+                                                     row.at(7), t[4], t[5], t[6], t[7], r.name}));
             EXPECT_EQ(std::stod(row[6]), r.jdUT);
             EXPECT_EQ(std::stod(row[7]), r.deltaTSeconds);
         }
@@ -73,19 +108,20 @@ TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
     const auto array = nlohmann::ordered_json::parse(text);
     ASSERT_EQ(array.size(), kRecords.size());
     for (std::size_t i = 0; i < kRecords.size(); ++i) {
-        const EventRecord& r = kRecords[i];
+        const ExportRow& r = kRecords[i];
+        const std::string& method = kCases[i].texts[1];
         std::string keys;
         for (const auto& item : array[i].items()) keys += (keys.empty() ? "" : ",") + item.key();
         EXPECT_EQ(keys, kColumns);
         EXPECT_EQ(array[i]["year"], r.year);
-        EXPECT_EQ(array[i]["method"], r.method.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(r.method));
+        EXPECT_EQ(array[i]["method"], method.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(method));
         EXPECT_EQ(array[i]["jd_ut"].get<double>(), r.jdUT);
         EXPECT_EQ(array[i]["deltat_seconds"].get<double>(), r.deltaTSeconds);
     }
 }
 
 // The UIDs of the records' calendar, after checking its lines, DTSTARTs and SUMMARYs.
-std::vector<std::string> CheckedUids(const std::vector<EventRecord>& records) {
+std::vector<std::string> CheckedUids(const std::vector<ExportRow>& records) {
     std::ostringstream out;
     WriteICalendar(records, out, 1'780'000'000);
     const std::string text = out.str();
@@ -98,13 +134,14 @@ std::vector<std::string> CheckedUids(const std::vector<EventRecord>& records) {
     std::vector<std::string> uids;
     for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
          event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
-        const EventRecord& r = records.at(uids.size());
+        const ExportRow& r = records.at(uids.size());
+        const std::vector<std::string>& texts = kCases.at(uids.size()).texts;
         const icaltimetype t = icalcomponent_get_dtstart(event);
         char utc[48];
         std::snprintf(utc, sizeof utc, "%04d-%02d-%02dT%02d:%02d:%02d%s", t.year, t.month, t.day, t.hour, t.minute,
                       t.second, icaltime_is_utc(t) ? "Z" : " (not UTC)");
-        EXPECT_EQ(utc, r.utc);
-        EXPECT_EQ(icalcomponent_get_summary(event), r.method.empty() ? r.name : r.name + " (" + r.method + " sun)");
+        EXPECT_EQ(utc, texts[3]);
+        EXPECT_EQ(icalcomponent_get_summary(event), texts[1].empty() ? r.name : r.name + " (" + texts[1] + " sun)");
         uids.emplace_back(icalcomponent_get_uid(event));
     }
     icalcomponent_free(calendar);
@@ -113,8 +150,8 @@ std::vector<std::string> CheckedUids(const std::vector<EventRecord>& records) {
 }
 
 TEST(Export, ICalendarReadsBackWithUidsStableAcrossZonesAndCalendars) {
-    std::vector<EventRecord> elsewhere = kRecords;
-    for (EventRecord& r : elsewhere) r.zone = "America/Sao_Paulo", r.calendar = "gregorian", r.utcOffset = "-03:00";
+    std::vector<ExportRow> elsewhere = kRecords;
+    for (ExportRow& r : elsewhere) r.zone = "America/Sao_Paulo", r.localDate.calendar = kGregorianCode, r.offset = {-10800, "-03"};
     const auto uids = CheckedUids(kRecords);
     EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), uids.size());
     EXPECT_EQ(CheckedUids(elsewhere), uids);
