@@ -54,6 +54,15 @@ TEST(ViewerText, WholeBelow65530CharactersThenBetweenTheNotes) {
     EXPECT_EQ(utf8Length(ViewerText(wide + "\xC3\xA4")), 65534u);
 }
 
+TEST(ViewerText, TheFirstBytesOfALongFileDecideWhatIsShown) {
+    std::string wide;  // four-byte characters, more than the viewer reads
+    while (wide.size() <= kViewerByteLimit) wide += "\xF0\x9F\x8C\x9E";
+    EXPECT_EQ(ViewerText(wide.substr(0, kViewerByteLimit), true), ViewerText(wide));
+    const std::string malformed(100, '\x80');  // counts no characters, but the file goes on
+    EXPECT_EQ(ViewerText(malformed, true),
+              std::string(kViewerHeadNote) + malformed + "\r\n\r\n" + std::string(kViewerTailNote));
+}
+
 TEST(GetFileExtension, OnlyTheLastPartCounts) {
     EXPECT_EQ(GetFileExtension("/usr/share/varnex/varnex-manual.HTML", true), "html");
     EXPECT_EQ(GetFileExtension("C:\\Program Files\\Varnex\\Help.TXT", false), "TXT");

@@ -10,6 +10,8 @@
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_view.h"
 
+#include <sys/stat.h>
+
 using namespace varnex;
 using namespace varnex::test;
 
@@ -264,6 +266,26 @@ private slots:
         QCOMPARE(link->text(QAccessible::Name), "Ostrel");
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(opened, std::vector{JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(14))});
+    }
+
+    // Help shows only a regular file of the program's folder: a pipe (which would hold the
+    // window while it waits for a writer) or a link out of the folder is an error.
+    void helpFileThatIsNoFileOfTheFolder_data() {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a FIFO") << true;
+        QTest::newRow("a link out of the folder") << false;
+    }
+
+    void helpFileThatIsNoFileOfTheFolder() {
+        QFETCH(bool, fifo);
+        const std::filesystem::path help = *program / GetProgramText(16);
+        TempFolder elsewhere;
+        std::ofstream(elsewhere / "other.txt") << "not the help";
+        if (fifo) QCOMPARE(mkfifo(help.c_str(), 0600), 0);
+        else std::filesystem::create_symlink(elsewhere / "other.txt", help);
+        QVERIFY(pressHelp());
+        QCOMPARE(s->log.shown.value(1),
+                 message("Error reading file", MessageIcon::Warning, "Error 75.  Path/File access error"));
     }
 };
 
