@@ -1,6 +1,9 @@
 // Reading files the window shows (only regular files, never waiting, never more than asked),
-// the place of a path within a folder, and the messages of a save that fails.
+// the place of a path within a folder, the messages of a save that fails, and opening
+// addresses: which are refused, and the result of the system's opener.
 #include "platform/files.h"
+#include "platform/open_address.h"
+#include "platform/program_folder.h"
 #include "report/file_view.h"
 #include "support/temp_folder.h"
 
@@ -51,6 +54,18 @@ class FilesTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::TempFolder> folder;
     fs::path at(const std::string& name) const { return *folder / name; }
+
+    // The result of opening `address` with the opener recorded, when one comes.
+    std::optional<int> open(const std::string& address, std::vector<std::string>* opened = nullptr) {
+        setAddressOpenerForTesting([opened](const std::string& target) {
+            if (opened) opened->push_back(target);
+            return 42;
+        });
+        std::optional<int> result;
+        OpenAddress(address, nullptr, [&result](int r) { result = r; });
+        setAddressOpenerForTesting({});
+        return result;
+    }
 
 private slots:
     void init() {
@@ -136,6 +151,63 @@ private slots:
         // A settings folder that cannot be made in a folder the user may not write.
         QCOMPARE(asUnprivilegedUser([&] { return save(at("locked/Ostrel/varnex.usr")); }),
                  "Permission denied: " + at("locked/Ostrel").string());
+    }
+
+    void onlyWebAddressesAndFilesOfTheProgramFolderOpen_data() {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<int>("result");  // 0: none comes
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("https") << "https://www.example.org/a b" << 42 << "https://www.example.org/a b";
+        QTest::newRow("mailto") << "MAILTO:ann@example.org" << 42 << "MAILTO:ann@example.org";
+        QTest::newRow("a shipped file") << "@/manual.html" << 42 << "@/manual.html";
+        QTest::newRow("empty") << "" << 0 << "";
+        QTest::newRow("blank") << "  " << 0 << "";
+        QTest::newRow("file scheme") << "file:///etc/shadow" << 5 << "";
+        QTest::newRow("smb") << "smb://host/share/setup.exe" << 5 << "";
+        QTest::newRow("a file elsewhere") << "/etc/passwd" << 5 << "";
+        QTest::newRow("out of the folder") << "@/../x.html" << 5 << "";
+        QTest::newRow("the folder") << "@/" << 5 << "";
+        QTest::newRow("no web address") << "http://[x" << 5 << "";
+        QTest::newRow("no host") << "https:///etc/passwd" << 5 << "";
+    }
+
+    void onlyWebAddressesAndFilesOfTheProgramFolderOpen() {
+        QFETCH(QString, address);
+        QFETCH(int, result);
+        QFETCH(QString, opened);
+        const QString program = QString::fromStdString(fs::canonical(folder->path()).string());
+        setProgramFolderForTesting(program.toStdString());
+        std::vector<std::string> targets;
+        const std::optional<int> got = open(QString(address).replace("@", program).toStdString(), &targets);
+        setProgramFolderForTesting({});
+        QCOMPARE(got.value_or(0), result);
+        QCOMPARE(targets, opened.isEmpty() ? std::vector<std::string>{}
+                                           : std::vector{QString(opened).replace("@", program).toStdString()});
+    }
+
+    // The system's opener as a script on PATH: its exit status, known once it has ended,
+    // decides the result (3: nothing on the system opens the address).
+    void theOpenersExitStatusIsTheResult_data() {
+        QTest::addColumn<int>("exitStatus");
+        QTest::addColumn<int>("result");
+        QTest::newRow("opened") << 0 << 42;
+        QTest::newRow("no method available") << 3 << 31;
+        QTest::newRow("no such file") << 2 << 2;
+    }
+
+    void theOpenersExitStatusIsTheResult() {
+        QFETCH(int, exitStatus);
+        QFETCH(int, result);
+        const fs::path script = at("xdg-open");
+        std::ofstream(script) << "#!/bin/sh\nexit " << exitStatus << "\n";
+        fs::permissions(script, fs::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(folder->path().string()));
+        std::optional<int> got;
+        OpenAddress("https://www.example.org/", this, [&got](int r) { got = r; });
+        qputenv("PATH", path);
+        QTRY_VERIFY(got.has_value());
+        QCOMPARE(*got, result);
     }
 };
 

@@ -84,6 +84,19 @@ TEST(ResolveAddress, FileNamesLieInTheProgramFolder) {
     EXPECT_EQ(ResolveAddress("varnex-manual.html", "/usr/share/varnex"), "/usr/share/varnex/varnex-manual.html");
     EXPECT_EQ(ResolveAddress("https://www.example.org/x.html", "/p"), "https://www.example.org/x.html");
     EXPECT_EQ(ResolveAddress("/srv/about.html", "/p"), "/srv/about.html");
+    EXPECT_EQ(ResolveAddress(" ", "/p"), "");  // not the folder itself
+}
+
+TEST(KindOfAddress, OnlyWebSchemesAreWebAddresses) {
+    const std::vector<std::pair<const char*, AddressKind>> cases{
+        {"", AddressKind::None}, {" \t", AddressKind::None},
+        {"https://www.example.org/", AddressKind::Web}, {"HTTP://x", AddressKind::Web},
+        {"mailto:ann@example.org", AddressKind::Web},
+        {"file:///etc/shadow", AddressKind::OtherScheme}, {"smb://host/share/setup.exe", AddressKind::OtherScheme},
+        {"javascript:alert(1)", AddressKind::OtherScheme}, {"x-y.z+1:a", AddressKind::OtherScheme},
+        {"varnex-manual.html", AddressKind::File}, {"/etc/passwd", AddressKind::File},
+        {"C:\\Varnex\\help.txt", AddressKind::File}, {"1x:y", AddressKind::File}, {":x", AddressKind::File}};
+    for (const auto& [address, kind] : cases) EXPECT_EQ(KindOfAddress(address), kind) << address;
 }
 
 }  // namespace
