@@ -1,4 +1,5 @@
-// Whole-file reading and safe replacement of a file.
+// Bounded reading of regular files, the place of a path within a folder, and safe
+// replacement of a file.
 #pragma once
 
 #include <QString>
@@ -9,8 +10,14 @@
 
 namespace varnex::platform {
 
-// The bytes of a file, at most maxBytes of them; nothing when it cannot be opened or read.
+// The bytes of a regular file, at most maxBytes of them; nothing when it is not a regular file
+// or cannot be opened or read. Never waits on a pipe or a device.
 std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxBytes);
+
+// `path` with its links resolved and "." and ".." taken out, when that lies below `folder`
+// (also resolved); nothing when it lies elsewhere or is the folder itself. Parts that do not
+// exist are taken as written.
+std::optional<std::string> PathInsideFolder(const std::string& path, const std::string& folder);
 
 // Writes a temporary file beside `path` and renames it over the old one, so that a failure
 // (a full disk, a file-size limit, no permission) leaves the previous file whole. Returns
@@ -18,15 +25,20 @@ std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxByt
 // path of the file or folder that failed: "Permission denied: /home/ann/.config/Ostrel".
 std::string ReplaceFileContent(const QString& path, const std::string& bytes);
 
-// A whole text file as the file viewer reads it, or the failure with its number and
-// description: 53 the file is not there, 62 it is empty (reading ends at once), 70 no
-// permission, 75 any other failure.
+// A text file as the file viewer reads it: its first maxBytes bytes, or the failure with its
+// number and description: 53 the file is not there, 62 it is empty, 70 the user may not
+// read it, 75 anything else (not a regular file, a name too long, a failed read). Only
+// regular files are opened, and never so that the call could wait on a pipe or a device.
 struct TextFile {
     std::string text;  // the file's bytes (UTF-8, the system's 8-bit text)
+    bool cut = false;  // the file goes on beyond text
     int errorNumber = 0;
     std::string description;
     bool ok() const { return errorNumber == 0; }
 };
-TextFile ReadTextFile(const QString& path);
+TextFile ReadTextFile(const QString& path, std::size_t maxBytes);
+
+// The failure `number` (53, 62, 70 or 75) with its description.
+TextFile TextFileFailure(int number);
 
 }  // namespace varnex::platform

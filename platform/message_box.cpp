@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include <QMessageBox>
+#include <QTextDocument>
 
 namespace varnex::platform {
 namespace {
@@ -30,7 +31,13 @@ void ShowMessage(QWidget* parent, const Message& message) {
     QMessageBox box(iconOf(message.icon), QString::fromStdString(message.title),
                     QString::fromStdString(message.prompt), QMessageBox::Ok, parent);
     box.setObjectName("messageBox");
+    box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+QString PlainToolTip(const QString& text) {
+    if (!Qt::mightBeRichText(text)) return text;
+    return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
 }
 
 void setMessageRecorderForTesting(std::function<void(const Message&)> r) { recorder() = std::move(r); }

@@ -1,7 +1,9 @@
-// Modal message boxes with a title and an icon, and a seam for tests.
+// Modal message boxes with a title and an icon, tool tips, both as plain text; a seam for tests.
 #pragma once
 
 #include "report/messages.h"
+
+#include <QString>
 
 #include <functional>
 
@@ -9,8 +11,12 @@ class QWidget;
 
 namespace varnex::platform {
 
-// Shows the message in a modal box with an OK button and waits until it is closed.
+// Shows the message in a modal box with an OK button and waits until it is closed. The
+// message is plain text: markup in it is shown as written.
 void ShowMessage(QWidget* parent, const Message& message);
+
+// A tool tip that shows `text` as written: text that Qt would take for markup is escaped.
+QString PlainToolTip(const QString& text);
 
 // While set, messages go to the recorder instead of a box (for tests); an empty function
 // restores the boxes.

@@ -7,8 +7,8 @@ namespace varnex {
 
 static_assert(kViewerHeadNote.size() == 168 && kViewerTailNote.size() == 56);
 
-std::string ViewerText(std::string_view fileText) {
-    if (utf8Length(fileText) < kViewerTextLimit) return std::string(fileText);
+std::string ViewerText(std::string_view fileText, bool cut) {
+    if (!cut && utf8Length(fileText) < kViewerTextLimit) return std::string(fileText);
     const std::size_t shown = kViewerTextLimit - kViewerHeadNote.size() - kViewerTailNote.size();  // 65306
     std::string text(kViewerHeadNote);
     text += utf8Prefix(fileText, shown);

@@ -10,6 +10,9 @@ namespace varnex {
 
 // A file of this many characters or more is shown in part, between two notes.
 inline constexpr std::size_t kViewerTextLimit = 65530;
+// The most bytes of a file the viewer needs: as many characters of four bytes each. A longer
+// file is shown in part whatever follows.
+inline constexpr std::size_t kViewerByteLimit = 4 * kViewerTextLimit;
 
 inline constexpr std::string_view kViewerHeadNote =
     "NOTE: This file is too large to display entirely in this textbox.\r\n"
@@ -19,14 +22,18 @@ inline constexpr std::string_view kViewerTailNote = "NOTE: Entire contents of fi
 
 // The text the viewer shows of a file's text (UTF-8; characters counted, not bytes): the
 // whole text when it has fewer than 65530 characters, otherwise the head note, the first
-// 65306 characters, an empty line and the tail note (65534 characters in all).
-std::string ViewerText(std::string_view fileText);
+// 65306 characters, an empty line and the tail note (65534 characters in all). `cut` says
+// that the file goes on beyond fileText: it is then shown in part however few characters
+// fileText counts (malformed UTF-8 counts fewer characters than bytes).
+std::string ViewerText(std::string_view fileText, bool cut = false);
 
-// Failures of reading a file, numbered as the platform's file-system object numbers them.
-inline constexpr int kFileNotFound = 53;       // "File not found"
-inline constexpr int kInputPastEndOfFile = 62;  // "Input past end of file": an empty file
-inline constexpr int kPermissionDenied = 70;    // "Permission denied"
-inline constexpr int kPathFileAccessError = 75;  // "Path/File access error": any other failure
+// Failures of reading a file, by number: 53 the file is not there, 62 it is empty (reading
+// ends at once), 70 the user may not read it, 75 anything else (a name too long, a folder, a
+// device, a pipe, a file outside the folder it must lie in, a failed read).
+inline constexpr int kFileNotFound = 53;         // "File not found"
+inline constexpr int kInputPastEndOfFile = 62;   // "Input past end of file"
+inline constexpr int kPermissionDenied = 70;     // "Permission denied"
+inline constexpr int kPathFileAccessError = 75;  // "Path/File access error"
 
 // "Error 53.  File not found": the number, a full stop, two blanks and the description.
 std::string FileErrorText(int number, std::string_view description);

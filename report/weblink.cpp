@@ -37,9 +37,27 @@ std::string GetFileExtension(std::string_view path, bool lowerCase) {
     return extension;
 }
 
+AddressKind KindOfAddress(std::string_view address) {
+    if (address.find_first_not_of(" \t\r\n") == std::string_view::npos) return AddressKind::None;
+    // scheme = letter *(letter / digit / "+" / "-" / ".") ":"
+    const auto colon = address.find(':');
+    const std::string_view scheme = address.substr(0, colon == std::string_view::npos ? 0 : colon);
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    const auto schemeCharacter = [&](char c) {
+        return letter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+    };
+    if (scheme.size() < 2 || !letter(scheme[0]) || !std::all_of(scheme.begin(), scheme.end(), schemeCharacter))
+        return AddressKind::File;
+    std::string lower(scheme);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower == "http" || lower == "https" || lower == "mailto" ? AddressKind::Web : AddressKind::OtherScheme;
+}
+
 std::string ResolveAddress(std::string_view address, std::string_view programFolder) {
-    const bool web = address.find("://") != std::string_view::npos || address.starts_with("mailto:");
-    if (web || isAbsolutePath(address)) return std::string(address);
+    const AddressKind kind = KindOfAddress(address);
+    if (kind == AddressKind::None) return {};
+    if (kind != AddressKind::File || isAbsolutePath(address)) return std::string(address);
     return JoinFolderAndFile(programFolder, address);
 }
 

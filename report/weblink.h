@@ -11,13 +11,22 @@ namespace varnex {
 // empty when the last part has no dot. Parts end at "\" and, outside Windows, at "/" too.
 std::string GetFileExtension(std::string_view path, bool lowerCase);
 
-// An address as the program opens it: a web address ("https://...", "mailto:...") or an
-// absolute path as it stands; a bare file name lies in the program's folder.
+// What an address names: nothing (empty or blank); a web address the program opens (the
+// schemes http, https and mailto, in any case); an address of any other scheme ("file:",
+// "smb:", ...); or else a file path. A scheme has two characters or more, so that a drive
+// letter is none.
+enum class AddressKind { None, Web, OtherScheme, File };
+AddressKind KindOfAddress(std::string_view address);
+
+// An address as the program opens it: a bare file name lies in the program's folder; an
+// absolute path and an address with a scheme stand as they are; an empty or blank address
+// stays empty.
 std::string ResolveAddress(std::string_view address, std::string_view programFolder);
 
-// Results of a launch below or at this value are failures.
+// Results of a launch: 32 or below is a failure.
 inline constexpr int kLaunchFailureLimit = 32;
 inline constexpr int kLaunchFileNotFound = 2;
+inline constexpr int kLaunchAccessDenied = 5;  // an address the program does not open
 inline constexpr int kLaunchOutOfMemory = 8;
 inline constexpr int kLaunchNoAssociation = 31;
 

@@ -10,6 +10,13 @@ namespace {
 constexpr std::int16_t kOutOfRangePrompt = 24;
 constexpr std::int16_t kOutOfRangeTitle = 25;
 
+// A program text, or the English text built in when the file has none (or an empty one): a
+// message box must never say nothing.
+std::string textOr(std::int16_t id, std::string_view builtIn) {
+    std::string text = GetProgramText(id);
+    return text.empty() ? std::string(builtIn) : text;
+}
+
 // Value of a checked digit string with an optional sign, saturated to 32 bits.
 std::int32_t saturatedValue(std::string_view digits) {
     bool negative = false;
@@ -66,7 +73,8 @@ Message YearMessage(YearCheckStatus status) {
     case YearCheckStatus::Empty: return {"Year must be specified.", "Invalid input", MessageIcon::Information};
     case YearCheckStatus::NotANumber: return {"Invalid input for year.", "Invalid input", MessageIcon::Information};
     case YearCheckStatus::OutOfRange:
-        return {GetProgramText(kOutOfRangePrompt), GetProgramText(kOutOfRangeTitle), MessageIcon::Information};
+        return {textOr(kOutOfRangePrompt, "The year must lie between 1 and 3000."),
+                textOr(kOutOfRangeTitle, "Year out of range"), MessageIcon::Information};
     case YearCheckStatus::Accepted: break;
     }
     return {};

@@ -32,7 +32,8 @@ struct YearCheck {
 // 1 to 3000.
 YearCheck CheckYearText(std::string_view text);
 
-// The message of a rejected year; program texts 24 and 25 word the out-of-range case.
+// The message of a rejected year; program texts 24 and 25 word the out-of-range case, with
+// English texts built in for a program-text file that lacks them.
 Message YearMessage(YearCheckStatus status);
 
 }  // namespace varnex

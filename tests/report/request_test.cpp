@@ -63,6 +63,9 @@ TEST(YearMessage, TextsTitlesAndIcons) {
     EXPECT_EQ(YearMessage(YearCheckStatus::NotANumber).prompt, "Invalid input for year.");
     EXPECT_EQ(fields(YearMessage(YearCheckStatus::OutOfRange)),
               std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
+    LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/no-such-folder", "varnex.dat");  // no texts: the built-in ones
+    EXPECT_EQ(fields(YearMessage(YearCheckStatus::OutOfRange)),
+              std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
 }
 
 TEST(Request, SelectionMessages) {

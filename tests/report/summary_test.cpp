@@ -54,6 +54,15 @@ TEST(ViewerText, WholeBelow65530CharactersThenBetweenTheNotes) {
     EXPECT_EQ(utf8Length(ViewerText(wide + "\xC3\xA4")), 65534u);
 }
 
+TEST(ViewerText, TheFirstBytesOfALongFileDecideWhatIsShown) {
+    std::string wide;  // four-byte characters, more than the viewer reads
+    while (wide.size() <= kViewerByteLimit) wide += "\xF0\x9F\x8C\x9E";
+    EXPECT_EQ(ViewerText(wide.substr(0, kViewerByteLimit), true), ViewerText(wide));
+    const std::string malformed(100, '\x80');  // counts no characters, but the file goes on
+    EXPECT_EQ(ViewerText(malformed, true),
+              std::string(kViewerHeadNote) + malformed + "\r\n\r\n" + std::string(kViewerTailNote));
+}
+
 TEST(GetFileExtension, OnlyTheLastPartCounts) {
     EXPECT_EQ(GetFileExtension("/usr/share/varnex/varnex-manual.HTML", true), "html");
     EXPECT_EQ(GetFileExtension("C:\\Program Files\\Varnex\\Help.TXT", false), "TXT");
@@ -75,6 +84,19 @@ TEST(ResolveAddress, FileNamesLieInTheProgramFolder) {
     EXPECT_EQ(ResolveAddress("varnex-manual.html", "/usr/share/varnex"), "/usr/share/varnex/varnex-manual.html");
     EXPECT_EQ(ResolveAddress("https://www.example.org/x.html", "/p"), "https://www.example.org/x.html");
     EXPECT_EQ(ResolveAddress("/srv/about.html", "/p"), "/srv/about.html");
+    EXPECT_EQ(ResolveAddress(" ", "/p"), "");  // not the folder itself
+}
+
+TEST(KindOfAddress, OnlyWebSchemesAreWebAddresses) {
+    const std::vector<std::pair<const char*, AddressKind>> cases{
+        {"", AddressKind::None}, {" \t", AddressKind::None},
+        {"https://www.example.org/", AddressKind::Web}, {"HTTP://x", AddressKind::Web},
+        {"mailto:ann@example.org", AddressKind::Web},
+        {"file:///etc/shadow", AddressKind::OtherScheme}, {"smb://host/share/setup.exe", AddressKind::OtherScheme},
+        {"javascript:alert(1)", AddressKind::OtherScheme}, {"x-y.z+1:a", AddressKind::OtherScheme},
+        {"varnex-manual.html", AddressKind::File}, {"/etc/passwd", AddressKind::File},
+        {"C:\\Varnex\\help.txt", AddressKind::File}, {"1x:y", AddressKind::File}, {":x", AddressKind::File}};
+    for (const auto& [address, kind] : cases) EXPECT_EQ(KindOfAddress(address), kind) << address;
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "ui/windows/frm_large_textbox.h"
 #include "ui/windows/frm_view.h"
 
+#include <sys/stat.h>
+
 using namespace varnex;
 using namespace varnex::test;
 
@@ -264,6 +266,63 @@ private slots:
         QCOMPARE(link->text(QAccessible::Name), "Ostrel");
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(opened, std::vector{JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(14))});
+    }
+
+    // Help shows only a regular file of the program's folder: a pipe (which would hold the
+    // window while it waits for a writer) or a link out of the folder is an error.
+    void helpFileThatIsNoFileOfTheFolder_data() {
+        QTest::addColumn<bool>("fifo");
+        QTest::newRow("a FIFO") << true;
+        QTest::newRow("a link out of the folder") << false;
+    }
+
+    void helpFileThatIsNoFileOfTheFolder() {
+        QFETCH(bool, fifo);
+        const std::filesystem::path help = *program / GetProgramText(16);
+        TempFolder elsewhere;
+        std::ofstream(elsewhere / "other.txt") << "not the help";
+        if (fifo) QCOMPARE(mkfifo(help.c_str(), 0600), 0);
+        else std::filesystem::create_symlink(elsewhere / "other.txt", help);
+        QVERIFY(pressHelp());
+        QCOMPARE(s->log.shown.value(1),
+                 message("Error reading file", MessageIcon::Warning, "Error 75.  Path/File access error"));
+    }
+
+    // A link whose opener fails (xdg-open exits with 3: nothing opens HTML) says so once the
+    // opener has ended.
+    void linkThatCannotOpenSaysSo() {
+        std::ofstream(*program / GetProgramText(15)) << "<!DOCTYPE html><title>m</title>";
+        TempFolder bin;
+        std::ofstream(bin / "xdg-open") << "#!/bin/sh\nexit 3\n";
+        std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+        QTest::mouseClick(w->lblOnlineUserManual, Qt::LeftButton);
+        qputenv("PATH", path);
+        QVERIFY(s->log.shown.isEmpty());  // not yet: the opener runs
+        QTRY_COMPARE(s->log.shown, QStringList{message("Cannot launch web browser", MessageIcon::Warning,
+                                                        "Error launching web browser, error code = 31.\r\n\r\nFile "
+                                                        "extension 'html' is not associated with any application program.")});
+    }
+
+    // Tool tips and message boxes show markup as written.
+    void tipsAndMessagesArePlainText() {
+        for (const QString& text : {QString("Click at https://x/<b>y</b>&amp;."), QString("Click at https://x/.")}) {
+            const QString tip = platform::PlainToolTip(text);
+            QTextDocument shown;
+            Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);  // as QToolTip decides
+            QCOMPARE(shown.toPlainText(), text);
+        }
+        platform::setMessageRecorderForTesting({});
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&format] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            box->accept();
+        });
+        platform::ShowMessage(w, {"<b>not bold</b>", "t", MessageIcon::None});
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 

@@ -204,10 +204,12 @@ void frmMain::InitializeForm() {
     const QColor notice = lblCopyrightNotice->palette().color(QPalette::WindowText);
     for (QLabel* label : std::initializer_list<QLabel*>{lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
     // The addresses are program texts: web addresses, or files shipped in the program's folder.
+    lblURL->setTextFormat(Qt::PlainText);
     lblURL->setText(QString::fromStdString(GetProgramText(kSiteText)));
-    lblOstrel->setToolTip("Click here for the Ostrel website at " + QString::fromStdString(addressOf(kSiteText)) + ".");
-    lblOnlineUserManual->setToolTip("Click here for the online user manual at " +
-                                    QString::fromStdString(addressOf(kManualText)) + ".");
+    lblOstrel->setToolTip(platform::PlainToolTip("Click here for the Ostrel website at " +
+                                                 QString::fromStdString(addressOf(kSiteText)) + "."));
+    lblOnlineUserManual->setToolTip(platform::PlainToolTip("Click here for the online user manual at " +
+                                                           QString::fromStdString(addressOf(kManualText)) + "."));
 
     setOutputText({});
     txbYear->setText("2015");

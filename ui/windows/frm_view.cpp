@@ -5,6 +5,7 @@
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/program_folder.h"
 #include "platform/twips.h"
 #include "report/file_view.h"
 #include "text/program_text.h"
@@ -97,12 +98,15 @@ void frmView::Form_Activate() {
     SetReadOnly(txbText1, true);
     Form_Resize();
 
-    const platform::TextFile file = platform::ReadTextFile(QString::fromStdString(strFilename));
+    // Only a file of the program's own folder is shown; no more of it is read than is shown.
+    const auto inside = platform::PathInsideFolder(strFilename, platform::ProgramFolder());
+    const platform::TextFile file = inside ? platform::ReadTextFile(QString::fromStdString(*inside), kViewerByteLimit)
+                                           : platform::TextFileFailure(kPathFileAccessError);
     if (!file.ok()) {
         showReadFailure(file);
         return;
     }
-    text_ = ViewerText(file.text);
+    text_ = ViewerText(file.text, file.cut);
     txbText1->setPlainText(toDisplayText(text_));
     txbText1->moveCursor(QTextCursor::Start);
     blnFileDisplayed = true;

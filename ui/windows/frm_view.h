@@ -1,6 +1,7 @@
 // frmView: a text file, read-only, in a large resizable window (the help viewer). The file
 // is read once per loading of the window; Close hides it and keeps the text, the close box
-// unloads it, so that the next showing reads the file again.
+// unloads it, so that the next showing reads the file again. It shows only a regular file
+// that lies in the program's folder, and reads no more of it than it can show.
 #pragma once
 
 #include <QDialog>

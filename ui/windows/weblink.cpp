@@ -4,13 +4,16 @@
 #include "platform/open_address.h"
 #include "report/weblink.h"
 
+#include <QWidget>
+
 namespace varnex {
 
 void LaunchWebBrowser(QWidget* parent, const std::string& strAddress) {
-    const int result = platform::OpenAddress(strAddress);
-    if (result > kLaunchFailureLimit) return;
-    platform::ShowMessage(parent, {LaunchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
-                                   MessageIcon::Warning});
+    platform::OpenAddress(strAddress, parent, [parent, strAddress](int result) {
+        if (result > kLaunchFailureLimit) return;
+        platform::ShowMessage(parent, {LaunchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
+                                       MessageIcon::Warning});
+    });
 }
 
 }  // namespace varnex
