@@ -104,5 +104,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # matched by Liberation Sans and Mono, Tahoma by DejaVu Sans); xdg-open for the manual and the
 # about page.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# xdg-open runs the links; something must open HTML behind it (www-browser: any web browser).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | chromium | www-browser")
 include(CPack)
