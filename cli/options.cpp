@@ -46,6 +46,8 @@ constexpr const char* kFooter =
     "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
     "2 bad input (a message on standard error, nothing on standard output).";
 
+constexpr std::string_view kCalculateCaption = "Calculate dates and times of selected events";
+
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -82,7 +84,7 @@ std::string acceptedEvents() {
 }
 
 // CLI11 checks return an empty text for a good value, otherwise the complaint.
-std::string checkEvents(const std::string& list, Selection* selection) {
+std::string checkEvents(const std::string& list, Selection& selection) {
     std::array<bool, 8> chosen{};
     std::string rest = list;
     for (std::size_t comma = 0; comma != std::string::npos;) {
@@ -94,14 +96,12 @@ std::string checkEvents(const std::string& list, Selection* selection) {
         if (!index) return "unknown event '" + name + "'. Accepted: " + acceptedEvents() + ".";
         chosen[*index] = true;
     }
-    if (selection) selection->events = chosen;
+    selection.events = chosen;
     return {};
 }
 
-std::optional<Zone> zoneOf(const std::string& text) { return ParseZone(text, platform::TimeZoneFolder()); }
-
-std::string checkZone(const std::string& text) {
-    if (zoneOf(text)) return {};
+// The zone of a text, parsed once: a fixed offset or a zone of the database.
+std::string zoneComplaint(const std::string& text) {
     if (lowered(text) == "local") {
         const char* tz = std::getenv("TZ");
         return "the system's zone: TZ='" + std::string(tz ? tz : "") +
@@ -112,60 +112,94 @@ std::string checkZone(const std::string& text) {
            "the tz database (Europe/London) or local.";
 }
 
-// One of `words` in any case, passed on in lower case; otherwise a complaint naming them.
-CLI::Validator oneOf(const std::string& what, std::vector<std::string> words) {
+// A transformer from the words of an option, in any case, to the number of their value, which
+// CLI11 then stores in the option's enum or integer; otherwise a complaint naming the words.
+template <typename Value>
+CLI::Validator wordsOf(const std::string& what, std::vector<std::pair<std::string, Value>> words) {
     return CLI::Validator(
         [what, words = std::move(words)](std::string& value) -> std::string {
             value = lowered(value);
-            if (std::find(words.begin(), words.end(), value) != words.end()) return {};
+            for (const auto& [word, meaning] : words) {
+                if (word != value) continue;
+                value = std::to_string(static_cast<long>(meaning));
+                return {};
+            }
             std::string accepted;
-            for (const std::string& word : words) accepted += (accepted.empty() ? "" : ", ") + word;
+            for (const auto& word : words) accepted += (accepted.empty() ? "" : ", ") + word.first;
             return "unknown " + what + " '" + value + "'. Accepted: " + accepted + ".";
         },
         "");
 }
 
-void declareOptions(CLI::App& app, CliOptions& o, std::string& events, std::string& method,
-                    std::string& calendar, std::string& hemisphere, std::string& format, bool& csv) {
+std::vector<std::pair<std::string, OutputFormat>> formatWords() {
+    std::vector<std::pair<std::string, OutputFormat>> words;
+    for (std::size_t i = 0; i < kFormatWords.size(); ++i)
+        words.emplace_back(kFormatWords[i], static_cast<OutputFormat>(i));
+    return words;
+}
+
+void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
-    app.add_option("--calendar", calendar, "calendar of the dates: gregorian (default) or julian")
-        ->transform(oneOf("calendar", {"gregorian", "julian"}))->type_name("CAL");
+    app.add_option("--calendar", o.calendarCode, "calendar of the dates: gregorian (default) or julian")
+        ->transform(wordsOf<std::int32_t>("calendar", {{"gregorian", kGregorianCode}, {"julian", kJulianCode}}))
+        ->type_name("CAL");
     app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
-        ->check(CLI::Validator(checkZone, ""))->type_name("ZONE");
+        ->check(CLI::Validator(
+            [&o](std::string& text) {
+                const auto zone = ParseZone(text, platform::TimeZoneFolder());
+                if (!zone) return zoneComplaint(text);
+                o.zone = *zone;
+                return std::string();
+            },
+            ""))
+        ->type_name("ZONE");
     app.add_flag("--weekday", o.weekday, "add the weekday to each line");
-    app.add_option("--events", events, "comma-separated events (all by default): see Events below")
-        ->check(CLI::Validator([](std::string& list) { return checkEvents(list, nullptr); }, ""))
+    app.add_option("--events", o.eventsText, "comma-separated events (all by default): see Events below")
+        ->check(CLI::Validator([&o](std::string& list) { return checkEvents(list, o.selection); }, ""))
         ->type_name("LIST");
-    app.add_option("--method", method, "method of the cross-quarter days: true, mean or both (default)")
-        ->transform(oneOf("method", {"true", "mean", "both"}))->type_name("METHOD");
+    app.add_option("--method", o.method, "method of the cross-quarter days: true, mean or both (default)")
+        ->transform(wordsOf<MethodChoice>(
+            "method", {{"true", MethodChoice::True}, {"mean", MethodChoice::Mean}, {"both", MethodChoice::Both}}))
+        ->type_name("METHOD");
     auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
-    app.add_option("--hemisphere", hemisphere,
+    app.add_option("--hemisphere", o.hemisphere,
                    "north (default) or south: the names of the summary's cells and of the exports")
-        ->transform(oneOf("hemisphere", {"north", "south"}))->type_name("H");
+        ->transform(wordsOf<Hemisphere>("hemisphere", {{"north", Hemisphere::North}, {"south", Hemisphere::South}}))
+        ->type_name("H");
     auto* from = app.add_option("--from", o.fromText, "first year of a range, instead of YEAR")->type_name("Y1");
     auto* to = app.add_option("--to", o.toText, "last year of the range")->type_name("Y2");
     from->needs(to);
     to->needs(from);
-    auto* formatOption =
-        app.add_option("--format", format, "text (default), csv, json, ics (iCalendar) or svg (a picture of the year)")
-            ->transform(oneOf("format", {"text", "csv", "json", "ics", "svg"}))
-            ->type_name("FORMAT");
-    auto* csvFlag = app.add_flag("--csv", csv, "short for --format csv");
-    csvFlag->excludes(formatOption);
-    all->excludes(csvFlag);
+    auto* format = app.add_option("--format", o.format,
+                                  "text (default), csv, json, ics (iCalendar) or svg (a picture of the year)")
+                       ->transform(wordsOf<OutputFormat>("format", formatWords()))
+                       ->type_name("FORMAT");
+    auto* csv = app.add_flag_callback("--csv", [&o] { o.format = OutputFormat::Csv; }, "short for --format csv");
+    csv->excludes(format);
+    all->excludes(csv);
     app.add_flag("--crlf", o.crlf, "end text, CSV and JSON lines in CR LF, as the window's output box");
-    app.add_option("--output", o.outputPath, "write to FILE (- for standard output), replacing it only once the whole output is written")
+    app.add_option("--output", o.outputPath,
+                   "write to FILE (- for standard output), replacing it only once the whole output is written")
         ->type_name("FILE");
     app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "print the version and exit");
     app.footer(kFooter);
 }
 
-OutputFormat formatOf(const std::string& name) {
-    if (name == "csv") return OutputFormat::Csv;
-    if (name == "json") return OutputFormat::Json;
-    if (name == "ics") return OutputFormat::ICalendar;
-    if (name == "svg") return OutputFormat::Svg;
-    return OutputFormat::Text;
+// What no single option can check: CLI11's complaint for the options, or a plain sentence.
+std::optional<std::string> crossCheck(CliOptions& o) {
+    if (o.all && o.format != OutputFormat::Text)
+        throw CLI::ExcludesError("--all", "--format " + std::string(kFormatWords[static_cast<std::size_t>(o.format)]));
+    if (o.outputPath && o.outputPath->empty())
+        throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
+    if (o.outputPath == "-") o.outputPath.reset();
+    o.selection.trueSun = o.method != MethodChoice::Mean;
+    o.selection.meanSun = o.method != MethodChoice::True;
+    if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
+    if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";
+    if (o.all || o.format == OutputFormat::Svg) return std::nullopt;
+    if (const auto rejection = CheckSelection(o.selection, kCalculateCaption))
+        return rejection->title.empty() ? rejection->prompt : rejection->title + ": " + rejection->prompt;
+    return std::nullopt;
 }
 
 // "--output=" with nothing after the "=": CLI11 would take the next argument as the value
@@ -183,16 +217,13 @@ void refuseEmptyValues(const std::vector<std::string>& args) {
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "varnex-cli");
     CliOptions options;
-    std::string events, method = "both", calendar = "gregorian", hemisphere = "north", format = "text";
-    bool csv = false;
-    declareOptions(app, options, events, method, calendar, hemisphere, format, csv);
+    declareOptions(app, options);
+    std::optional<std::string> rejection;
     try {
         refuseEmptyValues(args);
         std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
         app.parse(reversed);
-        if (options.all && format != "text") throw CLI::ExcludesError("--all", "--format " + format);
-        if (options.outputPath && options.outputPath->empty())
-            throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
+        rejection = crossCheck(options);
     } catch (const CLI::CallForHelp&) {
         out << app.help();
         return {std::nullopt, kCliOk};
@@ -203,14 +234,10 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         err << "varnex-cli: " << error.what() << "\nTry 'varnex-cli --help'.\n";
         return {std::nullopt, kCliBadInput};
     }
-    if (!events.empty() || app.count("--events")) checkEvents(events, &options.selection);
-    options.selection.trueSun = method != "mean";
-    options.selection.meanSun = method != "true";
-    options.calendarCode = static_cast<std::int16_t>(calendar == "julian" ? kJulianCode : kGregorianCode);
-    options.hemisphere = hemisphere == "south" ? Hemisphere::South : Hemisphere::North;
-    options.format = csv ? OutputFormat::Csv : formatOf(format);
-    options.zone = *zoneOf(options.zoneText);
-    if (options.outputPath == "-") options.outputPath.reset();
+    if (rejection) {
+        err << *rejection << '\n';
+        return {std::nullopt, kCliBadInput};
+    }
     return {std::move(options), kCliOk};
 }
 

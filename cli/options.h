@@ -2,13 +2,16 @@
 #pragma once
 
 #include "report/request.h"
+#include "calendar/calendar_date.h"
 #include "report/summary.h"
 #include "zones/zone.h"
 
+#include <array>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnex {
@@ -18,21 +21,29 @@ inline constexpr int kCliOutputLost = 1;  // also: the program text could not be
 inline constexpr int kCliBadInput = 2;
 
 enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
+inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", "json", "ics", "svg"};
 
+enum class MethodChoice { True, Mean, Both };  // of the cross-quarter days
+
+// A command line as CLI11 reads it: every value bound to its type (the zone parsed once), the
+// cross-option rules checked. The years stay text: they are checked with the window's messages,
+// which come from the program text.
 struct CliOptions {
-    std::optional<std::string> yearText;  // checked later, with the window's messages
+    std::optional<std::string> yearText;
     std::optional<std::string> fromText;
     std::optional<std::string> toText;
-    std::int16_t calendarCode = 'G';
+    std::int16_t calendarCode = kGregorianCode;
     std::string zoneText = "GMT";  // as given
     Zone zone;
-    Selection selection = FullSelection();
+    std::string eventsText;
+    Selection selection = FullSelection();  // the events, and the methods from `method`
+    MethodChoice method = MethodChoice::Both;
     bool weekday = false;
     bool all = false;
     Hemisphere hemisphere = Hemisphere::North;
     OutputFormat format = OutputFormat::Text;
     bool crlf = false;
-    std::optional<std::string> outputPath;
+    std::optional<std::string> outputPath;  // none for standard output
 };
 
 struct ParsedCommandLine {
@@ -41,7 +52,8 @@ struct ParsedCommandLine {
 };
 
 // Parses `args` (without the program's name). --help and --version are answered on `out`;
-// bad input gets a message naming what is accepted on `err`. Needs no program text.
+// bad input gets a message naming what is accepted on `err`: CLI11's for the options, the
+// window's for an empty selection. Needs no program text.
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace varnex

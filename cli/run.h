@@ -17,9 +17,9 @@ struct CliOutput {
 };
 
 // The output for `options`: the result lines (or the summary's cells) with the window's CR LF
-// turned into LF unless options.crlf, or an export. Years and the selection are checked here,
-// with the window's messages on `err` (the program text must be loaded). `currentYear` is the
-// year when none is given; `now` the DTSTAMP of an iCalendar export.
+// turned into LF unless options.crlf, or an export. The years are checked here, with the
+// window's messages on `err` (the program text must be loaded). `currentYear` is the year when
+// none is given; `now` the DTSTAMP of an iCalendar export.
 CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
 
 }  // namespace varnex

@@ -50,7 +50,9 @@ constexpr std::int16_t kSavedText = 50;
 constexpr std::int16_t kNotSavedText = 51;
 constexpr int kYearTypedLength = 4;
 constexpr std::size_t kResultsTopRule = 600;                     // characters of output text
-constexpr std::size_t kSettingsFileMaxBytes = 256u * 1024 * 1024;  // a larger file is read in part
+// A larger file is read in part: 8 MiB holds some 130,000 result lines, and keeps what a hostile
+// file can cost the window (the text, its UTF-16 copy, the widget) well under 50 MB.
+constexpr std::size_t kSettingsFileMaxBytes = 8u * 1024 * 1024;
 
 // The year box takes at most four typed characters; a longer text set by the program (a
 // restored "02015") stays whole and may be shortened.
