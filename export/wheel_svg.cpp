@@ -193,30 +193,21 @@ void legend(Picture& picture) {
     picture.text({56, y + 77}, "start", "inside the ring: the seasons' lengths, from one equinox or solstice to the next");
 }
 
-}  // namespace
+// The rows of the wheel by event and method: [event][0] an equinox or solstice or the true sun,
+// [1] the mean sun.
+using RowsByEvent = std::array<std::array<const ExportRow*, 2>, kEventTable.size()>;
 
-void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
-                   std::ostream& out) {
-    CalculateRequest everything = request;
-    everything.selection = FullSelection();
-    const std::vector<ExportRow> rows = RowsOf(everything, zoneText, hemisphere, RowNames::Summary);
-    const std::size_t march = EventIndexOf(EventFamily::EquinoxSolstice, 0);
-    const WheelOptions options{request.year, request.calendarCode, std::string(zoneText), hemisphere == Hemisphere::South,
-                               InstantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
-    // The row of each event and method: [event][0] an equinox or solstice or the true sun, [1] the mean sun.
-    std::array<std::array<const ExportRow*, 2>, kEventTable.size()> byEvent{};
-    for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
-    const auto quarterEvent = [&](std::int16_t q) { return byEvent[EventIndexOf(EventFamily::EquinoxSolstice, q)][0]; };
+const ExportRow* quarterEvent(const RowsByEvent& byEvent, std::int16_t quarter) {
+    return byEvent[EventIndexOf(EventFamily::EquinoxSolstice, quarter)][0];
+}
 
-    Picture picture(out);
-    header(picture, options);
-    dial(picture, options);
-    // The seasons' lengths inside the circle, between one quarter event and the next.
+// The seasons' lengths inside the circle, between one equinox or solstice and the next.
+void seasons(Picture& picture, const RowsByEvent& byEvent, const WheelOptions& options) {
     for (std::int16_t q = 0; q < 4; ++q) {
         // The last season ends at the next year's March equinox, a turn after this year's.
         const bool last = q == 3;
-        const ExportRow* from = quarterEvent(q);
-        const ExportRow* to = quarterEvent(last ? 0 : q + 1);
+        const ExportRow* from = quarterEvent(byEvent, q);
+        const ExportRow* to = quarterEvent(byEvent, static_cast<std::int16_t>(last ? 0 : q + 1));
         if (!from || !to) continue;
         const double toJD = last ? options.nextMarchEquinoxJD : to->jdUT;
         const double fromTurn = turnOf(*from, options);
@@ -224,13 +215,21 @@ void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, H
         picture.text(at((fromTurn + toTurn) / 2, kRadius - 100), "middle", duration(toJD - from->jdUT),
                      std::string("font-size=\"14\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
     }
+}
+
+void equinoxesAndSolstices(Picture& picture, const RowsByEvent& byEvent, const WheelOptions& options) {
     for (std::int16_t q = 0; q < 4; ++q) {
-        const ExportRow* row = quarterEvent(q);
+        const ExportRow* row = quarterEvent(byEvent, q);
         if (!row) continue;
         const double turn = turnOf(*row, options);
         picture.mark(at(turn, kRadius), 'e', "mark-" + std::string(EventKey(*row)));
         label(picture, turn, {{escaped(row->name), "font-weight=\"bold\""}, {escaped(LineDateTimeText(*row)), ""}});
     }
+}
+
+// Each cross-quarter day by both methods, the mean-sun mark a little inside the circle so that
+// both show however close they lie, and how far apart they are.
+void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelOptions& options) {
     for (std::int16_t q = 0; q < 4; ++q) {
         const std::size_t event = EventIndexOf(EventFamily::CrossQuarter, q);
         const std::string key(kEventTable[event].key);
@@ -238,7 +237,6 @@ void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, H
         const ExportRow* meanSun = byEvent[event][1];
         if (!trueSun && !meanSun) continue;
         std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
-        // The mean-sun mark a little inside the circle, so that both show however close they lie.
         if (trueSun) {
             picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
             lines.emplace_back("\u25c6 true " + escaped(LineDateTimeText(*trueSun)),
@@ -252,6 +250,27 @@ void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, H
         if (trueSun && meanSun) lines.emplace_back(apart(trueSun->jdUT - meanSun->jdUT), "font-style=\"italic\"");
         label(picture, turnOf(trueSun ? *trueSun : *meanSun, options), lines);
     }
+}
+
+}  // namespace
+
+void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+                   std::ostream& out) {
+    CalculateRequest everything = request;
+    everything.selection = FullSelection();
+    const std::vector<ExportRow> rows = RowsOf(everything, zoneText, hemisphere, RowNames::Summary);
+    const std::size_t march = EventIndexOf(EventFamily::EquinoxSolstice, 0);
+    const WheelOptions options{request.year, request.calendarCode, std::string(zoneText), hemisphere == Hemisphere::South,
+                               InstantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
+    RowsByEvent byEvent{};
+    for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
+
+    Picture picture(out);
+    header(picture, options);
+    dial(picture, options);
+    seasons(picture, byEvent, options);
+    equinoxesAndSolstices(picture, byEvent, options);
+    crossQuarterDays(picture, byEvent, options);
     legend(picture);
     out << "</svg>\n";
 }
