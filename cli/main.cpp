@@ -3,30 +3,23 @@
 #include "run.h"
 
 #include "platform/output_file.h"
+#include "platform/process.h"
 #include "platform/program_folder.h"
 #include "text/program_text.h"
 
-#include <csignal>
 #include <ctime>
 #include <iostream>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
 using varnex::platform::WriteOutcome;
 
-std::int32_t currentLocalYear() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    return localtime_r(&now, &local) ? local.tm_year + 1900 : 2000;
-}
-
 // Writes the output to standard output, or replaces the file `path` with it. A reader that
 // has gone away ends the program quietly; any other failure is lost output.
 int emit(const std::string& text, const std::optional<std::string>& path) {
     const varnex::platform::WriteResult result = path ? varnex::platform::WriteOutputFile(*path, text)
-                                                      : varnex::platform::WriteToDescriptor(STDOUT_FILENO, text);
+                                                      : varnex::platform::WriteToStandardOutput(text);
     if (result.outcome == WriteOutcome::Failed) {
         std::cerr << "varnex-cli: " << (path ? "" : "standard output: ") << result.message << '\n';
         return varnex::kCliOutputLost;
@@ -38,8 +31,7 @@ int emit(const std::string& text, const std::optional<std::string>& path) {
 
 int main(int argc, char** argv) {
     varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
-    std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is EPIPE from write, handled in emit
-    std::signal(SIGXFSZ, SIG_IGN);  // a file-size limit is EFBIG from write: lost output, no half file
+    varnex::platform::TakeWriteFailuresAsErrors();
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::ostringstream answer;  // --help or --version
     const varnex::ParsedCommandLine parsed = varnex::ParseCommandLine(args, answer, std::cerr);
@@ -58,7 +50,7 @@ int main(int argc, char** argv) {
     // naming a pipe) or fail, which a run for a given year must not depend on.
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
     const varnex::CliOutput output =
-        varnex::RunCli(*parsed.options, yearGiven ? 0 : currentLocalYear(), std::time(nullptr), std::cerr);
+        varnex::RunCli(*parsed.options, yearGiven ? 0 : varnex::platform::CurrentLocalYear(), std::time(nullptr), std::cerr);
     if (output.exitCode != varnex::kCliOk) return output.exitCode;
     return emit(output.text, parsed.options->outputPath);
 }

@@ -348,6 +348,8 @@ WriteResult WriteToDescriptor(int fd, std::string_view text) {
     return {};
 }
 
+WriteResult WriteToStandardOutput(std::string_view text) { return WriteToDescriptor(STDOUT_FILENO, text); }
+
 WriteResult WriteOutputFile(const std::string& path, std::string_view text) {
     const Followed followed = follow(path);
     if (const auto* refusal = std::get_if<WriteResult>(&followed)) return *refusal;

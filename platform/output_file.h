@@ -18,6 +18,9 @@ struct WriteResult {
 // A reader that has gone away (EPIPE, with SIGPIPE ignored) is BrokenPipe.
 WriteResult WriteToDescriptor(int fd, std::string_view text);
 
+// WriteToDescriptor on standard output.
+WriteResult WriteToStandardOutput(std::string_view text);
+
 // Writes `text` to the file `path` names. Afterwards a regular file holds either its old
 // content or the whole of `text`, never a part of it, whatever fails (a full disk, a size limit,
 // a signal):

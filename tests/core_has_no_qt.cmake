@@ -5,7 +5,7 @@ foreach(dir astro calendar report settings text cli export zones)
     list(APPEND files ${found})
 endforeach()
 file(GLOB found "${SOURCE_DIR}/platform/install_layout.*" "${SOURCE_DIR}/platform/program_folder.*"
-     "${SOURCE_DIR}/platform/output_file.*" "${SOURCE_DIR}/platform/time_zone_folder.*")
+     "${SOURCE_DIR}/platform/output_file.*" "${SOURCE_DIR}/platform/time_zone_folder.*" "${SOURCE_DIR}/platform/process.*")
 list(APPEND files ${found})
 set(hits "")
 foreach(f ${files})
