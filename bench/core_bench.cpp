@@ -7,7 +7,9 @@
 #include "cli/run.h"
 #include "report/events.h"
 #include "report/request.h"
+#include "platform/time_zone_folder.h"
 #include "text/program_text.h"
+#include "zones/named_zone.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,6 +84,19 @@ BENCHMARK_CAPTURE(BM_WholeRange, json, {"--format", "json"})->Unit(benchmark::kM
 BENCHMARK_CAPTURE(BM_WholeRange, ics, {"--format", "ics"})->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(BM_WholeRange, named_zone_csv, {"--format", "csv", "--zone", "Europe/London"})
     ->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The offset in force at an instant, over the whole range: a fixed offset, and a zone of the
+// database (its listed transitions, and the rule after them).
+void BM_ZoneOffset(benchmark::State& state, const char* zoneText) {
+    const Zone zone = *ParseZone(zoneText, platform::TimeZoneFolder());
+    double jd = 1721425.5;  // 1 January 1
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zone.offsetAt(jd).seconds);
+        jd = jd < 2816787.5 ? jd + 29.53 : 1721425.5;  // to 3000, a lunation at a time
+    }
+}
+BENCHMARK_CAPTURE(BM_ZoneOffset, fixed, "GMT+05:30");
+BENCHMARK_CAPTURE(BM_ZoneOffset, named, "Europe/London");
 
 // One year's wheel of the year as SVG, from the command line to the text.
 void BM_OneYearWheel(benchmark::State& state) {
