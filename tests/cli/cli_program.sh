@@ -2,9 +2,9 @@
 # varnex-cli as a program: its bytes, exit statuses and streams; the parser's accepted and
 # refused command lines; lost output; the exports read back by other programs (Python's csv
 # and icalendar, jq, awk); named zones against the C library's reading of the tz database.
-# Usage: cli_program.sh VARNEX_CLI SOURCE_DIR
+# Usage: cli_program.sh VARNEX_CLI SOURCE_DIR VERSION
 set -uo pipefail
-cli=$1 source=$2
+cli=$1 source=$2 version=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1  # refused command lines must write nothing here either
@@ -38,7 +38,7 @@ run -- -5; [ "$status" = 2 ] && [[ $err == *"between 1 and 3000"* ]] || fail "--
 for flag in -h --help -V --version; do
     run "$flag"; [ "$status" = 0 ] && [ -s "$work/out" ] || fail "$flag"
 done
-run -V; [ "$(cat "$work/out")" = "varnex-cli 5.22" ] || fail "-V: $(cat "$work/out")"
+run -V; [ "$(cat "$work/out")" = "varnex-cli $version" ] || fail "-V: $(cat "$work/out")"
 mkdir "$work/alone" && cp "$cli" "$work/alone/"  # without the program text
 "$work/alone/varnex-cli" --help >/dev/null 2>&1 || fail "--help needs the program text"
 "$work/alone/varnex-cli" 2015 >/dev/null 2>&1; [ $? = 1 ] || fail "no program text is not status 1"

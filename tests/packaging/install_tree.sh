@@ -5,9 +5,9 @@
 # pages valid, the completion matching the program, and the Debian package holding the same
 # files with no lintian error or warning. The validators are skipped, with a note, where they
 # are not installed.
-# Usage: install_tree.sh BUILD_DIR SOURCE_DIR APP_ID
+# Usage: install_tree.sh BUILD_DIR SOURCE_DIR APP_ID ICON_SIZES
 set -euo pipefail
-build=$1 source=$2 id=$3
+build=$1 source=$2 id=$3 icon_sizes=$4  # the sizes as CMake lists them: 16;32;...
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -21,7 +21,7 @@ expected=(bin/varnex bin/varnex-cli
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/varnex.1.gz share/man/man1/varnex-cli.1.gz
     share/bash-completion/completions/varnex-cli share/doc/varnex/copyright share/doc/varnex/changelog.gz)
-for size in 16 32 48 64 128 256; do
+for size in ${icon_sizes//;/ }; do
     expected+=("share/icons/hicolor/${size}x$size/apps/$id.png")
     # the PNG's own width and height (IHDR) match its folder
     read -r w h < <(od -An -tu1 -j16 -N8 "$usr/share/icons/hicolor/${size}x$size/apps/$id.png" |

@@ -2,6 +2,7 @@
 #include "ui_support.h"
 
 #include "platform/program_folder.h"
+#include "varnex/version.h"
 #include "ui/windows/frm_large_textbox.h"
 
 using namespace varnex;
@@ -16,7 +17,7 @@ private slots:
 
     void startUpDefaultsNamesAndColours() {
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QCOMPARE(w->windowTitle(), programText(1) + " 5.22");
+        QCOMPARE(w->windowTitle(), programText(1) + " " + kVersion);
         QCOMPARE(w->windowIcon().availableSizes().size(), 4);  // rendered from the installed SVG
         QCOMPARE(w->size(), QSize(549, 542));  // 8235 x 8130 twips
         QCOMPARE(glance(*w), "2015 11111111110 24 N 111 00");
