@@ -103,13 +103,16 @@ private slots:
 
     void layoutOncePerCommand() {
         QVERIFY(QTest::qWaitForWindowExposed(displayAll()));
-        // 12180 x 3000 twips: colW 3993, rowH 842; columns at 25, 4043, 8061, rows at 75, 942, 1809.
+        // 12180 x 3000 twips in a 2-pixel frame (30 twips) all round: columns 3993 wide at 25, 4043,
+        // 8061, rows (3000 - 60 - 100) / 3 = 947 high at 75, 1047, 2019, the grid ending near the bottom.
         const QRect outer = platform::outerGeometry(all);
         QCOMPARE(outer.size(), QSize(twipsToPixels(12180), twipsToPixels(3000) + twipsToPixels(150)));
         QCOMPARE(outer.top(), platform::outerGeometry(w).top() + twipsToPixels(850));
-        QCOMPARE(all->lblEvent[0]->geometry(), platform::twipsRect(25, 75, 3993, 842));
-        QCOMPARE(all->lblEvent[5]->geometry(), platform::twipsRect(8061, 942, 3993, 842));
-        QCOMPARE(all->lblEvent[7]->geometry(), platform::twipsRect(4043, 1809, 3993, 842));
+        QCOMPARE(all->geometry().size(), outer.size() - QSize(4, 4));
+        QCOMPARE(all->lblEvent[0]->geometry(), platform::twipsRect(25, 75, 3993, 947));
+        QCOMPARE(all->lblEvent[5]->geometry(), platform::twipsRect(8061, 1047, 3993, 947));
+        QCOMPARE(all->lblEvent[7]->geometry(), platform::twipsRect(4043, 2019, 3993, 947));
+        QVERIFY(all->height() - all->lblEvent[8]->geometry().bottom() <= twipsToPixels(150));
         const QRect centre = all->lblEvent[4]->geometry();
         QCOMPARE(all->cmdClose->geometry().center().x(), centre.center().x());
         QCOMPARE(all->cmdClose->y(), centre.top() + (centre.height() - all->cmdClose->height()) * 2 / 3);

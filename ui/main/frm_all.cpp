@@ -64,6 +64,7 @@ void frmAll::placeForCommand(const QRect& outer) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     platform::setOuterGeometry(this, outer, mainWindow_);
+    outerWidth_ = outer.width();
     setFixedSize(size());  // fixed single border
     laidOut_ = false;
 }
@@ -88,8 +89,8 @@ void frmAll::Form_Activate() {
     if (isMinimized()) showNormal();
     if (laidOut_) return;
     laidOut_ = true;
-    const QRect outer = platform::outerGeometry(this);
-    const SummaryGrid grid = summaryGrid(platform::pixelsToTwips(outer.width()), platform::pixelsToTwips(outer.height()));
+    // The width the command gave, and the client height: the frame may not be known yet.
+    const SummaryGrid grid = summaryGrid(platform::pixelsToTwips(outerWidth_), platform::pixelsToTwips(height()));
     setFixedSize(width(), height() + twipsToPixels(kSummaryExtraHeightTwips));
     for (std::size_t i = 0; i < lblEvent.size(); ++i) {
         const TwipsBox cell = summaryCell(grid, static_cast<int>(i));
