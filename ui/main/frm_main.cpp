@@ -15,6 +15,7 @@
 #include "report/timezones.h"
 #include "report/weblink.h"
 #include "text/program_text.h"
+#include "ui/drop_down_list.h"
 #include "ui/keyboard.h"
 #include "ui/link_label.h"
 #include "ui/text_conversion.h"
@@ -98,9 +99,9 @@ void frmMain::buildControls() {
     txbYear = place<QLineEdit>(this, "txbYear", 600, 135, 700, 315, "2015");
     txbYear->setFont(designFont("Arial", 8.25));
     lblCalendar = place<QLabel>(this, "lblCalendar", 1500, 180, 780, 255, "Calendar:");
-    cboCalendar = place<QComboBox>(this, "cboCalendar", 2300, 135, 2450, 315);
+    cboCalendar = place<DropDownList>(this, "cboCalendar", 2300, 135, 2450, 315);
     lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, "Timezone:");
-    cboTimezone = place<QComboBox>(this, "cboTimezone", 5850, 135, 2265, 315);
+    cboTimezone = place<DropDownList>(this, "cboTimezone", 5850, 135, 2265, 315);
     cboTimezone->setMaxVisibleItems(16);
     // Names for screen readers where the caption is a label beside the control.
     const std::array<std::pair<QLabel*, QWidget*>, 3> buddies{{{lblYear, txbYear}, {lblCalendar, cboCalendar},
