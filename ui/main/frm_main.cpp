@@ -25,6 +25,7 @@
 #include "ui/windows/weblink.h"
 #include "varnex/version.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -68,12 +69,21 @@ W* place(QWidget* parent, const char* name, int left, int top, int width, int he
     return w;
 }
 
+// The main window is announced as a window (a frame), not as the plain panel that a QWidget
+// of its own is taken for.
+QAccessibleInterface* accessibleMainWindow(const QString& className, QObject* object) {
+    auto* window = className == QLatin1String("QWidget") ? dynamic_cast<frmMain*>(object) : nullptr;
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("frmMain");
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleMainWindow), true);
+    Q_UNUSED(factoryInstalled);
     setFixedSize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
     setFont(designFont("Arial", 8.25));
     setWindowIcon(VarnexIcon());
