@@ -24,8 +24,8 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 // A top-level window's outer rectangle (title bar and borders included), in pixels.
 QRect outerGeometry(const QWidget* window);
 
-// Places a top-level window by its outer rectangle. The frame of a window not yet shown is
-// unknown; the frame of `like` (a window of the same kind already shown) stands in for it.
+// Places a top-level window by its outer rectangle. The frame of a window not on show is
+// unknown (never shown, or lost on hiding); the frame of `like` (a window on show) stands in.
 void setOuterGeometry(QWidget* window, const QRect& outer, const QWidget* like = nullptr);
 
 static_assert(twipsToPixels(4005) == 267 && twipsToPixels(300) == 20 && twipsToPixels(500) == 33);

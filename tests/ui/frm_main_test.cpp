@@ -165,6 +165,53 @@ private slots:
         QCOMPARE(focusAfter([this] { w->optNH->setChecked(true); }), w->cmdHelp);
     }
 
+    // Keys in the closed list step through it and leave the focus there; a choice made in the
+    // open list moves the focus on to Calculate.
+    void listsStepByKeyAndMoveOnAtAChoice_data() {
+        QTest::addColumn<bool>("zones");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QList<int>>("keys");  // Qt::Key, with Alt as 1 << 30
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("movedOn");
+        const int alt = 1 << 30;
+        QTest::newRow("zone: Down") << true << false << QList<int>{Qt::Key_Down} << 25 << false;
+        QTest::newRow("zone: Down Down Up") << true << false << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << 25 << false;
+        QTest::newRow("zone: Home") << true << false << QList<int>{Qt::Key_Home} << 0 << false;
+        QTest::newRow("zone: End") << true << false << QList<int>{Qt::Key_End} << 48 << false;
+        QTest::newRow("zone: Page Down") << true << false << QList<int>{Qt::Key_PageDown} << 25 << false;
+        QTest::newRow("zone: Page Up") << true << false << QList<int>{Qt::Key_PageUp} << 23 << false;
+        QTest::newRow("calendar: J") << false << false << QList<int>{Qt::Key_J} << 1 << false;
+        QTest::newRow("zone: open, Down, Enter") << true << true << QList<int>{Qt::Key_Down, Qt::Key_Return} << 25 << true;
+        QTest::newRow("calendar: open, Down, Alt+Up") << false << true << QList<int>{Qt::Key_Down, Qt::Key_Up | alt} << 1 << true;
+        QTest::newRow("zone: open, click") << true << true << QList<int>{} << 30 << true;
+    }
+
+    void listsStepByKeyAndMoveOnAtAChoice() {
+        QFETCH(bool, zones);
+        QFETCH(bool, open);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, index);
+        QFETCH(bool, movedOn);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        DropDownList* list = zones ? w->cboTimezone : w->cboCalendar;
+        list->setFocus();
+        QWidget* target = list;
+        if (open) {
+            list->showPopup();
+            target = list->view();
+            QVERIFY(QTest::qWaitForWindowExposed(target->window()));
+        }
+        for (const int key : keys)
+            QTest::keyClick(target, Qt::Key(key & ~(1 << 30)), key & (1 << 30) ? Qt::AltModifier : Qt::NoModifier);
+        if (open && keys.isEmpty()) {
+            const QRect entry = list->view()->visualRect(list->model()->index(index, 0));
+            QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, entry.center());
+        }
+        QVERIFY(!list->view()->isVisible());
+        QCOMPARE(list->currentIndex(), index);
+        QCOMPARE(QApplication::focusWidget(), movedOn ? static_cast<QWidget*>(w->cmdCalculate) : list);
+    }
+
     void yearAndOutputBoxesByKeyboard() {
         QVERIFY(QTest::qWaitForWindowActive(w));
         press(w->txbYear, Qt::Key_Return);

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "support/temp_folder.h"
 #include "text/program_text.h"
+#include "ui/drop_down_list.h"
 #include "ui/link_label.h"
 #include "ui/main/frm_main.h"
 

@@ -12,6 +12,8 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace varnex {
 
@@ -20,6 +22,23 @@ using platform::twipsToPixels;
 namespace {
 
 const QColor kBackground(128, 128, 255);  // &H00FF8080&
+
+// An event cell: reached by Tab, and marked inside its border while it has the focus.
+class EventCell : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        if (!hasFocus()) return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect();
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+};
 
 void setColours(QWidget* w, const QColor& background, const QColor& text) {
     QPalette palette = w->palette();
@@ -41,7 +60,7 @@ frmAll::frmAll(QWidget* mainWindow)
     setWindowIcon(mainWindow->windowIcon());
     const QPalette system = QApplication::palette();
     for (std::size_t i = 0; i < lblEvent.size(); ++i) {
-        auto* label = new QLabel(this);
+        auto* label = i == kSummaryNoteCell ? new QLabel(this) : new EventCell(this);
         label->setObjectName(QString("lblEvent_%1").arg(i));
         label->setFrameShape(QFrame::Box);
         label->setLineWidth(1);
@@ -54,7 +73,18 @@ frmAll::frmAll(QWidget* mainWindow)
     cmdClose->setObjectName("cmdClose");
     cmdClose->resize(twipsToPixels(900), twipsToPixels(330));
     cmdClose->setAutoDefault(false);
-    cmdClose->raise();  // over the centre cell
+    // Screen readers and Tab take the note, then the cells clockwise from top left, then Close
+    // (raised over the centre cell); a click leaves the focus where it is.
+    lblEvent[kSummaryNoteCell]->raise();
+    QWidget* previous = nullptr;
+    for (const std::size_t i : kSummaryReadingOrder) {
+        lblEvent[i]->setFocusPolicy(Qt::TabFocus);
+        lblEvent[i]->raise();
+        if (previous) setTabOrder(previous, lblEvent[i]);
+        previous = lblEvent[i];
+    }
+    cmdClose->raise();
+    setTabOrder(previous, cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, &frmAll::cmdClose_Click);
     PressButtonsWithEnter(this);
 }
@@ -64,8 +94,10 @@ void frmAll::placeForCommand(const QRect& outer) {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     platform::setOuterGeometry(this, outer, mainWindow_);
+    outerWidth_ = outer.width();
     setFixedSize(size());  // fixed single border
     laidOut_ = false;
+    cmdClose->setFocus();  // Tab then goes round the cells
 }
 
 void frmAll::setCells(const std::array<std::string, 9>& cells) {
@@ -73,9 +105,8 @@ void frmAll::setCells(const std::array<std::string, 9>& cells) {
         if (i == kSummaryNoteCell) continue;
         const QString text = toDisplayText(cells[i]);
         lblEvent[i]->setText(text);
-        // A screen reader names the cell by its event and reads the dates as its description.
-        lblEvent[i]->setAccessibleName(text.section('\n', 0, 0));
-        lblEvent[i]->setAccessibleDescription(text.section('\n', 1));
+        // A screen reader reads the event and its dates as the cell's name.
+        lblEvent[i]->setAccessibleName(text.split('\n').join(", "));
     }
 }
 
@@ -88,8 +119,8 @@ void frmAll::Form_Activate() {
     if (isMinimized()) showNormal();
     if (laidOut_) return;
     laidOut_ = true;
-    const QRect outer = platform::outerGeometry(this);
-    const SummaryGrid grid = summaryGrid(platform::pixelsToTwips(outer.width()), platform::pixelsToTwips(outer.height()));
+    // The width the command gave, and the client height: the frame may not be known yet.
+    const SummaryGrid grid = summaryGrid(platform::pixelsToTwips(outerWidth_), platform::pixelsToTwips(height()));
     setFixedSize(width(), height() + twipsToPixels(kSummaryExtraHeightTwips));
     for (std::size_t i = 0; i < lblEvent.size(); ++i) {
         const TwipsBox cell = summaryCell(grid, static_cast<int>(i));

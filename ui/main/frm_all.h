@@ -39,6 +39,7 @@ protected:
 private:
     QWidget* mainWindow_;
     bool laidOut_ = false;
+    int outerWidth_ = 0;  // pixels, as placed for the command
 };
 
 }  // namespace varnex

@@ -15,6 +15,7 @@
 #include "zones/fixed_offsets.h"
 #include "report/weblink.h"
 #include "text/program_text.h"
+#include "ui/drop_down_list.h"
 #include "ui/keyboard.h"
 #include "ui/link_label.h"
 #include "ui/text_conversion.h"
@@ -24,6 +25,7 @@
 #include "ui/windows/weblink.h"
 #include "varnex/version.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -67,12 +69,21 @@ W* place(QWidget* parent, const char* name, int left, int top, int width, int he
     return w;
 }
 
+// The main window is announced as a window (a frame), not as the plain panel that a QWidget
+// of its own is taken for.
+QAccessibleInterface* accessibleMainWindow(const QString& className, QObject* object) {
+    auto* window = className == QLatin1String("QWidget") ? dynamic_cast<frmMain*>(object) : nullptr;
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("frmMain");
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleMainWindow), true);
+    Q_UNUSED(factoryInstalled);
     setFixedSize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
     setFont(designFont("Arial", 8.25));
     setWindowIcon(VarnexIcon());
@@ -98,9 +109,9 @@ void frmMain::buildControls() {
     txbYear = place<QLineEdit>(this, "txbYear", 600, 135, 700, 315, "2015");
     txbYear->setFont(designFont("Arial", 8.25));
     lblCalendar = place<QLabel>(this, "lblCalendar", 1500, 180, 780, 255, "Calendar:");
-    cboCalendar = place<QComboBox>(this, "cboCalendar", 2300, 135, 2450, 315);
+    cboCalendar = place<DropDownList>(this, "cboCalendar", 2300, 135, 2450, 315);
     lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, "Timezone:");
-    cboTimezone = place<QComboBox>(this, "cboTimezone", 5850, 135, 2265, 315);
+    cboTimezone = place<DropDownList>(this, "cboTimezone", 5850, 135, 2265, 315);
     cboTimezone->setMaxVisibleItems(16);
     // Names for screen readers where the caption is a label beside the control.
     const std::array<std::pair<QLabel*, QWidget*>, 3> buddies{{{lblYear, txbYear}, {lblCalendar, cboCalendar},

@@ -14,7 +14,6 @@
 #include <string_view>
 
 class QCheckBox;
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +23,7 @@ class QRadioButton;
 
 namespace varnex {
 
+class DropDownList;
 class LinkLabel;
 
 class frmAll;
@@ -82,9 +82,9 @@ public:
     QLabel* lblYear;
     QLineEdit* txbYear;
     QLabel* lblCalendar;
-    QComboBox* cboCalendar;
+    DropDownList* cboCalendar;
     QLabel* lblTimezone;
-    QComboBox* cboTimezone;
+    DropDownList* cboTimezone;
     QGroupBox* Frame1;
     QCheckBox* chkVE;
     QCheckBox* chkSS;

@@ -16,6 +16,7 @@
 #include "settings/settings_file.h"
 #include "text/program_text.h"
 #include "text/utf8.h"
+#include "ui/drop_down_list.h"
 #include "ui/keyboard.h"
 #include "ui/link_label.h"
 #include "ui/windows/frm_large_textbox.h"
@@ -259,12 +260,14 @@ void frmMain::txbYear_KeyUp(int keyCode) {
     if (keyCode == 13 && cmdCalculate->isEnabled()) cmdCalculate_Click();
 }
 
+// A step through the closed list with the keys leaves the focus there, so that the next key
+// steps on and a screen reader reads each entry; a choice moves it on to Calculate.
 void frmMain::cboCalendar_Click() {
-    if (blnStartupCompleted) cmdCalculate->setFocus();
+    if (blnStartupCompleted && !cboCalendar->steppingByKey()) cmdCalculate->setFocus();
 }
 
 void frmMain::cboTimezone_Click() {
-    if (blnStartupCompleted) cmdCalculate->setFocus();
+    if (blnStartupCompleted && !cboTimezone->steppingByKey()) cmdCalculate->setFocus();
 }
 
 void frmMain::optNH_Click() {
