@@ -1,5 +1,7 @@
 #include "delta_t.h"
 
+#include "constants.h"
+
 #include <algorithm>
 #include <iterator>
 
@@ -71,6 +73,6 @@ double deltaTSeconds(double y) {
     return parabola(y);
 }
 
-double DeltaTMinutes(std::int32_t year) { return deltaTSeconds(static_cast<double>(year) + 0.5) / 60.0; }
+double DeltaTMinutes(std::int32_t year) { return deltaTSeconds(static_cast<double>(year) + 0.5) / kSecondsPerMinute; }
 
 }  // namespace varnex

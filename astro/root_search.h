@@ -19,18 +19,19 @@ struct BracketedRoot {
     int evaluations;
 };
 
-// Root of f in [lo, hi], where f increases through zero once. f(x) returns the value
-// and the derivative. Starts at `start` (clamped into the bracket); each evaluation
-// moves the bound on its side of the root to x, and a Newton step that leaves the
-// bracket or a non-positive derivative is replaced by bisection. Stops when a step
-// is shorter than `tolerance`, when the bracket is shorter than it, or after `cap`
-// evaluations. A root outside the bracket ends at the nearer bound, NotBracketed; a jump of f
-// through zero (no root) ends at the jump, NotBracketed.
+// Root of f in [lo, hi] (finite bounds), where f increases through zero once. f(x) returns
+// the value and the derivative. Starts at `start`, clamped into the bracket (a NaN start at
+// the middle); each evaluation moves the bound on its side of the root to x, and a Newton
+// step that leaves the bracket or a non-positive derivative is replaced by bisection. Stops
+// when a step is shorter than `tolerance`, when the bracket is shorter than it, or after
+// `cap` evaluations. A root outside the bracket ends at the nearer bound, NotBracketed; a
+// jump of f through zero (no root) ends at the jump, NotBracketed; a value or derivative
+// that is not finite ends where it was met, NotBracketed. x is never NaN.
 template <typename F>
 BracketedRoot newtonInBracket(F&& f, double lo, double hi, double start, double tolerance, int cap) {
     bool belowSeen = false;  // some x had f(x) < 0: the root lies above it
     bool aboveSeen = false;  // some x had f(x) >= 0: the root lies at or below it
-    double x = std::clamp(start, lo, hi);
+    double x = std::isnan(start) ? lo + (hi - lo) / 2.0 : std::clamp(start, lo, hi);
     for (int evaluations = 1; evaluations <= cap; ++evaluations) {
         const NewtonPoint p = f(x);
         if (!std::isfinite(p.value) || !std::isfinite(p.derivative))

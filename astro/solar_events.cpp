@@ -1,10 +1,11 @@
 #include "solar_events.h"
 
+#include "constants.h"
 #include "delta_t.h"
 #include "solar_longitude.h"
 
+#include <cassert>
 #include <cmath>
-#include <numbers>
 
 namespace varnex {
 namespace {
@@ -15,8 +16,8 @@ constexpr PeriodicTermTable buildPeriodicTerms() {
     PeriodicTermTable table{};
     for (std::size_t row = 0; row < table.size(); ++row) {
         table[row][0] = kTable27C[row][0];
-        table[row][1] = kTable27C[row][1] / 360 * TwoPi;
-        table[row][2] = kTable27C[row][2] / 360 * TwoPi;
+        table[row][1] = kTable27C[row][1] / 360 * kTwoPiAsPublished;
+        table[row][2] = kTable27C[row][2] / 360 * kTwoPiAsPublished;
     }
     return table;
 }
@@ -35,6 +36,16 @@ struct Bracket {
 constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
     if (kind == 0) return {3, year - 1, 0};
     return {static_cast<EventKind>(kind - 1), year, kind};
+}
+
+// The search for the instant of CrossQuarterDayTrueSun, with its status.
+LongitudeCrossing crossQuarterCrossing(double firstTT, double secondTT, std::int32_t kind) {
+    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
+    // two events around the day.
+    const double targetDeg = std::fmod(315.0 + 90.0 * (kind % 4), 360.0);
+    const double lo = std::fmin(firstTT, secondTT);
+    const double hi = std::fmax(firstTT, secondTT);
+    return solarLongitudeCrossing(radiansFromDegrees(targetDeg), lo, hi);
 }
 
 }  // namespace
@@ -61,8 +72,8 @@ double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable tabl
 }
 
 double CorrectedEquinoxSolsticeJDE(double jde0) {
-    const double t = (jde0 - 2451545.0) / 36525;
-    const double w = (35999.373 * t - 2.47) / 360 * TwoPi;
+    const double t = (jde0 - kJ2000) / kDaysPerJulianCentury;
+    const double w = (35999.373 * t - 2.47) / 360 * kTwoPiAsPublished;
     const double deltaLambda = 1 + 0.0334 * std::cos(w) + 0.0007 * std::cos(2 * w);
     const double s = PeriodicTermsSum(t);
     return jde0 + 0.00001 * s / deltaLambda;
@@ -73,7 +84,7 @@ double EquinoxSolsticeJDE(EventKind kind, std::int32_t year) {
 }
 
 double EquinoxSolsticeUT(EventKind kind, std::int32_t year) {
-    return EquinoxSolsticeJDE(kind, year) - DeltaTMinutes(year) / 1440;
+    return EquinoxSolsticeJDE(kind, year) - daysFromMinutes(DeltaTMinutes(year));
 }
 
 double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
@@ -87,18 +98,14 @@ double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
     const Bracket b = bracketOf(year, kind);
     const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
     const double second = EquinoxSolsticeUT(b.secondKind, year);
-    const double d = DeltaTMinutes(year) / 60 / 24;
-    return CrossQuarterDayTrueSun(first + d, second + d, kind) - d;
+    const double d = daysFromMinutes(DeltaTMinutes(year));
+    const LongitudeCrossing crossing = crossQuarterCrossing(first + d, second + d, kind);
+    assert(crossing.status == BracketedRootStatus::Converged);
+    return crossing.jdTT - d;
 }
 
 double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {
-    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
-    // two events around the day.
-    const double targetDeg = std::fmod(315.0 + 90.0 * (kind % 4), 360.0);
-    const double target = targetDeg * std::numbers::pi / 180.0;
-    const double lo = std::fmin(firstTT, secondTT);
-    const double hi = std::fmax(firstTT, secondTT);
-    return solarLongitudeCrossing(target, lo, hi).jdTT;
+    return crossQuarterCrossing(firstTT, secondTT, kind).jdTT;
 }
 
 }  // namespace varnex

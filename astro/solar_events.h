@@ -25,15 +25,13 @@ using EventKind = std::int16_t;
 // Lughnassad and Samhain in the northern hemisphere).
 using CrossQuarterKind = std::int16_t;
 
-// 2 pi to 15 significant digits: the one factor that turns degrees into radians here.
-inline constexpr double TwoPi = 6.28318530717959;
-
 // Meeus Table 27.C: A, then B (rad) and C (rad per Julian century).
 using PeriodicTermTable = std::array<std::array<double, 3>, 24>;
 
 // Rewrites the periodic-term table from the published figures, B and C turned into
-// radians as value / 360 * TwoPi. The table is also built this way before main(), so a
-// calculation never sees it empty; start-up calls this once, as it always has.
+// radians as value / 360 * kTwoPiAsPublished (astro/constants.h). The table is built the
+// same way at compile time, so a calculation never depends on this call; the window calls
+// it once at start-up, and nothing else needs to.
 void InitPeriodicTerms();
 
 // The periodic-term table as it stands.
@@ -56,7 +54,7 @@ double CorrectedEquinoxSolsticeJDE(double jde0);
 // The instant of the event as a JDE (TT), by the table of its year, corrected once.
 double EquinoxSolsticeJDE(EventKind kind, std::int32_t year);
 
-// The same instant in UT: EquinoxSolsticeJDE - DeltaTMinutes(year) / 1440.
+// The same instant in UT: EquinoxSolsticeJDE - DeltaTMinutes(year) in days.
 double EquinoxSolsticeUT(EventKind kind, std::int32_t year);
 
 // Cross-quarter day by the mean sun: the midpoint in UT of the two events around it, each
@@ -66,11 +64,16 @@ double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 // Cross-quarter day by the true sun, in UT: the instant at which the Sun's apparent
 // longitude reaches 315, 45, 135 or 225 degrees (kinds 0 to 3) between the two events
 // around it. Both events are taken to TT with the Delta T of the requested year, and the
-// result back to UT with the same value.
+// result back to UT with the same value. The longitude rises through the target once
+// between the two events, so the search converges (asserted in debug builds; it does for
+// every year from -1000 to 5000); were it not to, the result is the search's last point,
+// still between the two events.
 double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 
 // The instant (TT) between firstTT and secondTT at which the Sun's apparent longitude
-// reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT].
+// reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT], never
+// NaN for finite bounds: where the longitude does not pass the target in the bracket, the
+// point at which the search stopped.
 double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind);
 
 }  // namespace varnex

@@ -1,22 +1,18 @@
 #include "solar_longitude.h"
 
+#include "constants.h"
 #include "vsop87b_earth.h"
 
 #include <erfa.h>
 
 #include <cmath>
-#include <numbers>
 
 namespace varnex {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;               // JD of J2000.0, TT
-constexpr double kDaysPerMillennium = 365250.0;
-constexpr double kTwoPi = 2.0 * std::numbers::pi;
-constexpr double kRadPerArcsec = std::numbers::pi / (180.0 * 3600.0);
 constexpr double kAberrationRad = 20.4898 * kRadPerArcsec;  // annual aberration at 1 au
 // General precession in longitude, 5028.796195"/Julian century (IAU 2006, Capitaine et al. 2003).
-constexpr double kPrecessionRadPerDay = 5028.796195 * kRadPerArcsec / 36525.0;
+constexpr double kPrecessionRadPerDay = 5028.796195 * kRadPerArcsec / kDaysPerJulianCentury;
 
 // VSOP87 dynamical ecliptic J2000 -> FK5 equator J2000 (vsop87.txt of the distribution).
 constexpr double kVsopToEquator[3][3] = {
@@ -36,7 +32,7 @@ const Model kFull{kEarthL, kEarthB, kEarthR, true};
 const Model kGuess{kGuessL, kGuessB, kGuessR, false};
 
 SolarLongitude longitudeOf(const Model& model, double jdTT) {
-    const VsopArguments arguments((jdTT - kJ2000) / kDaysPerMillennium);
+    const VsopArguments arguments((jdTT - kJ2000) / kDaysPerJulianMillennium);
     const SeriesValue l = evaluateSeriesWithRate(model.l, arguments);
     const double b = evaluateSeries(model.b, arguments);
     const double r = evaluateSeries(model.r, arguments);
@@ -65,7 +61,7 @@ SolarLongitude longitudeOf(const Model& model, double jdTT) {
     }
     longitude = std::fmod(longitude, kTwoPi);
     if (longitude < 0.0) longitude += kTwoPi;
-    return {longitude, l.ratePerMillennium / kDaysPerMillennium + kPrecessionRadPerDay};
+    return {longitude, l.ratePerMillennium / kDaysPerJulianMillennium + kPrecessionRadPerDay};
 }
 
 // Newton function for a crossing: the longitude past the target, wrapped to (-pi, pi].

@@ -24,7 +24,6 @@ namespace {
 using namespace varnex;
 
 void BM_EquinoxSolsticeUT(benchmark::State& state) {
-    InitPeriodicTerms();
     std::int32_t year = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(EquinoxSolsticeUT(0, year));
@@ -34,7 +33,6 @@ void BM_EquinoxSolsticeUT(benchmark::State& state) {
 BENCHMARK(BM_EquinoxSolsticeUT);
 
 void BM_TrueCrossQuarterJD(benchmark::State& state) {
-    InitPeriodicTerms();
     std::int32_t year = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(TrueCrossQuarterJD(year, static_cast<CrossQuarterKind>(year % 4)));
@@ -53,7 +51,6 @@ void BM_ApparentSolarLongitude(benchmark::State& state) {
 BENCHMARK(BM_ApparentSolarLongitude);
 
 void BM_YearLines(benchmark::State& state) {
-    InitPeriodicTerms();
     const EventNameTable names = BuildEventNames(DefaultEventCaptions());
     CalculateRequest request{2015, 'G', Zone(), FullSelection(), true};
     for (auto _ : state) {

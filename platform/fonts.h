@@ -4,8 +4,9 @@
 
 namespace varnex::platform {
 
-// A font by the name the layout gives (Arial, Courier New, Tahoma, ...); fontconfig puts the
-// nearest installed family in its place (Liberation Sans, Liberation Mono, DejaVu Sans).
+// A font of the family `family` at `points` points. A family that is not installed is
+// replaced by fontconfig's nearest match: Arial by Liberation Sans, Courier New by
+// Liberation Mono, Tahoma by DejaVu Sans.
 inline QFont designFont(const char* family, double points, bool bold = false) {
     QFont font(family);
     font.setPointSizeF(points);

@@ -2,7 +2,7 @@
 // differently (Unchecked 0, PartiallyChecked 1, Checked 2). This is the one mapping.
 #pragma once
 
-#include "settings/settings_file.h"
+#include "text/tick_state.h"
 
 #include <QCheckBox>
 

@@ -39,13 +39,6 @@ std::int32_t saturatedValue(std::string_view digits) {
 
 }  // namespace
 
-std::string TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
 bool IsDigitString(std::string_view text, bool allowSign, bool allowCommas) {
     const std::string s = TrimBlanks(text);
     if (s.empty()) return false;

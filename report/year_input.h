@@ -2,6 +2,7 @@
 #pragma once
 
 #include "messages.h"
+#include "text/blanks.h"
 
 #include <cstdint>
 #include <string>
@@ -16,9 +17,6 @@ inline constexpr std::int32_t kLastYear = 3000;
 // digits (and commas with allowCommas) after at most one leading sign (with allowSign).
 // A lone sign passes.
 bool IsDigitString(std::string_view text, bool allowSign, bool allowCommas);
-
-// The text without leading and trailing blanks.
-std::string TrimBlanks(std::string_view text);
 
 enum class YearCheckStatus { Accepted, Empty, NotANumber, OutOfRange };
 

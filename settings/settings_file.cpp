@@ -1,6 +1,6 @@
 #include "settings_file.h"
 
-#include "report/year_input.h"
+#include "text/blanks.h"
 #include "text/number_text.h"
 #include "text/utf8.h"
 
@@ -17,8 +17,6 @@ std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 // A blank in place of the sign of a zero or positive number, the digits, a blank.
 std::string numberField(int value) { return (value < 0 ? "" : " ") + std::to_string(value) + " "; }
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 // Reads the fields of a settings file one at a time.
 class FieldReader {
@@ -40,7 +38,7 @@ public:
         const auto end = rest_.find_first_of(",\r\n");
         std::string_view value = rest_.substr(0, end);
         rest_.remove_prefix(value.size());
-        while (!value.empty() && isBlank(value.back())) value.remove_suffix(1);
+        value = trimmed(value, isBlankOrTab);
         if (!rest_.empty() && rest_.front() == ',') {
             rest_.remove_prefix(1);
         } else {
@@ -58,7 +56,7 @@ public:
 
 private:
     void skipBlanks() {
-        while (!rest_.empty() && isBlank(rest_.front())) rest_.remove_prefix(1);
+        while (!rest_.empty() && isBlankOrTab(rest_.front())) rest_.remove_prefix(1);
     }
     void skipLine() {
         const auto lineEnd = rest_.find('\n');

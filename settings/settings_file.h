@@ -12,15 +12,14 @@
 // a comma or the end of the line, blanks around them skipped.
 #pragma once
 
+#include "text/tick_state.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace varnex {
-
-// Check-box values as the file and the window hold them.
-enum class TickState : std::int16_t { Clear = 0, Ticked = 1, Greyed = 2 };
 
 // Fields 2 to 12, in file order.
 enum SettingsBox : std::size_t {

@@ -1,5 +1,6 @@
 #include "program_text.h"
 
+#include "blanks.h"
 #include "number_text.h"
 #include "utf8.h"
 
@@ -33,21 +34,13 @@ ProgramTextFile& loadedText() {
     return file;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view trimBlanks(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 // "[n]" or "[n] name": the language number (digits only), or nothing when the line is not a
 // section.
 std::optional<std::int16_t> sectionLanguage(std::string_view line) {
     if (line.empty() || line.front() != '[') return std::nullopt;
     const auto close = line.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return parseDigits<std::int16_t>(trimBlanks(line.substr(1, close - 1)));
+    return parseDigits<std::int16_t>(trimmed(line.substr(1, close - 1), isBlankOrTab));
 }
 
 struct TextLine {
@@ -118,7 +111,7 @@ private:
 }  // namespace
 
 int ProgramTextFile::takeLine(std::string_view line, bool cut, int lineNo, std::int16_t& language) {
-    const std::string_view item = trimBlanks(line);
+    const std::string_view item = trimmed(line, isBlankOrTab);
     if (!item.empty() && item.front() == '#') return 0;
     if (item.empty()) return cut ? -500 - lineNo : 0;
     if (const auto section = sectionLanguage(item)) {
@@ -127,7 +120,7 @@ int ProgramTextFile::takeLine(std::string_view line, bool cut, int lineNo, std::
     }
     // Identifier (digits only), one blank or tab, then the text as it stands.
     std::string_view rest = line;
-    while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+    while (!rest.empty() && isBlankOrTab(rest.front())) rest.remove_prefix(1);
     const auto idEnd = rest.find_first_of(" \t");
     const auto id = parseDigits<std::int16_t>(rest.substr(0, idEnd));
     if (!id || idEnd == std::string_view::npos || idEnd + 1 == rest.size()) return -500 - lineNo;

@@ -3,8 +3,8 @@
 //   vsop87_to_inc <body file> <output .inc> <name prefix> <L threshold> <B threshold> <R threshold>
 //
 // A term A*cos(B + C*T) of power alpha is kept when A * 2^alpha >= threshold of its
-// coordinate: |T| <= 2 millennia covers the years 0 to 4000. The thresholds and the
-// resulting error are chosen and measured in tests/astro/sun_longitude_test.cpp.
+// coordinate: |T| <= 2 millennia covers the years 0 to 4000. CMakeLists.txt sets the
+// thresholds; tests/astro/solar_longitude_test.cpp measures the error they leave.
 #include "astro/vsop87_series.h"
 #include "vsop87_file.h"
 

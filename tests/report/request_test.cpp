@@ -47,7 +47,8 @@ TEST(CheckYearText, StatusTrimmedTextAndValue) {
         {"3001", S::OutOfRange, "3001", 3001}, {"99999999999", S::OutOfRange, "99999999999", kMax},
         {"-99999999999", S::OutOfRange, "-99999999999", -kMax - 1}, {"2,015", S::NotANumber, "2,015", 0},
         {"2015.0", S::NotANumber, "2015.0", 0}, {"20 15", S::NotANumber, "20 15", 0}, {"--5", S::NotANumber, "--5", 0},
-        {"abc", S::NotANumber, "abc", 0},       {"", S::Empty, "", 0},              {"    ", S::Empty, "", 0}};
+        {"abc", S::NotANumber, "abc", 0},       {"", S::Empty, "", 0},              {"    ", S::Empty, "", 0},
+        {" \t2015 ", S::NotANumber, "\t2015", 0}};  // a tab is not a blank
     for (const auto& [text, status, trimmed, year] : cases) {
         const YearCheck check = CheckYearText(text);
         const bool valued = status == S::Accepted || status == S::OutOfRange;

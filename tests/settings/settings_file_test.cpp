@@ -60,6 +60,7 @@ TEST(SettingsRestore, SouthUnlessExactlyFalseOutputCutAtAQuoteOr10240CharactersT
     for (int i = 0; i < 10241; ++i) wide += "\xC3\xA4";
     EXPECT_EQ(output(wide).size(), 2u * 10240);
     EXPECT_EQ(output("  a\r\n  "), "a\r\n");  // line breaks are not blanks
+    EXPECT_EQ(output(" \ta\t "), "\ta\t");     // nor are tabs
 }
 
 }  // namespace
