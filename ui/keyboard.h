@@ -1,4 +1,5 @@
-// Keyboard use of the windows, as on the desktop the program was designed for.
+// Keyboard use of the windows: Enter presses a focused command button, and a read-only
+// text box keeps its caret.
 #pragma once
 
 class QPlainTextEdit;

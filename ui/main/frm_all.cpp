@@ -21,7 +21,7 @@ using platform::twipsToPixels;
 
 namespace {
 
-const QColor kBackground(128, 128, 255);  // &H00FF8080&
+const QColor kBackground(128, 128, 255);  // a light blue around the cells
 
 // An event cell: reached by Tab, and marked inside its border while it has the focus.
 class EventCell : public QLabel {

@@ -15,7 +15,7 @@ namespace varnex {
 
 class frmAll : public QDialog {
 public:
-    // Form_Load: takes the icon of the main window, its owner.
+    // Takes the icon of the main window, its owner.
     explicit frmAll(QWidget* mainWindow);
 
     // Places the window for a new command, by its outer rectangle in pixels; the next

@@ -55,6 +55,12 @@ constexpr std::int16_t kSiteText = 14;
 constexpr std::int16_t kManualText = 15;
 constexpr int kClientWidthTwips = 8235;
 constexpr int kClientHeightTwips = 8130;
+// The event boxes in their frame: the first box's left and top, the step down to the next
+// box, and a box's height (twips).
+constexpr int kEventBoxLeftTwips = 240;
+constexpr int kEventBoxTopTwips = 360;
+constexpr int kEventBoxStepTwips = 330;
+constexpr int kEventBoxHeightTwips = 300;
 
 const QColor kNavy(0, 0, 128);
 const QColor kWhite(255, 255, 255);
@@ -103,6 +109,25 @@ frmAll* frmMain::summaryWindow() const { return frmAll_; }
 
 frmView* frmMain::helpViewer() const { return frmView_; }
 
+void frmMain::placeEventBoxes(QGroupBox* frame, EventFamily family, int widthTwips) {
+    // In table order, which within a family is quarter order: the tab order goes down the frame.
+    for (std::size_t i = 0; i < kEventTable.size(); ++i) {
+        const EventRow& row = kEventTable[i];
+        if (row.family != family) continue;
+        const QString caption = QString::fromUtf8(row.caption.data(), static_cast<qsizetype>(row.caption.size()));
+        eventBox[i] = place<platform::TickBox>(frame, std::string(row.checkBox).c_str(), kEventBoxLeftTwips,
+                                               kEventBoxTopTwips + row.quarter * kEventBoxStepTwips, widthTwips,
+                                               kEventBoxHeightTwips, caption);
+    }
+}
+
+std::array<QCheckBox*, 4> frmMain::familyBoxes(EventFamily family) const {
+    std::array<QCheckBox*, 4> boxes{};
+    for (std::size_t i = 0; i < kEventTable.size(); ++i)
+        if (kEventTable[i].family == family) boxes[static_cast<std::size_t>(kEventTable[i].quarter)] = eventBox[i];
+    return boxes;
+}
+
 void frmMain::buildControls() {
     // Year, calendar and time zone.
     lblYear = place<QLabel>(this, "lblYear", 120, 180, 450, 255, "Year:");
@@ -123,18 +148,12 @@ void frmMain::buildControls() {
 
     // The two frames side by side, each with its All and None buttons at the bottom.
     Frame1 = place<QGroupBox>(this, "Frame1", 120, 600, 3645, 2250, "Select equinoxes and solstices: ");
-    chkVE = place<platform::TickBox>(Frame1, "chkVE", 240, 360, 3300, 300, "Spring (March) equinox");
-    chkSS = place<platform::TickBox>(Frame1, "chkSS", 240, 690, 3300, 300, "Summer (June) solstice");
-    chkAE = place<platform::TickBox>(Frame1, "chkAE", 240, 1020, 3300, 300, "Autumn (September) equinox");
-    chkWS = place<platform::TickBox>(Frame1, "chkWS", 240, 1350, 3300, 300, "Winter (December) solstice");
+    placeEventBoxes(Frame1, EventFamily::EquinoxSolstice, 3300);
     cmdAllOrNoneVarnex[0] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_0", 240, 1770, 900, 330, "All");
     cmdAllOrNoneVarnex[1] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_1", 1260, 1770, 900, 330, "None");
 
     Frame2 = place<QGroupBox>(this, "Frame2", 3885, 600, 4230, 2250, "Select cross-quarter days: ");
-    chkImbolc = place<platform::TickBox>(Frame2, "chkImbolc", 240, 360, 1700, 300, "Imbolc");
-    chkBeltane = place<platform::TickBox>(Frame2, "chkBeltane", 240, 690, 1700, 300, "Beltane");
-    chkLughnassad = place<platform::TickBox>(Frame2, "chkLughnassad", 240, 1020, 1700, 300, "Lughnassad");
-    chkSamhain = place<platform::TickBox>(Frame2, "chkSamhain", 240, 1350, 1700, 300, "Samhain");
+    placeEventBoxes(Frame2, EventFamily::CrossQuarter, 1700);
     Label2 = place<QLabel>(Frame2, "Label2", 2100, 390, 2000, 255, "Calculation method:");
     chkMeanSun = place<platform::TickBox>(Frame2, "chkMeanSun", 2220, 690, 1800, 300, "Mean sun");
     chkTrueSun = place<platform::TickBox>(Frame2, "chkTrueSun", 2220, 1020, 1800, 300, "True sun");
@@ -237,17 +256,12 @@ void frmMain::InitializeForm() {
     cboTimezone->setCurrentIndex(kGmtTimezoneIndex);
 
     EventCaptions captions;
-    const auto boxes = eventBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) captions[i] = boxes[i]->text().toStdString();
+    for (std::size_t i = 0; i < eventBox.size(); ++i) captions[i] = eventBox[i]->text().toStdString();
     strEventName = BuildEventNames(captions);
 
     SetCheckBoxesValue(this, 1);
     platform::setTickState(chkIncludeWeekday, TickState::Clear);
     optNH->setChecked(true);
-}
-
-std::array<QCheckBox*, 8> frmMain::eventBoxes() const {
-    return {chkImbolc, chkVE, chkBeltane, chkSS, chkLughnassad, chkAE, chkSamhain, chkWS};
 }
 
 std::string frmMain::addressOf(std::int16_t textId) {

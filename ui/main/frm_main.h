@@ -4,6 +4,7 @@
 
 #include "calendar/calendar_date.h"
 #include "report/events.h"
+#include "settings/settings_file.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -30,6 +31,14 @@ class frmAll;
 class frmLargeTextbox;
 class frmPopUp;
 class frmView;
+
+// The index in kEventTable of the event whose check box is `name`; a name not in the table
+// does not compile.
+consteval std::size_t eventBoxIndex(std::string_view name) {
+    for (std::size_t i = 0; i < kEventTable.size(); ++i)
+        if (kEventTable[i].checkBox == name) return i;
+    throw "no such event box";
+}
 
 class frmMain : public QWidget {
 public:
@@ -86,15 +95,17 @@ public:
     QLabel* lblTimezone;
     DropDownList* cboTimezone;
     QGroupBox* Frame1;
-    QCheckBox* chkVE;
-    QCheckBox* chkSS;
-    QCheckBox* chkAE;
-    QCheckBox* chkWS;
     QGroupBox* Frame2;
-    QCheckBox* chkImbolc;
-    QCheckBox* chkBeltane;
-    QCheckBox* chkLughnassad;
-    QCheckBox* chkSamhain;
+    // The eight event boxes in the order of kEventTable, each also by its name in the table.
+    std::array<QCheckBox*, kEventTable.size()> eventBox{};
+    QCheckBox* const& chkVE = eventBox[eventBoxIndex("chkVE")];
+    QCheckBox* const& chkSS = eventBox[eventBoxIndex("chkSS")];
+    QCheckBox* const& chkAE = eventBox[eventBoxIndex("chkAE")];
+    QCheckBox* const& chkWS = eventBox[eventBoxIndex("chkWS")];
+    QCheckBox* const& chkImbolc = eventBox[eventBoxIndex("chkImbolc")];
+    QCheckBox* const& chkBeltane = eventBox[eventBoxIndex("chkBeltane")];
+    QCheckBox* const& chkLughnassad = eventBox[eventBoxIndex("chkLughnassad")];
+    QCheckBox* const& chkSamhain = eventBox[eventBoxIndex("chkSamhain")];
     QLabel* Label2;
     QCheckBox* chkMeanSun;
     QCheckBox* chkTrueSun;
@@ -134,13 +145,16 @@ private:
     static std::string addressOf(std::int16_t textId);
     void appendOutput(std::string_view piece);
     void updateResultButtons();
-    // The eight event boxes in the order of the event table.
-    std::array<QCheckBox*, 8> eventBoxes() const;
+    // The boxes of one family of events, in quarter order (March first).
+    std::array<QCheckBox*, 4> familyBoxes(EventFamily family) const;
+    void placeEventBoxes(QGroupBox* frame, EventFamily family, int widthTwips);
+    // The boxes the settings file holds, in its order.
+    std::array<QCheckBox*, kSettingsBoxCount> settingsBoxes() const;
 
     EventNameTable strEventName;
     std::string outputText_;
-    bool yearEnterPressed_ = false;
-    bool centredAsFramed_ = false;  // the year box saw the press of the Enter being released
+    bool yearEnterPressed_ = false;  // the year box saw the press of the Enter being released
+    bool centredAsFramed_ = false;   // centred again once the window manager had framed it
     QPointer<frmLargeTextbox> frmLargeTextbox_;
     QPointer<frmPopUp> frmPopUp_;
     QPointer<frmAll> frmAll_;

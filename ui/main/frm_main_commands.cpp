@@ -3,6 +3,7 @@
 
 #include "frm_all.h"
 #include "summary_layout.h"
+#include "window_places.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
@@ -35,8 +36,11 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <algorithm>
 #include <exception>
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace varnex {
 
@@ -50,7 +54,6 @@ constexpr std::int16_t kHelpCaptionText = 36;
 constexpr std::int16_t kSavedText = 50;
 constexpr std::int16_t kNotSavedText = 51;
 constexpr int kYearTypedLength = 4;
-constexpr std::size_t kResultsTopRule = 600;                     // characters of output text
 // A larger file is read in part: 8 MiB holds some 130,000 result lines, and keeps what a hostile
 // file can cost the window (the text, its UTF-16 copy, the widget) well under 50 MB.
 constexpr std::size_t kSettingsFileMaxBytes = 8u * 1024 * 1024;
@@ -78,7 +81,7 @@ void frmMain::connectHandlers() {
     for (int index = 0; index < static_cast<int>(cmdAllOrNoneVarnex.size()); ++index)
         connect(cmdAllOrNoneVarnex[static_cast<std::size_t>(index)], &QPushButton::clicked, this,
                 [this, index] { cmdAllOrNoneVarnex_Click(index); });
-    for (QCheckBox* box : {chkImbolc, chkBeltane, chkLughnassad, chkSamhain})
+    for (QCheckBox* box : familyBoxes(EventFamily::CrossQuarter))
         platform::onTickChanged(box, this, [this] { EnableCalculationMethod(); });
     connect(cboCalendar, &QComboBox::currentIndexChanged, this, [this] { cboCalendar_Click(); });
     connect(cboTimezone, &QComboBox::currentIndexChanged, this, [this] { cboTimezone_Click(); });
@@ -134,8 +137,7 @@ void frmMain::cmdCalculate_Click() {
     intCalendarCode = CalendarCodeOfIndex(cboCalendar->currentIndex());
 
     Selection selection;
-    const auto boxes = eventBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) selection.events[i] = isTicked(boxes[i]);
+    for (std::size_t i = 0; i < eventBox.size(); ++i) selection.events[i] = isTicked(eventBox[i]);
     selection.trueSun = isTicked(chkTrueSun);
     selection.meanSun = isTicked(chkMeanSun);
     if (const auto rejection = CheckSelection(selection, cmdCalculate->text().toStdString())) {
@@ -176,24 +178,9 @@ void frmMain::ShowResults() {
                                                       [this]() -> const std::string& { return outputText_; },
                                                       [this](const std::string& text) { setOutputText(text); }});
     }
-    frmLargeTextbox* results = frmLargeTextbox_;
-    const QRect main = platform::outerGeometry(this);
-    const int top = utf8Length(outputText_) < kResultsTopRule ? main.top() + txbOutput->y() + twipsToPixels(300)
-                                                              : main.top() + twipsToPixels(500);
-    const QRect outer(main.left(), top, main.width(), main.height() + main.top() - top);
-    results->setMinimumSize(0, 0);
-    results->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    platform::setOuterGeometry(results, outer, this);
-    results->setFixedSize(results->size());  // fixed single border
-    results->setWindowIcon(windowIcon());
-    results->setWindowTitle("Results");
-    SetReadOnly(results->txbText, true);
-    results->setText(outputText_);
-    results->blnToBottom = true;
-    SetReadOnly(results->txbText, true);
-    results->show();
-    results->raise();
-    results->activateWindow();
+    frmLargeTextbox_->setWindowTitle("Results");
+    frmLargeTextbox_->showText(outputText_, resultsPlace(platform::outerGeometry(this), txbOutput->y(),
+                                                         utf8Length(outputText_) < kResultsShortTextChars));
 }
 
 // ---- Display all ------------------------------------------------------------------------------
@@ -222,35 +209,24 @@ void frmMain::cmdDisplayAll_Click() {
 
 void frmMain::cmdHelp_Click() {
     if (!frmView_) frmView_ = new frmView(this);
-    frmView* view = frmView_;
-    if (view->isMinimized()) view->showNormal();
-    if (!view->isMaximized()) {
-        const QRect main = platform::outerGeometry(this);
-        platform::setOuterGeometry(view,
-                                   {main.left() + twipsToPixels(100), main.top() + twipsToPixels(380),
-                                    main.width() - twipsToPixels(200), main.height() - twipsToPixels(480)},
-                                   this);
-    }
-    view->strFilename = JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(kHelpFileText));
-    view->setWindowTitle(QString::fromStdString(GetProgramText(kHelpCaptionText)));
-    view->blnCopyToClipboardInvisible = true;
-    view->show();
-    view->raise();
-    view->activateWindow();
+    frmView_->blnCopyToClipboardInvisible = true;
+    frmView_->showFile(JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(kHelpFileText)),
+                       QString::fromStdString(GetProgramText(kHelpCaptionText)),
+                       helpViewerPlace(platform::outerGeometry(this)));
 }
 
 // ---- Selection controls ---------------------------------------------------------------------
 
 void frmMain::cmdAllOrNoneVarnex_Click(int index) {
     const TickState value = index == 0 || index == 2 ? TickState::Ticked : TickState::Clear;
-    const auto boxes = index > 1 ? std::array{chkImbolc, chkBeltane, chkLughnassad, chkSamhain}
-                                 : std::array{chkVE, chkSS, chkAE, chkWS};
-    for (QCheckBox* box : boxes) platform::setTickState(box, value);
+    for (QCheckBox* box : familyBoxes(index > 1 ? EventFamily::CrossQuarter : EventFamily::EquinoxSolstice))
+        platform::setTickState(box, value);
     cmdCalculate->setFocus();
 }
 
 void frmMain::EnableCalculationMethod() {
-    const bool enabled = isTicked(chkImbolc) || isTicked(chkBeltane) || isTicked(chkLughnassad) || isTicked(chkSamhain);
+    const auto crossQuarter = familyBoxes(EventFamily::CrossQuarter);
+    const bool enabled = std::any_of(crossQuarter.begin(), crossQuarter.end(), isTicked);
     Label2->setEnabled(enabled);
     chkMeanSun->setEnabled(enabled);
     chkTrueSun->setEnabled(enabled);
@@ -288,15 +264,12 @@ void frmMain::cmdQuit_Click() { close(); }
 
 // ---- Settings -------------------------------------------------------------------------------
 
-namespace {
-
-// The boxes of the settings file in its order.
-std::array<QCheckBox*, kSettingsBoxCount> settingsBoxes(const frmMain& w) {
-    return {w.chkVE,     w.chkSS,         w.chkAE,      w.chkWS,      w.chkImbolc,        w.chkBeltane,
-            w.chkLughnassad, w.chkSamhain, w.chkTrueSun, w.chkMeanSun, w.chkIncludeWeekday};
+std::array<QCheckBox*, kSettingsBoxCount> frmMain::settingsBoxes() const {
+    const auto seasons = familyBoxes(EventFamily::EquinoxSolstice);
+    const auto crossQuarter = familyBoxes(EventFamily::CrossQuarter);
+    return {seasons[0],      seasons[1],      seasons[2],      seasons[3], crossQuarter[0],   crossQuarter[1],
+            crossQuarter[2], crossQuarter[3], chkTrueSun,      chkMeanSun, chkIncludeWeekday};
 }
-
-}  // namespace
 
 void frmMain::cmdSaveSettings_Click() {
     cmdSaveSettings->hide();
@@ -318,7 +291,7 @@ void frmMain::cmdSaveSettings_Click() {
 std::string frmMain::SaveSettings() {
     Settings settings;
     settings.yearText = txbYear->text().toStdString();
-    const auto boxes = settingsBoxes(*this);
+    const auto boxes = settingsBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) settings.boxes[i] = platform::tickStateOf(boxes[i]);
     settings.timezoneIndex = static_cast<std::int16_t>(cboTimezone->currentIndex());
     settings.southernHemisphere = optSH->isChecked();
@@ -331,21 +304,17 @@ void frmMain::RestoreSettings() {
     if (!content) return;
     const RestoredSettings restored = ParseSettings(*content);
     const Settings& values = restored.values;
-    // Field by field in file order; each control's handler runs as it is set.
-    int field = 1;
-    if (restored.fieldsRead < field) return;
-    txbYear->setText(QString::fromStdString(values.yearText));
-    const auto boxes = settingsBoxes(*this);
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (restored.fieldsRead < ++field) return;
-        platform::setTickState(boxes[i], values.boxes[i]);
-    }
-    if (restored.fieldsRead < ++field) return;
-    cboTimezone->setCurrentIndex(values.timezoneIndex);
-    if (restored.fieldsRead < ++field) return;
-    (values.southernHemisphere ? optSH : optNH)->setChecked(true);
-    if (restored.fieldsRead < ++field) return;
-    setOutputText(values.outputText);
+    // The fields in file order; those read are set, each control's handler running as it is set.
+    std::vector<std::function<void()>> fields;
+    fields.emplace_back([&] { txbYear->setText(QString::fromStdString(values.yearText)); });
+    const auto boxes = settingsBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        fields.emplace_back([&, i] { platform::setTickState(boxes[i], values.boxes[i]); });
+    fields.emplace_back([&] { cboTimezone->setCurrentIndex(values.timezoneIndex); });
+    fields.emplace_back([&] { (values.southernHemisphere ? optSH : optNH)->setChecked(true); });
+    fields.emplace_back([&] { setOutputText(values.outputText); });
+    const auto read = static_cast<std::size_t>(std::clamp(restored.fieldsRead, 0, static_cast<int>(fields.size())));
+    for (std::size_t field = 0; field < read; ++field) fields[field]();
 }
 
 }  // namespace varnex

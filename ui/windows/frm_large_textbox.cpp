@@ -1,12 +1,12 @@
 #include "frm_large_textbox.h"
 
 #include "platform/activation.h"
-#include "platform/clipboard.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
+#include "ui/windows/text_box_window.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -34,28 +34,28 @@ frmLargeTextbox::frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox)
     setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
     setModal(false);
 
-    txbText->setObjectName("txbText");
-    txbText->setGeometry(twipsRect(105, 105, 6030, 2535));
-    txbText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txbText->setFont(platform::designFont("Courier New", 9));
-    txbText->setAccessibleName("Results");
+    setUpTextBox({"txbText", "Results", 9, "DokChampa", twipsRect(105, 105, 6030, 2535),
+                  twipsRect(105, 2730, 3165, 330), twipsRect(4560, 2760, 1590, 330)},
+                 txbText, cmdCopyToClipboard, cmdClose, this);
     txbText->setStyleSheet("QPlainTextEdit { background: white; }");
-    txbText->viewport()->installEventFilter(this);
-
-    cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
-    cmdCopyToClipboard->setGeometry(twipsRect(105, 2730, 3165, 330));
-    cmdCopyToClipboard->setFont(platform::designFont("DokChampa", 9.75));
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setGeometry(twipsRect(4560, 2760, 1590, 330));
-    cmdClose->setFont(platform::designFont("DokChampa", 9.75));
-    cmdClose->setAutoDefault(false);
-    cmdCopyToClipboard->setAutoDefault(false);
-    setTabOrder(txbText, cmdClose);
-    setTabOrder(cmdClose, cmdCopyToClipboard);
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLargeTextbox::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmLargeTextbox::cmdClose_Click);
     PressButtonsWithEnter(this);
+}
+
+void frmLargeTextbox::showText(const std::string& text, const QRect& outer) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    platform::setOuterGeometry(this, outer, owner_);
+    setFixedSize(size());  // fixed single border
+    setWindowIcon(owner_->windowIcon());
+    SetReadOnly(txbText, true);
+    setText(text);
+    blnToBottom = true;
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmLargeTextbox::setText(const std::string& text) {
@@ -97,18 +97,15 @@ void frmLargeTextbox::Form_Activate() {
 }
 
 void frmLargeTextbox::UpdateCopyButtonCaption() {
-    const bool selection = !selectedText().isEmpty();
+    const bool selection = !selectedText(txbText).isEmpty();
     const bool german = intLanguage == intGerman;
     cmdCopyToClipboard->setText(QString::fromStdString(GetProgramText(selection ? kCopySelectionCaption : kCopyAllCaption)));
     const int widthTwips = selection ? (german ? 5700 : 3750) : (german ? 3500 : 2500);
     cmdCopyToClipboard->resize(twipsToPixels(widthTwips), cmdCopyToClipboard->height());
 }
 
-QString frmLargeTextbox::selectedText() const { return fromDisplaySelection(txbText->textCursor().selectedText()); }
-
 void frmLargeTextbox::cmdCopyToClipboard_Click() {
-    const QString selection = selectedText();
-    platform::CopyToClipboard(selection.isEmpty() ? QString::fromStdString(text_) : selection);
+    copySelectionOrAll(txbText, text_);
     QTextCursor caret = txbText->textCursor();
     caret.setPosition(caret.selectionStart());
     txbText->setTextCursor(caret);
@@ -131,8 +128,7 @@ void frmLargeTextbox::closeEvent(QCloseEvent* event) {
 void frmLargeTextbox::reject() { cmdClose_Click(); }
 
 bool frmLargeTextbox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txbText->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    if (isMouseReleaseIn(txbText, watched, event) && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         UpdateCopyButtonCaption();
     return QDialog::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 class QPlainTextEdit;
+class QRect;
 class QPushButton;
 
 namespace varnex {
@@ -23,6 +24,10 @@ class frmLargeTextbox : public QDialog {
 public:
     // `owner` lends its icon and background colour; `ownerBox` is its text box.
     frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox);
+
+    // Shows `text` read-only, scrolled to its end at the next activation, in a window of fixed
+    // size placed by its outer rectangle `outer` (pixels), and activates the window.
+    void showText(const std::string& text, const QRect& outer);
 
     // The text, with CR LF line breaks.
     void setText(const std::string& text);
@@ -46,7 +51,6 @@ protected:
 private:
     void Form_Activate();
     void UpdateCopyButtonCaption();
-    QString selectedText() const;
 
     QWidget* owner_;
     OwnerTextBox ownerBox_;

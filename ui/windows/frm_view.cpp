@@ -1,7 +1,6 @@
 #include "frm_view.h"
 
 #include "platform/activation.h"
-#include "platform/clipboard.h"
 #include "platform/files.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -11,6 +10,7 @@
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
+#include "ui/windows/text_box_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -46,24 +46,10 @@ frmView::frmView(QWidget* parent)
     setModal(false);
     resize(twipsToPixels(11670), twipsToPixels(6585));
 
-    txbText1->setObjectName("txbText1");
-    txbText1->setGeometry(twipsRect(105, 105, 11460, 5760));
-    txbText1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txbText1->setFont(platform::designFont("Courier New", 8.25));  // text files are laid out in columns
-    txbText1->viewport()->installEventFilter(this);
+    setUpTextBox({"txbText1", "Help text", 8.25, "Tahoma", twipsRect(105, 105, 11460, 5760),
+                  twipsRect(120, 6000, 2220, 330), twipsRect(9825, 6000, 1740, 330)},
+                 txbText1, cmdCopyToClipboard, cmdClose, this);
     SetReadOnly(txbText1, true);
-    txbText1->setAccessibleName("Help text");
-
-    cmdCopyToClipboard->setObjectName("cmdCopyToClipboard");
-    cmdCopyToClipboard->setGeometry(twipsRect(120, 6000, 2220, 330));
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setGeometry(twipsRect(9825, 6000, 1740, 330));
-    for (QPushButton* button : {cmdCopyToClipboard, cmdClose}) {
-        button->setFont(platform::designFont("Tahoma", 9.75));
-        button->setAutoDefault(false);
-    }
-    setTabOrder(txbText1, cmdClose);
-    setTabOrder(cmdClose, cmdCopyToClipboard);
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
@@ -85,6 +71,16 @@ bool frmView::event(QEvent* event) {
     }
     if (event->type() == QEvent::Resize) Form_Resize();
     return QDialog::event(event);
+}
+
+void frmView::showFile(const std::string& path, const QString& title, const QRect& outer) {
+    if (isMinimized()) showNormal();
+    if (!isMaximized()) platform::setOuterGeometry(this, outer, parentWidget());
+    strFilename = path;
+    setWindowTitle(title);
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmView::Form_Activate() {
@@ -147,8 +143,7 @@ void frmView::setCopyCaption(bool selection) {
 
 void frmView::cmdCopyToClipboard_Click() {
     if (!text_.empty()) {
-        const QString selection = fromDisplaySelection(txbText1->textCursor().selectedText());
-        platform::CopyToClipboard(selection.isEmpty() ? QString::fromStdString(text_) : selection);
+        copySelectionOrAll(txbText1, text_);
         setCopyCaption(false);
     }
     cmdClose->setFocus();
@@ -165,9 +160,9 @@ void frmView::closeEvent(QCloseEvent* event) {
 void frmView::reject() { cmdClose_Click(); }
 
 bool frmView::eventFilter(QObject* watched, QEvent* event) {
-    // txbText1_MouseUp: any button.
-    if (watched == txbText1->viewport() && event->type() == QEvent::MouseButtonRelease &&
-        cmdCopyToClipboard->isVisible() && cmdCopyToClipboard->isEnabled())
+    // The release of any mouse button over the text sets the copy command's caption.
+    if (isMouseReleaseIn(txbText1, watched, event) && cmdCopyToClipboard->isVisible() &&
+        cmdCopyToClipboard->isEnabled())
         setCopyCaption(txbText1->textCursor().hasSelection());
     return QDialog::eventFilter(watched, event);
 }

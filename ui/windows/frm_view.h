@@ -9,6 +9,7 @@
 #include <string>
 
 class QPlainTextEdit;
+class QRect;
 class QPushButton;
 
 namespace varnex {
@@ -20,6 +21,10 @@ struct TextFile;
 class frmView : public QDialog {
 public:
     explicit frmView(QWidget* parent);
+
+    // Shows the file `path` under `title`, restored if minimised and placed by its outer
+    // rectangle `outer` (pixels) unless maximised, and activates the window.
+    void showFile(const std::string& path, const QString& title, const QRect& outer);
 
     // Set by the caller before showing.
     std::string strFilename;
