@@ -6,9 +6,9 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
+    varnex::platform::rememberProgramName(argc > 0 ? argv[0] : nullptr);
     QApplication application(argc, argv);
-    varnex::ConfigureApplication();
+    varnex::configureApplication();
     varnex::frmMain window;
     if (!window.Form_Load()) return 1;
     return QApplication::exec();

@@ -38,7 +38,7 @@ constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
     return {static_cast<EventKind>(kind - 1), year, kind};
 }
 
-// The search for the instant of CrossQuarterDayTrueSun, with its status.
+// The search for the instant of crossQuarterDayTrueSun, with its status.
 LongitudeCrossing crossQuarterCrossing(double firstTT, double secondTT, std::int32_t kind) {
     // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
     // two events around the day.
@@ -60,7 +60,7 @@ double PeriodicTermsSum(double T) {
     return s;
 }
 
-double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table) {
+double meanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table) {
     const bool tableA = table == MeeusTable::A;
     const double y = tableA ? year / 1000.0 : (year - 2000) / 1000.0;
     const double* a = tableA ? kTable27A[eventRow(kind)] : kTable27B[eventRow(kind)];
@@ -71,7 +71,7 @@ double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable tabl
     return a[0] + a[1] * y + a[2] * y2 + a[3] * y3 + a[4] * y4;
 }
 
-double CorrectedEquinoxSolsticeJDE(double jde0) {
+double correctedEquinoxSolsticeJDE(double jde0) {
     const double t = (jde0 - kJ2000) / kDaysPerJulianCentury;
     const double w = (35999.373 * t - 2.47) / 360 * kTwoPiAsPublished;
     const double deltaLambda = 1 + 0.0334 * std::cos(w) + 0.0007 * std::cos(2 * w);
@@ -80,7 +80,7 @@ double CorrectedEquinoxSolsticeJDE(double jde0) {
 }
 
 double EquinoxSolsticeJDE(EventKind kind, std::int32_t year) {
-    return CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, year, MeeusTableOf(year)));
+    return correctedEquinoxSolsticeJDE(meanEquinoxSolsticeJDE(kind, year, meeusTableOf(year)));
 }
 
 double EquinoxSolsticeUT(EventKind kind, std::int32_t year) {
@@ -104,7 +104,7 @@ double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
     return crossing.jdTT - d;
 }
 
-double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {
+double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {
     return crossQuarterCrossing(firstTT, secondTT, kind).jdTT;
 }
 

@@ -43,13 +43,13 @@ double PeriodicTermsSum(double T);
 // The polynomials of the mean instants: Table 27.A (Y = year / 1000) serves the years before
 // 1000, Table 27.B (Y = (year - 2000) / 1000) the years from 1000 on.
 enum class MeeusTable { A, B };
-constexpr MeeusTable MeeusTableOf(std::int32_t year) { return year < 1000 ? MeeusTable::A : MeeusTable::B; }
+constexpr MeeusTable meeusTableOf(std::int32_t year) { return year < 1000 ? MeeusTable::A : MeeusTable::B; }
 
 // Mean instant JDE0 of the event by the given table.
-double MeanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table);
+double meanEquinoxSolsticeJDE(EventKind kind, std::int32_t year, MeeusTable table);
 
 // The mean instant corrected once by the periodic terms: JDE0 + 0.00001 S / dLambda.
-double CorrectedEquinoxSolsticeJDE(double jde0);
+double correctedEquinoxSolsticeJDE(double jde0);
 
 // The instant of the event as a JDE (TT), by the table of its year, corrected once.
 double EquinoxSolsticeJDE(EventKind kind, std::int32_t year);
@@ -74,6 +74,6 @@ double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 // reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT], never
 // NaN for finite bounds: where the longitude does not pass the target in the bracket, the
 // point at which the search stopped.
-double CrossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind);
+double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind);
 
 }  // namespace varnex

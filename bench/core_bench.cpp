@@ -51,10 +51,10 @@ void BM_ApparentSolarLongitude(benchmark::State& state) {
 BENCHMARK(BM_ApparentSolarLongitude);
 
 void BM_YearLines(benchmark::State& state) {
-    const EventNameTable names = BuildEventNames(DefaultEventCaptions());
-    CalculateRequest request{2015, 'G', Zone(), FullSelection(), true};
+    const EventNameTable names = buildEventNames(defaultEventCaptions());
+    CalculateRequest request{2015, 'G', Zone(), fullSelection(), true};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RequestLines(request, names));
+        benchmark::DoNotOptimize(requestLines(request, names));
         request.year = request.year % 3000 + 1;
     }
 }
@@ -65,11 +65,11 @@ BENCHMARK(BM_YearLines);
 void BM_WholeRange(benchmark::State& state, std::vector<std::string> args) {
     args.insert(args.end(), {"--from", "1", "--to", "3000"});
     std::ostringstream answer;
-    const ParsedCommandLine parsed = ParseCommandLine(args, answer, answer);
+    const ParsedCommandLine parsed = parseCommandLine(args, answer, answer);
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream err;
-        const CliOutput output = RunCli(*parsed.options, 2015, 0, err);
+        const CliOutput output = runCli(*parsed.options, 2015, 0, err);
         bytes = output.text.size();
         benchmark::DoNotOptimize(bytes);
     }
@@ -85,7 +85,7 @@ BENCHMARK_CAPTURE(BM_WholeRange, named_zone_csv, {"--format", "csv", "--zone", "
 // The offset in force at an instant, over the whole range: a fixed offset, and a zone of the
 // database (its listed transitions, and the rule after them).
 void BM_ZoneOffset(benchmark::State& state, const char* zoneText) {
-    const Zone zone = *ParseZone(zoneText, platform::TimeZoneFolder());
+    const Zone zone = *parseZone(zoneText, platform::timeZoneFolder());
     double jd = 1721425.5;  // 1 January 1
     for (auto _ : state) {
         benchmark::DoNotOptimize(zone.offsetAt(jd).seconds);
@@ -98,10 +98,10 @@ BENCHMARK_CAPTURE(BM_ZoneOffset, named, "Europe/London");
 // One year's wheel of the year as SVG, from the command line to the text.
 void BM_OneYearWheel(benchmark::State& state) {
     std::ostringstream answer;
-    const ParsedCommandLine parsed = ParseCommandLine({"2026", "--format", "svg"}, answer, answer);
+    const ParsedCommandLine parsed = parseCommandLine({"2026", "--format", "svg"}, answer, answer);
     for (auto _ : state) {
         std::ostringstream err;
-        benchmark::DoNotOptimize(RunCli(*parsed.options, 2015, 0, err).text.size());
+        benchmark::DoNotOptimize(runCli(*parsed.options, 2015, 0, err).text.size());
     }
 }
 BENCHMARK(BM_OneYearWheel)->Unit(benchmark::kMillisecond);

@@ -17,7 +17,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    varnex::ConfigureApplication();
+    varnex::configureApplication();
     const char* mode = argc > 1 ? argv[1] : "varnex";
     std::unique_ptr<QWidget> window;
     if (std::strcmp(mode, "varnex") != 0) {

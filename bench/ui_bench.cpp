@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     QTemporaryDir config;  // no saved settings
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     QApplication application(argc, argv);
-    varnex::ConfigureApplication();
+    varnex::configureApplication();
     varnex::platform::setMessageRecorderForTesting([](const varnex::Message&) {});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -48,7 +48,7 @@ std::string DateText(const CalendarDate& date, std::int16_t order, std::string_v
     return text;
 }
 
-std::int32_t SecondOfDay(double x) {
+std::int32_t secondOfDay(double x) {
     if (!(x >= 0.0 && x < 1.0)) return -1;
     if (x > 0.0 && x < 0.99999999) x += 1e-8;
     const auto s = static_cast<std::int32_t>(std::floor(x * 86400));
@@ -56,11 +56,11 @@ std::int32_t SecondOfDay(double x) {
 }
 
 std::string TimeOfDayText(double x, bool withSeconds) {
-    const std::int32_t s = SecondOfDay(x);
-    return s < 0 ? "XX:XX:XX" : ClockText(s, withSeconds);
+    const std::int32_t s = secondOfDay(x);
+    return s < 0 ? "XX:XX:XX" : clockText(s, withSeconds);
 }
 
-std::string ClockText(std::int32_t s, bool withSeconds) {
+std::string clockText(std::int32_t s, bool withSeconds) {
     const std::int32_t seconds = s % 60;
     const std::int32_t minutes = ((s - seconds) / 60) % 60;
     const std::int32_t hours = ((s - seconds) / 60 - minutes) / 60;

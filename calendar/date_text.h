@@ -32,12 +32,12 @@ std::string DateText(const CalendarDate& date, std::int16_t order, std::string_v
 // The second of the day [0, 86399] that the times of day show for a fraction of a day in
 // [0, 1): cut, never rounded, after a nudge of 1e-8 day that absorbs the representation error
 // of the fraction; -1 outside that range or for NaN.
-std::int32_t SecondOfDay(double dayFraction);
+std::int32_t secondOfDay(double dayFraction);
 
 // hh:mm (and :ss with withSeconds) of a second of the day [0, 86399].
-std::string ClockText(std::int32_t secondOfDay, bool withSeconds);
+std::string clockText(std::int32_t secondOfDay, bool withSeconds);
 
-// hh:mm (and :ss with withSeconds) of a fraction of a day in [0, 1) (SecondOfDay); "XX:XX:XX" outside
+// hh:mm (and :ss with withSeconds) of a fraction of a day in [0, 1) (secondOfDay); "XX:XX:XX" outside
 // that range or for NaN. The time is cut, never rounded, after a nudge of 1e-8 day that
 // absorbs the representation error of the fraction.
 std::string TimeOfDayText(double dayFraction, bool withSeconds);

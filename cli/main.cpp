@@ -18,8 +18,8 @@ using varnex::platform::WriteOutcome;
 // Writes the output to standard output, or replaces the file `path` with it. A reader that
 // has gone away ends the program quietly; any other failure is lost output.
 int emit(const std::string& text, const std::optional<std::string>& path) {
-    const varnex::platform::WriteResult result = path ? varnex::platform::WriteOutputFile(*path, text)
-                                                      : varnex::platform::WriteToStandardOutput(text);
+    const varnex::platform::WriteResult result = path ? varnex::platform::writeOutputFile(*path, text)
+                                                      : varnex::platform::writeToStandardOutput(text);
     if (result.outcome == WriteOutcome::Failed) {
         std::cerr << "varnex-cli: " << (path ? "" : "standard output: ") << result.message << '\n';
         return varnex::kCliOutputLost;
@@ -30,16 +30,16 @@ int emit(const std::string& text, const std::optional<std::string>& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    varnex::platform::RememberProgramName(argc > 0 ? argv[0] : nullptr);
-    varnex::platform::TakeWriteFailuresAsErrors();
+    varnex::platform::rememberProgramName(argc > 0 ? argv[0] : nullptr);
+    varnex::platform::takeWriteFailuresAsErrors();
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::ostringstream answer;  // --help or --version
-    const varnex::ParsedCommandLine parsed = varnex::ParseCommandLine(args, answer, std::cerr);
+    const varnex::ParsedCommandLine parsed = varnex::parseCommandLine(args, answer, std::cerr);
     if (!parsed.options) {
         if (parsed.exitCode != varnex::kCliOk) return parsed.exitCode;
         return emit(answer.str(), std::nullopt);
     }
-    const varnex::ProgramTextLoad text = varnex::LoadProgramText(varnex::platform::ProgramFolder(), "varnex.dat");
+    const varnex::ProgramTextLoad text = varnex::LoadProgramText(varnex::platform::programFolder(), "varnex.dat");
     if (!text.ok()) {
         std::string message = text.message;
         for (std::size_t cr; (cr = message.find("\r\n")) != std::string::npos;) message.erase(cr, 1);
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     // naming a pipe) or fail, which a run for a given year must not depend on.
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
     const varnex::CliOutput output =
-        varnex::RunCli(*parsed.options, yearGiven ? 0 : varnex::platform::CurrentLocalYear(), std::time(nullptr), std::cerr);
+        varnex::runCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), std::time(nullptr), std::cerr);
     if (output.exitCode != varnex::kCliOk) return output.exitCode;
     return emit(output.text, parsed.options->outputPath);
 }

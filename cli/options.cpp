@@ -146,7 +146,7 @@ void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
         ->check(CLI::Validator(
             [&o](std::string& text) {
-                const auto zone = ParseZone(text, platform::TimeZoneFolder());
+                const auto zone = parseZone(text, platform::timeZoneFolder());
                 if (!zone) return zoneComplaint(text);
                 o.zone = *zone;
                 return std::string();
@@ -197,7 +197,7 @@ std::optional<std::string> crossCheck(CliOptions& o) {
     if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
     if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";
     if (o.all || o.format == OutputFormat::Svg) return std::nullopt;
-    if (const auto rejection = CheckSelection(o.selection, kCalculateCaption))
+    if (const auto rejection = checkSelection(o.selection, kCalculateCaption))
         return rejection->title.empty() ? rejection->prompt : rejection->title + ": " + rejection->prompt;
     return std::nullopt;
 }
@@ -214,7 +214,7 @@ void refuseEmptyValues(const std::vector<std::string>& args) {
 
 }  // namespace
 
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "varnex-cli");
     CliOptions options;
     declareOptions(app, options);

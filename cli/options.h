@@ -36,7 +36,7 @@ struct CliOptions {
     std::string zoneText = "GMT";  // as given
     Zone zone;
     std::string eventsText;
-    Selection selection = FullSelection();  // the events, and the methods from `method`
+    Selection selection = fullSelection();  // the events, and the methods from `method`
     MethodChoice method = MethodChoice::Both;
     bool weekday = false;
     bool all = false;
@@ -54,6 +54,6 @@ struct ParsedCommandLine {
 // Parses `args` (without the program's name). --help and --version are answered on `out`;
 // bad input gets a message naming what is accepted on `err`: CLI11's for the options, the
 // window's for an empty selection. Needs no program text.
-ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace varnex

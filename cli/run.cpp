@@ -16,9 +16,9 @@ struct Years {
 
 // The checked year of a text, or the window's message for it.
 std::optional<std::int32_t> checkedYear(std::string_view text, std::string& message) {
-    const YearCheck check = CheckYearText(text);
+    const YearCheck check = checkYearText(text);
     if (check.status == YearCheckStatus::Accepted) return check.year;
-    const Message rejection = YearMessage(check.status);
+    const Message rejection = yearMessage(check.status);
     message = rejection.title.empty() ? rejection.prompt : rejection.title + ": " + rejection.prompt;
     return std::nullopt;
 }
@@ -52,15 +52,15 @@ CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
 std::string textOf(const CliOptions& options, Years years) {
-    const EventNameTable names = BuildEventNames(DefaultEventCaptions());
+    const EventNameTable names = buildEventNames(defaultEventCaptions());
     std::string text;
     for (std::int32_t year = years.first; year <= years.last; ++year) {
         if (year != years.first) text += kRequestSeparator;
         if (options.all) {
-            text += SummaryText(SummaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
+            text += summaryText(summaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
             continue;
         }
-        ForEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
+        forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
     }
     return withLineEnds(std::move(text), options.crlf);
 }
@@ -69,24 +69,24 @@ std::string textOf(const CliOptions& options, Years years) {
 std::string exportOf(const CliOptions& options, Years years, std::time_t now) {
     std::ostringstream out;
     if (options.format == OutputFormat::Svg) {
-        WriteWheelSvg(requestOf(options, years.first), options.zoneText, options.hemisphere, out);
+        writeWheelSvg(requestOf(options, years.first), options.zoneText, options.hemisphere, out);
         return std::move(out).str();
     }
     std::vector<ExportRow> rows;
     for (std::int32_t year = years.first; year <= years.last; ++year) {
-        std::vector<ExportRow> more = RowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);
+        std::vector<ExportRow> more = rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);
         rows.insert(rows.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
-    if (options.format == OutputFormat::Csv) WriteCsv(rows, out, lineEnd);
-    if (options.format == OutputFormat::Json) WriteJson(rows, out, lineEnd);
-    if (options.format == OutputFormat::ICalendar) WriteICalendar(rows, out, static_cast<std::int64_t>(now));
+    if (options.format == OutputFormat::Csv) writeCsv(rows, out, lineEnd);
+    if (options.format == OutputFormat::Json) writeJson(rows, out, lineEnd);
+    if (options.format == OutputFormat::ICalendar) writeICalendar(rows, out, static_cast<std::int64_t>(now));
     return std::move(out).str();
 }
 
 }  // namespace
 
-CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
+CliOutput runCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
     std::string message;
     const auto years = yearsOf(options, currentYear, message);
     if (!years) {

@@ -20,6 +20,6 @@ struct CliOutput {
 // turned into LF unless options.crlf, or an export. The years are checked here, with the
 // window's messages on `err` (the program text must be loaded). `currentYear` is the year when
 // none is given; `now` the DTSTAMP of an iCalendar export.
-CliOutput RunCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
+CliOutput runCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
 
 }  // namespace varnex

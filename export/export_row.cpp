@@ -26,11 +26,11 @@ const std::string& nameOf(const EventRow& row, const EventNameTable& names, Hemi
 
 }  // namespace
 
-std::vector<ExportRow> RowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                               RowNames names) {
-    static const EventNameTable table = BuildEventNames(DefaultEventCaptions());
+    static const EventNameTable table = buildEventNames(defaultEventCaptions());
     std::vector<ExportRow> rows;
-    ForEachRequestLine(request, table, [&](const RequestLine& line) {
+    forEachRequestLine(request, table, [&](const RequestLine& line) {
         rows.push_back({request.year, line.event, line.method, line.instant.jdUT, line.instant.deltaTSeconds,
                         line.offset, line.local.civilJD, line.local.date, std::string(zoneText),
                         nameOf(kEventTable[line.event], table, hemisphere, names)});
@@ -38,40 +38,40 @@ std::vector<ExportRow> RowsOf(const CalculateRequest& request, std::string_view 
     return rows;
 }
 
-std::string_view EventKey(const ExportRow& row) { return kEventTable[row.event].key; }
+std::string_view eventKey(const ExportRow& row) { return kEventTable[row.event].key; }
 
-std::string_view CalendarKey(const ExportRow& row) {
+std::string_view calendarKey(const ExportRow& row) {
     return row.localDate.calendar == kJulianCode ? "julian" : "gregorian";
 }
 
-std::string IsoDateText(const CalendarDate& date) { return printed("%04d-%02d-%02d", date.year, date.month, date.day); }
+std::string isoDateText(const CalendarDate& date) { return printed("%04d-%02d-%02d", date.year, date.month, date.day); }
 
-UtcParts UtcPartsOf(double jdUT) {
+UtcParts utcPartsOf(double jdUT) {
     const double v = LocalCivilJD(jdUT, 0);
     CalendarDate date{0, 0, 0, kGregorianCode, static_cast<std::int32_t>(std::floor(v))};
     DayNumberToDate(date);
-    return {date, SecondOfDay(v - std::floor(v))};
+    return {date, secondOfDay(v - std::floor(v))};
 }
 
-std::string UtcText(double jdUT) {
-    const UtcParts utc = UtcPartsOf(jdUT);
-    return IsoDateText(utc.date) + "T" + ClockText(utc.second, true) + "Z";
+std::string utcText(double jdUT) {
+    const UtcParts utc = utcPartsOf(jdUT);
+    return isoDateText(utc.date) + "T" + clockText(utc.second, true) + "Z";
 }
 
-std::string OffsetText(const UtcOffset& offset) {
+std::string offsetText(const UtcOffset& offset) {
     const int minutes = offset.wholeMinutes();
     const int magnitude = std::abs(minutes);
     return printed("%c%02d:%02d", minutes < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
 }
 
-std::string LocalTimeText(const ExportRow& row) { return TimeOfDay(row.localCivilJD); }
+std::string localTimeText(const ExportRow& row) { return TimeOfDay(row.localCivilJD); }
 
-std::string WeekdayText(const ExportRow& row) {
+std::string weekdayText(const ExportRow& row) {
     return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, kLanguageEnglish);
 }
 
-std::string LineDateTimeText(const ExportRow& row) {
-    return DateText(row.localDate, DateOrderYMD, "-", ",", true) + " " + LocalTimeText(row) +
+std::string lineDateTimeText(const ExportRow& row) {
+    return DateText(row.localDate, DateOrderYMD, "-", ",", true) + " " + localTimeText(row) +
            TimezoneSuffix(row.offset.wholeMinutes());
 }
 

@@ -35,29 +35,29 @@ struct ExportRow {
 enum class RowNames { Lines, Summary };
 
 // The rows of one year's request, in the order of its result lines.
-std::vector<ExportRow> RowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                               RowNames names);
 
 // ---- One formatter for each kind of field ---------------------------------------------------
 
-std::string_view EventKey(const ExportRow& row);     // imbolc, march, ...
-std::string_view CalendarKey(const ExportRow& row);  // gregorian, julian
+std::string_view eventKey(const ExportRow& row);     // imbolc, march, ...
+std::string_view calendarKey(const ExportRow& row);  // gregorian, julian
 // 0800-12-21: the local date, the year in four digits at least.
-std::string IsoDateText(const CalendarDate& date);
+std::string isoDateText(const CalendarDate& date);
 // The instant in proleptic Gregorian UTC: its day and its second of the day, cut as the
 // result lines cut their minute.
 struct UtcParts {
     CalendarDate date;
     std::int32_t second;  // [0, 86399]
 };
-UtcParts UtcPartsOf(double jdUT);
-// 2026-03-20T14:45:57Z: UtcPartsOf as text.
-std::string UtcText(double jdUT);
+UtcParts utcPartsOf(double jdUT);
+// 2026-03-20T14:45:57Z: utcPartsOf as text.
+std::string utcText(double jdUT);
 // +05:30, -03:00, +00:00: the offset's whole minutes toward zero, as the lines' suffix shows it.
-std::string OffsetText(const UtcOffset& offset);
-std::string LocalTimeText(const ExportRow& row);  // 14:45: the result line's cut minute
-std::string WeekdayText(const ExportRow& row);    // Friday
+std::string offsetText(const UtcOffset& offset);
+std::string localTimeText(const ExportRow& row);  // 14:45: the result line's cut minute
+std::string weekdayText(const ExportRow& row);    // Friday
 // 2026-11-07 CE 09:52 GMT+01:00: the date and time as the result lines write them.
-std::string LineDateTimeText(const ExportRow& row);
+std::string lineDateTimeText(const ExportRow& row);
 
 }  // namespace varnex

@@ -81,7 +81,7 @@ double turnOf(const ExportRow& row, const WheelOptions& options) {
     const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
     const std::int64_t next = dayNumberFromDate(options.year + 1, 1, 1, options.calendarCode);
     const double dayFraction = row.localCivilJD - std::floor(row.localCivilJD);
-    const std::int32_t minute = SecondOfDay(dayFraction) / 60;
+    const std::int32_t minute = secondOfDay(dayFraction) / 60;
     return (static_cast<double>(row.localDate.dayNumber - first) + minute / 1440.0) / static_cast<double>(next - first);
 }
 
@@ -198,7 +198,7 @@ void legend(Picture& picture) {
 using RowsByEvent = std::array<std::array<const ExportRow*, 2>, kEventTable.size()>;
 
 const ExportRow* quarterEvent(const RowsByEvent& byEvent, std::int16_t quarter) {
-    return byEvent[EventIndexOf(EventFamily::EquinoxSolstice, quarter)][0];
+    return byEvent[eventIndexOf(EventFamily::EquinoxSolstice, quarter)][0];
 }
 
 // The seasons' lengths inside the circle, between one equinox or solstice and the next.
@@ -222,8 +222,8 @@ void equinoxesAndSolstices(Picture& picture, const RowsByEvent& byEvent, const W
         const ExportRow* row = quarterEvent(byEvent, q);
         if (!row) continue;
         const double turn = turnOf(*row, options);
-        picture.mark(at(turn, kRadius), 'e', "mark-" + std::string(EventKey(*row)));
-        label(picture, turn, {{escaped(row->name), "font-weight=\"bold\""}, {escaped(LineDateTimeText(*row)), ""}});
+        picture.mark(at(turn, kRadius), 'e', "mark-" + std::string(eventKey(*row)));
+        label(picture, turn, {{escaped(row->name), "font-weight=\"bold\""}, {escaped(lineDateTimeText(*row)), ""}});
     }
 }
 
@@ -231,7 +231,7 @@ void equinoxesAndSolstices(Picture& picture, const RowsByEvent& byEvent, const W
 // both show however close they lie, and how far apart they are.
 void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelOptions& options) {
     for (std::int16_t q = 0; q < 4; ++q) {
-        const std::size_t event = EventIndexOf(EventFamily::CrossQuarter, q);
+        const std::size_t event = eventIndexOf(EventFamily::CrossQuarter, q);
         const std::string key(kEventTable[event].key);
         const ExportRow* trueSun = byEvent[event][0];
         const ExportRow* meanSun = byEvent[event][1];
@@ -239,12 +239,12 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
         std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
         if (trueSun) {
             picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
-            lines.emplace_back("\u25c6 true " + escaped(LineDateTimeText(*trueSun)),
+            lines.emplace_back("\u25c6 true " + escaped(lineDateTimeText(*trueSun)),
                                std::string("fill=\"") + kTrueColour + "\"");
         }
         if (meanSun) {
             picture.mark(at(turnOf(*meanSun, options), kRadius - 18), 'm', std::string("mark-") + key + "-mean");
-            lines.emplace_back("\u25cb mean " + escaped(LineDateTimeText(*meanSun)),
+            lines.emplace_back("\u25cb mean " + escaped(lineDateTimeText(*meanSun)),
                                std::string("fill=\"") + kMeanColour + "\"");
         }
         if (trueSun && meanSun) lines.emplace_back(apart(trueSun->jdUT - meanSun->jdUT), "font-style=\"italic\"");
@@ -254,14 +254,14 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
 
 }  // namespace
 
-void WriteWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                    std::ostream& out) {
     CalculateRequest everything = request;
-    everything.selection = FullSelection();
-    const std::vector<ExportRow> rows = RowsOf(everything, zoneText, hemisphere, RowNames::Summary);
-    const std::size_t march = EventIndexOf(EventFamily::EquinoxSolstice, 0);
+    everything.selection = fullSelection();
+    const std::vector<ExportRow> rows = rowsOf(everything, zoneText, hemisphere, RowNames::Summary);
+    const std::size_t march = eventIndexOf(EventFamily::EquinoxSolstice, 0);
     const WheelOptions options{request.year, request.calendarCode, std::string(zoneText), hemisphere == Hemisphere::South,
-                               InstantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
+                               instantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
     RowsByEvent byEvent{};
     for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
 

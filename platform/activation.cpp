@@ -39,9 +39,9 @@ ActivationTracker& tracker() {
 
 }  // namespace
 
-void TrackWindowActivation() { tracker(); }
+void trackWindowActivation() { tracker(); }
 
-bool ActivatedFromProgram(QWidget* window) {
+bool activatedFromProgram(QWidget* window) {
     const ActivationTracker& t = tracker();
     return t.current != window || t.previous != window;
 }

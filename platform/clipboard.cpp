@@ -5,7 +5,7 @@
 
 namespace varnex::platform {
 
-void CopyToClipboard(const QString& text) {
+void copyToClipboard(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
 #ifdef Q_OS_WIN

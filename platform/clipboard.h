@@ -6,6 +6,6 @@ namespace varnex::platform {
 
 // Clears the clipboard, then puts the text on it as plain text, with the platform's line
 // breaks (CR LF becomes LF outside Windows).
-void CopyToClipboard(const QString& text);
+void copyToClipboard(const QString& text);
 
 }  // namespace varnex::platform

@@ -70,12 +70,12 @@ int fileErrorNumber(int error) {
 TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
-    if (::stat(name.constData(), &info) != 0) return TextFileFailure(fileErrorNumber(errno));
-    if (!S_ISREG(info.st_mode)) return TextFileFailure(kPathFileAccessError);
+    if (::stat(name.constData(), &info) != 0) return textFileFailure(fileErrorNumber(errno));
+    if (!S_ISREG(info.st_mode)) return textFileFailure(kPathFileAccessError);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return TextFileFailure(fileErrorNumber(errno));
+    if (fd < 0) return textFileFailure(fileErrorNumber(errno));
     const std::unique_ptr<const int, void (*)(const int*)> closer(&fd, [](const int* d) { ::close(*d); });
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return TextFileFailure(kPathFileAccessError);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return textFileFailure(kPathFileAccessError);
     // Read in blocks up to one byte more than wanted (which tells whether the file goes on):
     // the memory taken follows what the file holds, not the limit.
     constexpr std::size_t kBlock = 64 * 1024;
@@ -86,7 +86,7 @@ TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
         file.text.resize(std::min(wanted, got + kBlock));
         const ssize_t n = ::read(fd, file.text.data() + got, file.text.size() - got);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return TextFileFailure(kPathFileAccessError);
+        if (n < 0) return textFileFailure(kPathFileAccessError);
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
@@ -97,13 +97,13 @@ TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
 #else
 TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
     const QFileInfo info(path);
-    if (!info.exists()) return TextFileFailure(kFileNotFound);
-    if (!info.isFile()) return TextFileFailure(kPathFileAccessError);
-    if (!info.isReadable()) return TextFileFailure(kPermissionDenied);
+    if (!info.exists()) return textFileFailure(kFileNotFound);
+    if (!info.isFile()) return textFileFailure(kPathFileAccessError);
+    if (!info.isReadable()) return textFileFailure(kPermissionDenied);
     QFile device(path);
-    if (!device.open(QIODevice::ReadOnly)) return TextFileFailure(kPathFileAccessError);
+    if (!device.open(QIODevice::ReadOnly)) return textFileFailure(kPathFileAccessError);
     const QByteArray bytes = device.read(static_cast<qint64>(maxBytes) + 1);
-    if (device.error() != QFileDevice::NoError) return TextFileFailure(kPathFileAccessError);
+    if (device.error() != QFileDevice::NoError) return textFileFailure(kPathFileAccessError);
     TextFile file;
     file.cut = static_cast<std::size_t>(bytes.size()) > maxBytes;
     file.text = bytes.left(static_cast<qsizetype>(maxBytes)).toStdString();
@@ -113,7 +113,7 @@ TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
 
 }  // namespace
 
-TextFile TextFileFailure(int number) {
+TextFile textFileFailure(int number) {
     switch (number) {
     case kFileNotFound: return {{}, false, number, "File not found"};
     case kInputPastEndOfFile: return {{}, false, number, "Input past end of file"};
@@ -122,19 +122,19 @@ TextFile TextFileFailure(int number) {
     }
 }
 
-std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxBytes) {
+std::optional<std::string> readFileBytes(const QString& path, std::size_t maxBytes) {
     TextFile file = readRegularFile(path, maxBytes);
     if (!file.ok()) return std::nullopt;
     return std::move(file.text);
 }
 
-TextFile ReadTextFile(const QString& path, std::size_t maxBytes) {
+TextFile readTextFile(const QString& path, std::size_t maxBytes) {
     TextFile file = readRegularFile(path, maxBytes);
-    if (file.ok() && file.text.empty()) return TextFileFailure(kInputPastEndOfFile);
+    if (file.ok() && file.text.empty()) return textFileFailure(kInputPastEndOfFile);
     return file;
 }
 
-std::optional<std::string> PathInsideFolder(const std::string& path, const std::string& folder) {
+std::optional<std::string> pathInsideFolder(const std::string& path, const std::string& folder) {
     namespace fs = std::filesystem;
     const auto resolved = [](const std::string& p) {
         std::error_code error;
@@ -149,7 +149,7 @@ std::optional<std::string> PathInsideFolder(const std::string& path, const std::
     return file.string();
 }
 
-std::string ReplaceFileContent(const QString& path, const std::string& bytes) {
+std::string replaceFileContent(const QString& path, const std::string& bytes) {
     ignoreFileSizeSignal();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

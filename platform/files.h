@@ -12,18 +12,18 @@ namespace varnex::platform {
 
 // The bytes of a regular file, at most maxBytes of them; nothing when it is not a regular file
 // or cannot be opened or read. Never waits on a pipe or a device.
-std::optional<std::string> ReadFileBytes(const QString& path, std::size_t maxBytes);
+std::optional<std::string> readFileBytes(const QString& path, std::size_t maxBytes);
 
 // `path` with its links resolved and "." and ".." taken out, when that lies below `folder`
 // (also resolved); nothing when it lies elsewhere or is the folder itself. Parts that do not
 // exist are taken as written.
-std::optional<std::string> PathInsideFolder(const std::string& path, const std::string& folder);
+std::optional<std::string> pathInsideFolder(const std::string& path, const std::string& folder);
 
 // Writes a temporary file beside `path` and renames it over the old one, so that a failure
 // (a full disk, a file-size limit, no permission) leaves the previous file whole. Returns
 // the empty string on success, otherwise the system's description of the failure and the
 // path of the file or folder that failed: "Permission denied: /home/ann/.config/Ostrel".
-std::string ReplaceFileContent(const QString& path, const std::string& bytes);
+std::string replaceFileContent(const QString& path, const std::string& bytes);
 
 // A text file as the file viewer reads it: its first maxBytes bytes, or the failure with its
 // number and description: 53 the file is not there, 62 it is empty, 70 the user may not
@@ -36,9 +36,9 @@ struct TextFile {
     std::string description;
     bool ok() const { return errorNumber == 0; }
 };
-TextFile ReadTextFile(const QString& path, std::size_t maxBytes);
+TextFile readTextFile(const QString& path, std::size_t maxBytes);
 
 // The failure `number` (53, 62, 70 or 75) with its description.
-TextFile TextFileFailure(int number);
+TextFile textFileFailure(int number);
 
 }  // namespace varnex::platform

@@ -41,7 +41,7 @@ fs::path pathFromSystem() {
 
 }  // namespace
 
-fs::path PathFromProgramName(const char* argv0) {
+fs::path pathFromProgramName(const char* argv0) {
     if (argv0 == nullptr || *argv0 == '\0') return {};
     const std::string name(argv0);
     std::error_code error;
@@ -65,12 +65,12 @@ fs::path PathFromProgramName(const char* argv0) {
     return {};
 }
 
-fs::path ExecutablePath(const char* argv0) {
+fs::path executablePath(const char* argv0) {
     fs::path path = pathFromSystem();
-    return path.empty() ? PathFromProgramName(argv0) : path;
+    return path.empty() ? pathFromProgramName(argv0) : path;
 }
 
-fs::path ShippedFilesFolder(const fs::path& executableFolder, std::string_view marker) {
+fs::path shippedFilesFolder(const fs::path& executableFolder, std::string_view marker) {
     std::error_code error;
     if (fs::is_regular_file(executableFolder / marker, error)) return executableFolder;
     return (executableFolder / ".." / "share" / "varnex").lexically_normal();

@@ -23,7 +23,7 @@ QMessageBox::Icon iconOf(MessageIcon icon) {
 
 }  // namespace
 
-void ShowMessage(QWidget* parent, const Message& message) {
+void showMessage(QWidget* parent, const Message& message) {
     if (recorder()) {
         recorder()(message);
         return;
@@ -35,7 +35,7 @@ void ShowMessage(QWidget* parent, const Message& message) {
     box.exec();
 }
 
-QString PlainToolTip(const QString& text) {
+QString plainToolTip(const QString& text) {
     if (!Qt::mightBeRichText(text)) return text;
     return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
 }

@@ -13,10 +13,10 @@ namespace varnex::platform {
 
 // Shows the message in a modal box with an OK button and waits until it is closed. The
 // message is plain text: markup in it is shown as written.
-void ShowMessage(QWidget* parent, const Message& message);
+void showMessage(QWidget* parent, const Message& message);
 
 // A tool tip that shows `text` as written: text that Qt would take for markup is escaped.
-QString PlainToolTip(const QString& text);
+QString plainToolTip(const QString& text);
 
 // While set, messages go to the recorder instead of a box (for tests); an empty function
 // restores the boxes.

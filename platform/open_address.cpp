@@ -59,8 +59,8 @@ bool launchWithXdgOpen(const QString& target, QObject* context, const std::funct
 
 }  // namespace
 
-void OpenAddress(const std::string& address, QObject* context, std::function<void(int)> finished) {
-    const AddressKind kind = KindOfAddress(address);
+void openAddress(const std::string& address, QObject* context, std::function<void(int)> finished) {
+    const AddressKind kind = kindOfAddress(address);
     std::string target = address;
     switch (kind) {
     case AddressKind::None: return;
@@ -72,7 +72,7 @@ void OpenAddress(const std::string& address, QObject* context, std::function<voi
         break;
     }
     case AddressKind::File: {
-        const auto inside = PathInsideFolder(address, ProgramFolder());
+        const auto inside = pathInsideFolder(address, programFolder());
         if (!inside) return finished(kLaunchAccessDenied);
         target = *inside;
         break;

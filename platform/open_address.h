@@ -16,7 +16,7 @@ namespace varnex::platform {
 // An empty or blank address opens nothing and gives no result. The call never waits for the
 // opener: the result may come later from the event loop, and does not come once `context`
 // is gone.
-void OpenAddress(const std::string& address, QObject* context, std::function<void(int)> finished);
+void openAddress(const std::string& address, QObject* context, std::function<void(int)> finished);
 
 // While set, addresses that pass the checks go to the opener instead of the system (for
 // tests), and its result is the launch's; an empty function restores the system.

@@ -184,7 +184,7 @@ WriteResult writeInPlace(const std::string& path, std::string_view text) {
 WriteResult writeToSpecialFile(const std::string& path, std::string_view text) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return failed(errno, path);
-    WriteResult result = WriteToDescriptor(fd, text);
+    WriteResult result = writeToDescriptor(fd, text);
     if (::close(fd) != 0 && result.outcome == WriteOutcome::Written) return failed(errno, path);
     if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
     return result;
@@ -298,7 +298,7 @@ Replaced replace(const Target& target, std::string_view text, WriteResult& resul
     };
     if (target.exists ? !takeOver(fd, target) : ::fchmod(fd, newFileMode()) != 0)
         return giveUp(0, Replaced::InPlaceInstead);
-    if (const WriteResult written = WriteToDescriptor(fd, text); written.outcome != WriteOutcome::Written) {
+    if (const WriteResult written = writeToDescriptor(fd, text); written.outcome != WriteOutcome::Written) {
         result = {WriteOutcome::Failed, written.message + ": " + target.path};
         giveUp(0, Replaced::InPlaceInstead);
         return Replaced::Failed;
@@ -335,7 +335,7 @@ WriteResult writeFile(const Target& target, std::string_view text) {
 
 }  // namespace
 
-WriteResult WriteToDescriptor(int fd, std::string_view text) {
+WriteResult writeToDescriptor(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t written = ::write(fd, text.data(), text.size());
         if (written < 0) {
@@ -348,14 +348,14 @@ WriteResult WriteToDescriptor(int fd, std::string_view text) {
     return {};
 }
 
-WriteResult WriteToStandardOutput(std::string_view text) { return WriteToDescriptor(STDOUT_FILENO, text); }
+WriteResult writeToStandardOutput(std::string_view text) { return writeToDescriptor(STDOUT_FILENO, text); }
 
-WriteResult WriteOutputFile(const std::string& path, std::string_view text) {
+WriteResult writeOutputFile(const std::string& path, std::string_view text) {
     const Followed followed = follow(path);
     if (const auto* refusal = std::get_if<WriteResult>(&followed)) return *refusal;
     if (const int* fd = std::get_if<int>(&followed)) {
         if (::fcntl(*fd, F_GETFD) < 0) return failed(errno, path);
-        WriteResult result = WriteToDescriptor(*fd, text);
+        WriteResult result = writeToDescriptor(*fd, text);
         if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
         return result;
     }

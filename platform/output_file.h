@@ -16,10 +16,10 @@ struct WriteResult {
 
 // Writes all of `text` to the open descriptor `fd`, through short writes and interruptions.
 // A reader that has gone away (EPIPE, with SIGPIPE ignored) is BrokenPipe.
-WriteResult WriteToDescriptor(int fd, std::string_view text);
+WriteResult writeToDescriptor(int fd, std::string_view text);
 
-// WriteToDescriptor on standard output.
-WriteResult WriteToStandardOutput(std::string_view text);
+// writeToDescriptor on standard output.
+WriteResult writeToStandardOutput(std::string_view text);
 
 // Writes `text` to the file `path` names. Afterwards a regular file holds either its old
 // content or the whole of `text`, never a part of it, whatever fails (a full disk, a size limit,
@@ -39,6 +39,6 @@ WriteResult WriteToStandardOutput(std::string_view text);
 //   folder's owner: another user may have planted it there, so it is refused with a message.
 // While a named temporary file exists, SIGINT, SIGTERM and SIGHUP remove it before the program
 // ends as the signal says.
-WriteResult WriteOutputFile(const std::string& path, std::string_view text);
+WriteResult writeOutputFile(const std::string& path, std::string_view text);
 
 }  // namespace varnex::platform

@@ -5,14 +5,14 @@
 
 namespace varnex::platform {
 
-void TakeWriteFailuresAsErrors() {
+void takeWriteFailuresAsErrors() {
     std::signal(SIGPIPE, SIG_IGN);
 #if defined(SIGXFSZ)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 }
 
-std::int32_t CurrentLocalYear() {
+std::int32_t currentLocalYear() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #if defined(_WIN32)

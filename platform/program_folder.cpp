@@ -17,11 +17,11 @@ const char*& programName() {
 
 }  // namespace
 
-void RememberProgramName(const char* argv0) { programName() = argv0; }
+void rememberProgramName(const char* argv0) { programName() = argv0; }
 
-std::string ProgramFolder() {
+std::string programFolder() {
     if (!redirectedFolder().empty()) return redirectedFolder();
-    return ShippedFilesFolder(ExecutablePath(programName()).parent_path()).string();
+    return shippedFilesFolder(executablePath(programName()).parent_path()).string();
 }
 
 void setProgramFolderForTesting(const std::string& folder) { redirectedFolder() = folder; }

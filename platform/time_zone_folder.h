@@ -7,6 +7,6 @@ namespace varnex::platform {
 
 // The folder of the tz database's compiled files ("Europe/London" is a file there): the one
 // the date library reads them from on this system.
-std::string TimeZoneFolder();
+std::string timeZoneFolder();
 
 }  // namespace varnex::platform

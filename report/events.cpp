@@ -12,13 +12,13 @@ static_assert(kEventTable[crossQuarterRow(3)].checkBox == "chkSamhain");
 
 }  // namespace
 
-EventCaptions DefaultEventCaptions() {
+EventCaptions defaultEventCaptions() {
     EventCaptions captions;
     for (std::size_t i = 0; i < kEventTable.size(); ++i) captions[i] = std::string(kEventTable[i].caption);
     return captions;
 }
 
-EventNameTable BuildEventNames(const EventCaptions& captions) {
+EventNameTable buildEventNames(const EventCaptions& captions) {
     EventNameTable names;
     for (int quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);

@@ -35,17 +35,17 @@ inline constexpr std::array<EventRow, 8> kEventTable = {{
 }};
 
 // The word of a method in the command line and the exports: "true", "mean", "" for none.
-constexpr std::string_view MethodKey(Method method) {
+constexpr std::string_view methodKey(Method method) {
     return method == Method::TrueSun ? "true" : method == Method::MeanSun ? "mean" : "";
 }
 
 // The equinoxes lie in quarters 0 (March) and 2 (September), the solstices in 1 and 3.
-constexpr bool IsEquinox(const EventRow& row) {
+constexpr bool isEquinox(const EventRow& row) {
     return row.family == EventFamily::EquinoxSolstice && row.quarter % 2 == 0;
 }
 
 // The index in kEventTable of the event of `family` in `quarter` (0 March ... 3 December).
-constexpr std::size_t EventIndexOf(EventFamily family, std::int16_t quarter) {
+constexpr std::size_t eventIndexOf(EventFamily family, std::int16_t quarter) {
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
         if (kEventTable[i].family == family && kEventTable[i].quarter == quarter) return i;
     return kEventTable.size();
@@ -72,10 +72,10 @@ using EventNameTable = std::array<std::array<std::string, 4>, 5>;
 // The captions of the eight check boxes in the order of kEventTable.
 using EventCaptions = std::array<std::string, 8>;
 
-EventCaptions DefaultEventCaptions();
+EventCaptions defaultEventCaptions();
 
 // The five kinds of names built from the captions as they stand.
-EventNameTable BuildEventNames(const EventCaptions& captions);
+EventNameTable buildEventNames(const EventCaptions& captions);
 
 // "Spring (March) equinox" -> "Spring equinox": drops from the first "(" to the first ")"
 // and the character after it. A caption without "(" ... ")" is returned unchanged.

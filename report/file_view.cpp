@@ -7,7 +7,7 @@ namespace varnex {
 
 static_assert(kViewerHeadNote.size() == 168 && kViewerTailNote.size() == 56);
 
-std::string ViewerText(std::string_view fileText, bool cut) {
+std::string viewerText(std::string_view fileText, bool cut) {
     if (!cut && utf8Length(fileText) < kViewerTextLimit) return std::string(fileText);
     const std::size_t shown = kViewerTextLimit - kViewerHeadNote.size() - kViewerTailNote.size();  // 65306
     std::string text(kViewerHeadNote);
@@ -17,7 +17,7 @@ std::string ViewerText(std::string_view fileText, bool cut) {
     return text;
 }
 
-std::string FileErrorText(int number, std::string_view description) {
+std::string fileErrorText(int number, std::string_view description) {
     return "Error " + decimal(number) + ".  " + std::string(description);
 }
 

@@ -25,7 +25,7 @@ inline constexpr std::string_view kViewerTailNote = "NOTE: Entire contents of fi
 // 65306 characters, an empty line and the tail note (65534 characters in all). `cut` says
 // that the file goes on beyond fileText: it is then shown in part however few characters
 // fileText counts (malformed UTF-8 counts fewer characters than bytes).
-std::string ViewerText(std::string_view fileText, bool cut = false);
+std::string viewerText(std::string_view fileText, bool cut = false);
 
 // Failures of reading a file, by number: 53 the file is not there, 62 it is empty (reading
 // ends at once), 70 the user may not read it, 75 anything else (a name too long, a folder, a
@@ -36,6 +36,6 @@ inline constexpr int kPermissionDenied = 70;     // "Permission denied"
 inline constexpr int kPathFileAccessError = 75;  // "Path/File access error"
 
 // "Error 53.  File not found": the number, a full stop, two blanks and the description.
-std::string FileErrorText(int number, std::string_view description);
+std::string fileErrorText(int number, std::string_view description);
 
 }  // namespace varnex

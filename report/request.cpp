@@ -13,11 +13,11 @@ bool isCrossQuarter(const EventRow& row) { return row.family == EventFamily::Cro
 
 }  // namespace
 
-std::int16_t CalendarCodeOfIndex(int index) {
+std::int16_t calendarCodeOfIndex(int index) {
     return static_cast<std::int16_t>(index == 1 ? kJulianCode : kGregorianCode);
 }
 
-Selection FullSelection() {
+Selection fullSelection() {
     Selection selection;
     selection.events.fill(true);
     selection.trueSun = true;
@@ -25,7 +25,7 @@ Selection FullSelection() {
     return selection;
 }
 
-std::optional<Message> CheckSelection(const Selection& selection, std::string_view calculateCaption) {
+std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption) {
     const std::string title(calculateCaption);
     if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }))
         return Message{"At least one event must be selected.", title, MessageIcon::None};
@@ -39,7 +39,7 @@ std::optional<Message> CheckSelection(const Selection& selection, std::string_vi
     return std::nullopt;
 }
 
-EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year) {
+EventInstant instantOf(const EventRow& row, Method method, std::int32_t year) {
     const double deltaT = DeltaTMinutes(year) * 60;
     if (!isCrossQuarter(row)) return {EquinoxSolsticeUT(row.quarter, year), deltaT};
     if (method == Method::TrueSun) return {TrueCrossQuarterJD(year, row.quarter), deltaT};
@@ -48,19 +48,19 @@ EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year) {
     return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2};
 }
 
-void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
+void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
                         const std::function<void(const RequestLine&)>& take) {
     CalendarDate work{};
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
-        const EventInstant instant = InstantOf(row, method, request.year);
+        const EventInstant instant = instantOf(row, method, request.year);
         UtcOffset offset = request.zone.offsetAt(instant.jdUT);
         const std::int16_t minutes = offset.wholeMinutes();
         const InstantText text = FormatInstant(instant.jdUT + offset.restDays(), minutes, request.calendarCode, work);
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
-        std::string line = EventLineText(name, method, text, minutes, request.includeWeekday);
+        std::string line = eventLineText(name, method, text, minutes, request.includeWeekday);
         take({event, method, instant, std::move(offset), text, std::move(line)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
@@ -77,9 +77,9 @@ void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& n
     }
 }
 
-std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names) {
+std::vector<RequestLine> requestLines(const CalculateRequest& request, const EventNameTable& names) {
     std::vector<RequestLine> lines;
-    ForEachRequestLine(request, names, [&lines](const RequestLine& line) { lines.push_back(line); });
+    forEachRequestLine(request, names, [&lines](const RequestLine& line) { lines.push_back(line); });
     return lines;
 }
 

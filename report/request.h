@@ -20,7 +20,7 @@ namespace varnex {
 inline constexpr std::array<std::string_view, 2> kCalendarItems = {"Common Era (Gregorian)", "Julian Calendar"};
 
 // Calendar code of the calendar list's selection: Julian for item 1, Gregorian otherwise.
-std::int16_t CalendarCodeOfIndex(int index);
+std::int16_t calendarCodeOfIndex(int index);
 
 struct Selection {
     std::array<bool, 8> events{};  // in the order of kEventTable
@@ -29,11 +29,11 @@ struct Selection {
 };
 
 // Everything selected, as the window starts.
-Selection FullSelection();
+Selection fullSelection();
 
 // The message that rejects a selection, if any: no event, or a cross-quarter day without
 // a method. The title of both is the caption of the Calculate command.
-std::optional<Message> CheckSelection(const Selection& selection, std::string_view calculateCaption);
+std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption);
 
 struct CalculateRequest {
     std::int32_t year = 0;
@@ -50,7 +50,7 @@ struct EventInstant {
 
 // The instant of one event of the table by one method (Method::None for an equinox or
 // solstice).
-EventInstant InstantOf(const EventRow& row, Method method, std::int32_t year);
+EventInstant instantOf(const EventRow& row, Method method, std::int32_t year);
 
 struct RequestLine {
     std::size_t event;  // index in kEventTable
@@ -63,10 +63,10 @@ struct RequestLine {
 
 // The result lines of a request in output order: the event table's order, and within a
 // cross-quarter day its methods in their order. Each line goes to `take` as it is made.
-void ForEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
+void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
                         const std::function<void(const RequestLine&)>& take);
 
 // The same lines, collected.
-std::vector<RequestLine> RequestLines(const CalculateRequest& request, const EventNameTable& names);
+std::vector<RequestLine> requestLines(const CalculateRequest& request, const EventNameTable& names);
 
 }  // namespace varnex

@@ -31,7 +31,7 @@ InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t ca
             WeekdayName(DayOfWeek(dayNumber), false, kLanguageEnglish), work, time, v};
 }
 
-std::string EventLabel(std::string_view name, Method method) {
+std::string eventLabel(std::string_view name, Method method) {
     std::string label(name);
     label += ' ';
     label += methodTag(method);
@@ -41,9 +41,9 @@ std::string EventLabel(std::string_view name, Method method) {
     return label;
 }
 
-std::string EventLineText(std::string_view name, Method method, const InstantText& instant,
+std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
                           std::int16_t offsetMinutes, bool includeWeekday) {
-    std::string line = EventLabel(name, method);
+    std::string line = eventLabel(name, method);
     line += instant.dateTime;
     line += TimezoneSuffix(offsetMinutes);
     if (includeWeekday) {
@@ -54,7 +54,7 @@ std::string EventLineText(std::string_view name, Method method, const InstantTex
     return line;
 }
 
-std::string CrossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
+std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
                                  std::string_view meanSunText, std::string_view suffix) {
     const std::string trueLine = "True sun: " + std::string(trueSunText) + std::string(suffix);
     const std::string meanLine = "Mean sun: " + std::string(meanSunText) + std::string(suffix);
@@ -67,7 +67,7 @@ std::string CrossQuarterCellText(std::string_view name, std::int16_t quarter, st
     return cell;
 }
 
-std::string EquinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix) {
+std::string equinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix) {
     std::string cell(name);
     cell += kLineEnd;
     cell += dateTimeText;

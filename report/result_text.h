@@ -29,18 +29,18 @@ struct InstantText {
 InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work);
 
 // "Imbolc (true sun) ............. ": the 32 characters before the date.
-std::string EventLabel(std::string_view name, Method method);
+std::string eventLabel(std::string_view name, Method method);
 
 // A whole result line: label, date and time, zone suffix, the weekday when asked, CR LF.
-std::string EventLineText(std::string_view name, Method method, const InstantText& instant,
+std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
                           std::int16_t offsetMinutes, bool includeWeekday);
 
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
 // first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF.
-std::string CrossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
+std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
                                  std::string_view meanSunText, std::string_view suffix);
 
 // Summary cell of an equinox or solstice: name, CR LF, date and time with the suffix.
-std::string EquinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix);
+std::string equinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix);
 
 }  // namespace varnex

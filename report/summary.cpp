@@ -14,7 +14,7 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 }  // namespace
 
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
+std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
@@ -30,22 +30,22 @@ std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendar
         const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
         const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
         const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
-        cells[kCrossQuarterCell[q]] = CrossQuarterCellText(name, quarter, trueText, meanText, "");
+        cells[kCrossQuarterCell[q]] = crossQuarterCellText(name, quarter, trueText, meanText, "");
     }
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);
         const std::string& name = names[south ? kNameShortSouth : kNameShortNorth][q];
-        cells[kEquinoxSolsticeCell[q]] = EquinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), "");
+        cells[kEquinoxSolsticeCell[q]] = equinoxSolsticeCellText(name, dateTime(EquinoxSolsticeUT(quarter, year)), "");
     }
     return cells;
 }
 
-std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere) {
+std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere) {
     return "All dates and times for " + std::string(yearText) + " CE in the " +
            (hemisphere == Hemisphere::South ? "Southern Hemisphere" : "Northern Hemisphere");
 }
 
-std::string SummaryText(const std::array<std::string, 9>& cells) {
+std::string summaryText(const std::array<std::string, 9>& cells) {
     std::string text;
     for (const std::size_t cell : kSummaryReadingOrder) {
         if (!text.empty()) text += kLineEnd;

@@ -24,13 +24,13 @@ inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 
 // cell holds its name and both methods (true sun first for quarters 0 and 1), an equinox or
 // solstice cell its name and instant, each with the suffix of the zone's offset at that
 // instant and never the weekday.
-std::array<std::string, 9> SummaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
+std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names);
 
 // Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".
-std::string SummaryCaption(std::string_view yearText, Hemisphere hemisphere);
+std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere);
 
 // The eight cells in reading order, each ending in CR LF, with an empty line between cells.
-std::string SummaryText(const std::array<std::string, 9>& cells);
+std::string summaryText(const std::array<std::string, 9>& cells);
 
 }  // namespace varnex

@@ -37,7 +37,7 @@ std::string GetFileExtension(std::string_view path, bool lowerCase) {
     return extension;
 }
 
-AddressKind KindOfAddress(std::string_view address) {
+AddressKind kindOfAddress(std::string_view address) {
     if (address.find_first_not_of(" \t\r\n") == std::string_view::npos) return AddressKind::None;
     // scheme = letter *(letter / digit / "+" / "-" / ".") ":"
     const auto colon = address.find(':');
@@ -54,14 +54,14 @@ AddressKind KindOfAddress(std::string_view address) {
     return lower == "http" || lower == "https" || lower == "mailto" ? AddressKind::Web : AddressKind::OtherScheme;
 }
 
-std::string ResolveAddress(std::string_view address, std::string_view programFolder) {
-    const AddressKind kind = KindOfAddress(address);
+std::string resolveAddress(std::string_view address, std::string_view programFolder) {
+    const AddressKind kind = kindOfAddress(address);
     if (kind == AddressKind::None) return {};
     if (kind != AddressKind::File || isAbsolutePath(address)) return std::string(address);
-    return JoinFolderAndFile(programFolder, address);
+    return joinFolderAndFile(programFolder, address);
 }
 
-std::string LaunchFailureText(int result, std::string_view address) {
+std::string launchFailureText(int result, std::string_view address) {
     std::string text = "Error launching web browser, error code = " + decimal(result) + ".";
     switch (result) {
     case kLaunchNoAssociation:

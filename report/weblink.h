@@ -16,12 +16,12 @@ std::string GetFileExtension(std::string_view path, bool lowerCase);
 // "smb:", ...); or else a file path. A scheme has two characters or more, so that a drive
 // letter is none.
 enum class AddressKind { None, Web, OtherScheme, File };
-AddressKind KindOfAddress(std::string_view address);
+AddressKind kindOfAddress(std::string_view address);
 
 // An address as the program opens it: a bare file name lies in the program's folder; an
 // absolute path and an address with a scheme stand as they are; an empty or blank address
 // stays empty.
-std::string ResolveAddress(std::string_view address, std::string_view programFolder);
+std::string resolveAddress(std::string_view address, std::string_view programFolder);
 
 // Results of a launch: 32 or below is a failure.
 inline constexpr int kLaunchFailureLimit = 32;
@@ -34,6 +34,6 @@ inline constexpr std::string_view kLaunchFailureTitle = "Cannot launch web brows
 
 // "Error launching web browser, error code = 31." and what the result means, for a
 // failed launch of `address`.
-std::string LaunchFailureText(int result, std::string_view address);
+std::string launchFailureText(int result, std::string_view address);
 
 }  // namespace varnex

@@ -40,7 +40,7 @@ std::int32_t saturatedValue(std::string_view digits) {
 }  // namespace
 
 bool IsDigitString(std::string_view text, bool allowSign, bool allowCommas) {
-    const std::string s = TrimBlanks(text);
+    const std::string s = trimBlanks(text);
     if (s.empty()) return false;
     std::string_view rest = s;
     if (allowSign && (rest.front() == '+' || rest.front() == '-')) rest.remove_prefix(1);
@@ -48,8 +48,8 @@ bool IsDigitString(std::string_view text, bool allowSign, bool allowCommas) {
     return rest.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-YearCheck CheckYearText(std::string_view text) {
-    YearCheck check{YearCheckStatus::Accepted, TrimBlanks(text), 0};
+YearCheck checkYearText(std::string_view text) {
+    YearCheck check{YearCheckStatus::Accepted, trimBlanks(text), 0};
     if (check.trimmedText.empty()) {
         check.status = YearCheckStatus::Empty;
     } else if (!IsDigitString(check.trimmedText, true, false)) {
@@ -61,7 +61,7 @@ YearCheck CheckYearText(std::string_view text) {
     return check;
 }
 
-Message YearMessage(YearCheckStatus status) {
+Message yearMessage(YearCheckStatus status) {
     switch (status) {
     case YearCheckStatus::Empty: return {"Year must be specified.", "Invalid input", MessageIcon::Information};
     case YearCheckStatus::NotANumber: return {"Invalid input for year.", "Invalid input", MessageIcon::Information};

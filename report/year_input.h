@@ -28,10 +28,10 @@ struct YearCheck {
 
 // The checks of a year text in their order: empty, not a signed digit string, outside
 // 1 to 3000.
-YearCheck CheckYearText(std::string_view text);
+YearCheck checkYearText(std::string_view text);
 
 // The message of a rejected year; program texts 24 and 25 word the out-of-range case, with
 // English texts built in for a program-text file that lacks them.
-Message YearMessage(YearCheckStatus status);
+Message yearMessage(YearCheckStatus status);
 
 }  // namespace varnex

@@ -67,7 +67,7 @@ private:
 
 }  // namespace
 
-std::string FormatSettings(const Settings& settings) {
+std::string formatSettings(const Settings& settings) {
     std::string file = quoted(settings.yearText);
     file += kRecordEnd;
     for (const TickState box : settings.boxes) {
@@ -83,7 +83,7 @@ std::string FormatSettings(const Settings& settings) {
     return file;
 }
 
-RestoredSettings ParseSettings(std::string_view content) {
+RestoredSettings parseSettings(std::string_view content) {
     RestoredSettings restored;
     FieldReader reader(content);
 
@@ -111,7 +111,7 @@ RestoredSettings ParseSettings(std::string_view content) {
 
     const auto output = reader.text();
     if (!output) return restored;
-    restored.values.outputText = TrimBlanks(utf8Prefix(*output, kRestoredOutputLimit));
+    restored.values.outputText = trimBlanks(utf8Prefix(*output, kRestoredOutputLimit));
     ++restored.fieldsRead;
     return restored;
 }

@@ -43,7 +43,7 @@ inline constexpr int kSettingsFieldCount = 15;
 inline constexpr std::size_t kRestoredOutputLimit = 10240;  // characters of field 15 taken back
 
 // The file's content.
-std::string FormatSettings(const Settings& settings);
+std::string formatSettings(const Settings& settings);
 
 // What a restore takes from a file: the fields before the first fault, in order.
 struct RestoredSettings {
@@ -54,6 +54,6 @@ struct RestoredSettings {
 // Reads the fields in order and stops at the first that is missing, not a number where one
 // is expected, or outside what its control accepts (a box 0 to 2, the zone -1 to 48). Field
 // 15 is cut to its first 10240 characters, then its leading and trailing blanks removed.
-RestoredSettings ParseSettings(std::string_view content);
+RestoredSettings parseSettings(std::string_view content);
 
 }  // namespace varnex

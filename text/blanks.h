@@ -19,7 +19,7 @@ constexpr std::string_view trimmed(std::string_view text, bool (*drop)(char)) {
 }
 
 // The text without its leading and trailing blanks; tabs and line ends stay.
-inline std::string TrimBlanks(std::string_view text) { return std::string(trimmed(text, isBlank)); }
+inline std::string trimBlanks(std::string_view text) { return std::string(trimmed(text, isBlank)); }
 
 static_assert(trimmed(" \tx y\t ", isBlank) == "\tx y\t");
 static_assert(trimmed(" \tx y\t ", isBlankOrTab) == "x y");

@@ -155,7 +155,7 @@ std::string ProgramTextFile::text(std::int16_t id, std::int16_t language) const 
     return found->second;
 }
 
-std::string ProgramTextMessage(int r, std::string_view fullPath) {
+std::string programTextMessage(int r, std::string_view fullPath) {
     if (r > 0) return {};
     switch (r) {
     case 0: return "No program text was read.";
@@ -174,7 +174,7 @@ std::string ProgramTextMessage(int r, std::string_view fullPath) {
     return "Duplicate in program text at line " + decimal(-(r + 1500)) + ".";
 }
 
-std::string JoinFolderAndFile(std::string_view folder, std::string_view file) {
+std::string joinFolderAndFile(std::string_view folder, std::string_view file) {
     std::string path(folder);
     if (path.empty() || kPathSeparators.find(path.back()) == std::string_view::npos) path += kPathSeparator;
     path += file;
@@ -182,9 +182,9 @@ std::string JoinFolderAndFile(std::string_view folder, std::string_view file) {
 }
 
 ProgramTextLoad LoadProgramText(std::string_view folder, std::string_view file) {
-    const std::string path = JoinFolderAndFile(folder, file);
+    const std::string path = joinFolderAndFile(folder, file);
     const int code = loadedText().load(path);
-    return {code, ProgramTextMessage(code, path)};
+    return {code, programTextMessage(code, path)};
 }
 
 std::string GetProgramText(std::int16_t id) { return loadedText().text(id, intLanguage); }

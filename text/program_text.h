@@ -57,10 +57,10 @@ struct ProgramTextLoad {
 };
 
 // The failure message for a load result (empty for a success).
-std::string ProgramTextMessage(int code, std::string_view fullPath);
+std::string programTextMessage(int code, std::string_view fullPath);
 
 // folder, exactly one path separator, file.
-std::string JoinFolderAndFile(std::string_view folder, std::string_view file);
+std::string joinFolderAndFile(std::string_view folder, std::string_view file);
 
 // Loads the program text file `file` from `folder` for GetProgramText. Ending the program on
 // failure belongs to the caller, which shows the message with the critical-error icon.

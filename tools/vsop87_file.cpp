@@ -9,27 +9,27 @@
 namespace vsop87 {
 namespace {
 
-[[noreturn]] void Fail(const std::string& path, int line, const std::string& what) {
+[[noreturn]] void fail(const std::string& path, int line, const std::string& what) {
     throw std::runtime_error(path + ":" + std::to_string(line) + ": " + what);
 }
 
 // A fixed-width numeric field; blanks around the number are allowed.
 template <typename T>
-T Field(const std::string& record, std::size_t first, std::size_t width,
+T fieldAt(const std::string& record, std::size_t first, std::size_t width,
         const std::string& path, int line) {
-    if (record.size() < first + width) Fail(path, line, "record too short");
+    if (record.size() < first + width) fail(path, line, "record too short");
     std::string_view text(record.data() + first, width);
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     T value{};
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) Fail(path, line, "bad number");
+    if (ec != std::errc() || end != text.data() + text.size()) fail(path, line, "bad number");
     return value;
 }
 
 }  // namespace
 
-Body ReadBody(const std::string& path) {
+Body readBody(const std::string& path) {
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot open " + path);
     Body body;
@@ -43,34 +43,34 @@ Body ReadBody(const std::string& path) {
         if (record.empty()) continue;
         if (record.compare(1, 6, "VSOP87") == 0) {
             if (series && static_cast<int>(series->size()) != expected)
-                Fail(path, lineNo, "previous series has the wrong number of terms");
-            const int coordinate = Field<int>(record, 41, 1, path, lineNo);
-            const int power = Field<int>(record, 59, 1, path, lineNo);
-            expected = Field<int>(record, 60, 7, path, lineNo);
+                fail(path, lineNo, "previous series has the wrong number of terms");
+            const int coordinate = fieldAt<int>(record, 41, 1, path, lineNo);
+            const int power = fieldAt<int>(record, 59, 1, path, lineNo);
+            expected = fieldAt<int>(record, 60, 7, path, lineNo);
             if (coordinate < 1 || coordinate > 3 || power < 0 || power > 5)
-                Fail(path, lineNo, "bad header");
+                fail(path, lineNo, "bad header");
             Coordinate& c = coordinate == 1 ? body.l : coordinate == 2 ? body.b : body.r;
             series = &c[static_cast<std::size_t>(power)];
             series->reserve(static_cast<std::size_t>(expected));
             continue;
         }
-        if (!series) Fail(path, lineNo, "term before the first header");
+        if (!series) fail(path, lineNo, "term before the first header");
         Term term{};
         for (std::size_t i = 0; i < term.multipliers.size(); ++i)
-            term.multipliers[i] = Field<int>(record, 10 + 3 * i, 3, path, lineNo);
-        term.s = Field<double>(record, 46, 15, path, lineNo);
-        term.k = Field<double>(record, 61, 18, path, lineNo);
-        term.amplitude = Field<double>(record, 79, 18, path, lineNo);
-        term.phase = Field<double>(record, 97, 14, path, lineNo);
-        term.frequency = Field<double>(record, 111, 20, path, lineNo);
+            term.multipliers[i] = fieldAt<int>(record, 10 + 3 * i, 3, path, lineNo);
+        term.s = fieldAt<double>(record, 46, 15, path, lineNo);
+        term.k = fieldAt<double>(record, 61, 18, path, lineNo);
+        term.amplitude = fieldAt<double>(record, 79, 18, path, lineNo);
+        term.phase = fieldAt<double>(record, 97, 14, path, lineNo);
+        term.frequency = fieldAt<double>(record, 111, 20, path, lineNo);
         series->push_back(term);
     }
     if (series && static_cast<int>(series->size()) != expected)
-        Fail(path, lineNo, "last series has the wrong number of terms");
+        fail(path, lineNo, "last series has the wrong number of terms");
     return body;
 }
 
-double Evaluate(const Coordinate& series, double tMillennia) {
+double evaluate(const Coordinate& series, double tMillennia) {
     double value = 0.0;
     double tPower = 1.0;
     for (const auto& terms : series) {

@@ -37,9 +37,9 @@ struct Body {
 
 // Reads a whole body file. Throws std::runtime_error with the line number when a
 // record is malformed or a series holds another number of terms than its header says.
-Body ReadBody(const std::string& path);
+Body readBody(const std::string& path);
 
 // Value of one coordinate at t millennia from J2000.0, every term included.
-double Evaluate(const Coordinate& series, double tMillennia);
+double evaluate(const Coordinate& series, double tMillennia);
 
 }  // namespace vsop87

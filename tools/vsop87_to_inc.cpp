@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        const vsop87::Body body = vsop87::ReadBody(argv[1]);
+        const vsop87::Body body = vsop87::readBody(argv[1]);
         const std::string prefix = argv[3];
         const double thresholds[3] = {std::atof(argv[4]), std::atof(argv[5]), std::atof(argv[6])};
         const vsop87::Coordinate* coordinates[3] = {&body.l, &body.b, &body.r};

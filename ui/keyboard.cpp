@@ -26,12 +26,12 @@ protected:
 
 }  // namespace
 
-void PressButtonsWithEnter(QWidget* window) {
+void pressButtonsWithEnter(QWidget* window) {
     auto* filter = new EnterPressesButton(window);
     for (QPushButton* button : window->findChildren<QPushButton*>()) button->installEventFilter(filter);
 }
 
-void SetReadOnly(QPlainTextEdit* box, bool readOnly) {
+void setReadOnly(QPlainTextEdit* box, bool readOnly) {
     box->setReadOnly(readOnly);  // resets the interaction flags
     if (readOnly) box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setTabChangesFocus(true);

@@ -9,10 +9,10 @@ namespace varnex {
 
 // Enter and keypad Enter press the focused command button of `window`, as Space does (Qt
 // leaves Enter to a dialog's default button only). Covers the buttons the window holds now.
-void PressButtonsWithEnter(QWidget* window);
+void pressButtonsWithEnter(QWidget* window);
 
 // Read-only or not, the text box keeps a caret and can be navigated and selected with the
 // keyboard (Qt's read-only text boxes take the mouse only). Tab leaves the box.
-void SetReadOnly(QPlainTextEdit* box, bool readOnly);
+void setReadOnly(QPlainTextEdit* box, bool readOnly);
 
 }  // namespace varnex

@@ -11,7 +11,7 @@ std::array<TimezoneEntry, kTimezoneCount> buildEntries() {
     std::array<TimezoneEntry, kTimezoneCount> entries;
     for (int i = 0; i < kTimezoneCount; ++i) {
         const auto offset = static_cast<std::int16_t>((i - kGmtTimezoneIndex) * 30);
-        entries[static_cast<std::size_t>(i)] = {TimezoneText(offset), offset};
+        entries[static_cast<std::size_t>(i)] = {timezoneText(offset), offset};
     }
     return entries;
 }
@@ -25,12 +25,12 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 
 }  // namespace
 
-const std::array<TimezoneEntry, kTimezoneCount>& TimezoneEntries() {
+const std::array<TimezoneEntry, kTimezoneCount>& timezoneEntries() {
     static const auto entries = buildEntries();
     return entries;
 }
 
-std::string TimezoneText(std::int16_t offsetMinutes) {
+std::string timezoneText(std::int16_t offsetMinutes) {
     if (offsetMinutes == 0) return "GMT";
     const int magnitude = std::abs(static_cast<int>(offsetMinutes));
     return std::string("GMT") + (offsetMinutes < 0 ? "-" : "+") + twoDigits(magnitude / 60) + ":" +
@@ -38,15 +38,15 @@ std::string TimezoneText(std::int16_t offsetMinutes) {
 }
 
 std::string TimezoneSuffix(std::int16_t offsetMinutes) {
-    return offsetMinutes == 0 ? std::string(" GMT") : " " + TimezoneText(offsetMinutes);
+    return offsetMinutes == 0 ? std::string(" GMT") : " " + timezoneText(offsetMinutes);
 }
 
-std::int16_t TimezoneOffsetOfIndex(int index) {
+std::int16_t timezoneOffsetOfIndex(int index) {
     if (index < 0 || index >= kTimezoneCount) return 0;
-    return TimezoneEntries()[static_cast<std::size_t>(index)].offsetMinutes;
+    return timezoneEntries()[static_cast<std::size_t>(index)].offsetMinutes;
 }
 
-std::optional<std::int16_t> ParseTimezone(std::string_view text) {
+std::optional<std::int16_t> parseTimezone(std::string_view text) {
     if (text.empty()) return std::nullopt;
     if (startsWithNoCase(text, "GMT") || startsWithNoCase(text, "UTC")) {
         text.remove_prefix(3);

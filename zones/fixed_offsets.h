@@ -19,11 +19,11 @@ inline constexpr int kTimezoneCount = 49;
 inline constexpr int kGmtTimezoneIndex = 24;
 
 // Item i has the offset (i - 24) * 30 minutes.
-const std::array<TimezoneEntry, kTimezoneCount>& TimezoneEntries();
+const std::array<TimezoneEntry, kTimezoneCount>& timezoneEntries();
 
 // The list text of an offset: "GMT" for 0, otherwise "GMT", the sign, two-digit hours, and
 // ":30" or ":00".
-std::string TimezoneText(std::int16_t offsetMinutes);
+std::string timezoneText(std::int16_t offsetMinutes);
 
 // The text written after the time of a result: " GMT" for offset 0, otherwise a blank and
 // the list text of the zone.
@@ -31,11 +31,11 @@ std::string TimezoneSuffix(std::int16_t offsetMinutes);
 
 // Offset of the selected list item; no selection (-1, or any index outside the list)
 // counts as GMT.
-std::int16_t TimezoneOffsetOfIndex(int index);
+std::int16_t timezoneOffsetOfIndex(int index);
 
 // A zone written as the list shows it ("GMT+05:30", "GMT"), or as an offset in hours:
 // "+05:30", "-1", "0", "5.5". Accepted are the list's offsets and the other whole quarter
 // hours that real zones use, from -12:00 to +14:00 (+05:45, +12:45, +13:00, +14:00).
-std::optional<std::int16_t> ParseTimezone(std::string_view text);
+std::optional<std::int16_t> parseTimezone(std::string_view text);
 
 }  // namespace varnex

@@ -32,7 +32,7 @@ using std::chrono::seconds;
 
 // The bytes of a zone file: a regular file only (never a pipe or a device, which could block
 // or never end), no larger than a zone file can be.
-std::optional<std::string> ZoneFileBytes(const fs::path& path) {
+std::optional<std::string> zoneFileBytes(const fs::path& path) {
     std::error_code error;
     if (!fs::is_regular_file(path, error) || fs::file_size(path, error) > (1u << 20) || error) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
@@ -42,8 +42,8 @@ std::optional<std::string> ZoneFileBytes(const fs::path& path) {
 }
 
 // The TZ string at the end of a zone file (version 2 and later), between its last two line ends.
-std::optional<std::string> FooterOf(const fs::path& file) {
-    const auto bytes = ZoneFileBytes(file);
+std::optional<std::string> footerOf(const fs::path& file) {
+    const auto bytes = zoneFileBytes(file);
     if (!bytes || bytes->size() < 6 || !bytes->starts_with("TZif") || (*bytes)[4] < '2' || bytes->back() != '\n')
         return std::nullopt;
     const std::size_t open = bytes->rfind('\n', bytes->size() - 2);
@@ -56,11 +56,11 @@ std::optional<std::string> FooterOf(const fs::path& file) {
 class DatabaseZone final : public ZoneRules {
 public:
     DatabaseZone(const date::time_zone* zone, const fs::path& zoneFolder) : zone_(zone), name_(zone->name()) {
-        if (const auto footer = FooterOf(zoneFolder / name_)) tail_ = PosixRule::read(*footer);
+        if (const auto footer = footerOf(zoneFolder / name_)) tail_ = PosixRule::read(*footer);
     }
 
     UtcOffset offsetAt(double jdUT) const override {
-        const std::int64_t t = UnixSeconds(jdUT);
+        const std::int64_t t = unixSeconds(jdUT);
         const date::sys_info info = zone_->get_info(date::sys_seconds{seconds{t}});
         // After the last listed transition (a rule it cannot read: the last listed offset stays).
         if (tail_ && info.end >= date::sys_days{date::year::max() / date::January / 1}) return tail_->offsetAt(t);
@@ -73,7 +73,7 @@ private:
     // Seconds since 1970-01-01T00:00 UT, rounded down. For years 1..3000 the subtraction is
     // exact, so whole days and the fraction of a day are each exact too. Beyond about ±10,000
     // years (and for NaN) the instant is held at the limit.
-    static std::int64_t UnixSeconds(double jdUT) {
+    static std::int64_t unixSeconds(double jdUT) {
         double days = jdUT - 2440587.5;
         days = std::isnan(days) ? 0.0 : std::clamp(days, -4.0e6, 4.0e6);
         const double wholeDays = std::floor(days);
@@ -88,7 +88,7 @@ private:
 
 // ---- Finding a zone ------------------------------------------------------------------------------
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
     });
@@ -97,8 +97,8 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 // The zone of the database that a zone file holds: by its place in the zone folder (after the
 // path is made normal: "//", "." and ".." resolved, symbolic links followed), otherwise the
 // zone whose file has the same bytes (a copy, such as an /etc/localtime that is no link).
-const date::time_zone* ZoneOfFile(const fs::path& given, const fs::path& zoneFolder) {
-    const auto bytes = ZoneFileBytes(given);
+const date::time_zone* zoneOfFile(const fs::path& given, const fs::path& zoneFolder) {
+    const auto bytes = zoneFileBytes(given);
     if (!bytes || !bytes->starts_with("TZif")) return nullptr;
     std::error_code error;
     const fs::path folder = fs::weakly_canonical(zoneFolder, error);
@@ -111,11 +111,11 @@ const date::time_zone* ZoneOfFile(const fs::path& given, const fs::path& zoneFol
         }
     }
     for (const date::time_zone& zone : date::get_tzdb().zones)
-        if (ZoneFileBytes(folder / zone.name()) == bytes) return &zone;
+        if (zoneFileBytes(folder / zone.name()) == bytes) return &zone;
     return nullptr;
 }
 
-const date::time_zone* SystemZone(const fs::path& zoneFolder) {
+const date::time_zone* systemZone(const fs::path& zoneFolder) {
     const char* tz = std::getenv("TZ");
     if (tz == nullptr || *tz == '\0') return date::current_zone();
     const std::string value = *tz == ':' ? tz + 1 : tz;
@@ -123,29 +123,29 @@ const date::time_zone* SystemZone(const fs::path& zoneFolder) {
         try {
             return date::locate_zone(value);
         } catch (const std::runtime_error&) {
-            return ZoneOfFile(zoneFolder / value, zoneFolder);
+            return zoneOfFile(zoneFolder / value, zoneFolder);
         }
     }
-    return ZoneOfFile(value, zoneFolder);
+    return zoneOfFile(value, zoneFolder);
 }
 
-const date::time_zone* Locate(std::string_view name, const fs::path& zoneFolder) {
-    if (EqualIgnoringCase(name, "local")) return SystemZone(zoneFolder);
+const date::time_zone* locate(std::string_view name, const fs::path& zoneFolder) {
+    if (equalIgnoringCase(name, "local")) return systemZone(zoneFolder);
     try {
         return date::locate_zone(std::string(name));
     } catch (const std::runtime_error&) {
         // Names are case-sensitive in the database; take "europe/london" for "Europe/London".
         for (const date::time_zone& zone : date::get_tzdb().zones)
-            if (EqualIgnoringCase(zone.name(), name)) return &zone;
+            if (equalIgnoringCase(zone.name(), name)) return &zone;
         return nullptr;
     }
 }
 
 }  // namespace
 
-std::optional<Zone> FindNamedZone(std::string_view name, const std::string& zoneFolder) {
+std::optional<Zone> findNamedZone(std::string_view name, const std::string& zoneFolder) {
     try {
-        const date::time_zone* zone = Locate(name, zoneFolder);
+        const date::time_zone* zone = locate(name, zoneFolder);
         if (zone == nullptr) return std::nullopt;
         return Zone(std::make_shared<const DatabaseZone>(zone, zoneFolder));
     } catch (...) {  // no tzdata, an unreadable zone file, no system zone
@@ -153,9 +153,9 @@ std::optional<Zone> FindNamedZone(std::string_view name, const std::string& zone
     }
 }
 
-std::optional<Zone> ParseZone(std::string_view text, const std::string& zoneFolder) {
-    if (const auto minutes = ParseTimezone(text)) return Zone::fixed(*minutes);
-    return FindNamedZone(text, zoneFolder);
+std::optional<Zone> parseZone(std::string_view text, const std::string& zoneFolder) {
+    if (const auto minutes = parseTimezone(text)) return Zone::fixed(*minutes);
+    return findNamedZone(text, zoneFolder);
 }
 
 }  // namespace varnex

@@ -14,16 +14,16 @@ namespace varnex {
 // TZ when it is set, as the C library takes it (a zone's name, ":Europe/London", or the path
 // of a zone file anywhere, made normal first), else /etc/localtime. A TZ that names no zone of
 // the database ("JST-9", a pipe) gives none rather than quietly another zone. `zoneFolder` is
-// where the system's zone files lie (platform::TimeZoneFolder()).
+// where the system's zone files lie (platform::timeZoneFolder()).
 //
 // The offset is the one in force at each instant: local mean time before the zone's standard
 // time (London -0:01:15), and after the last transition that the zone file lists (2037 in
 // "fat" files, earlier in "slim" ones) the rule at the end of the file, continued as the C
 // library continues it.
-std::optional<Zone> FindNamedZone(std::string_view name, const std::string& zoneFolder);
+std::optional<Zone> findNamedZone(std::string_view name, const std::string& zoneFolder);
 
-// A zone as a command line gives it: a fixed offset (ParseTimezone: "GMT+05:30", "+5.5") or a
+// A zone as a command line gives it: a fixed offset (parseTimezone: "GMT+05:30", "+5.5") or a
 // zone of the database.
-std::optional<Zone> ParseZone(std::string_view text, const std::string& zoneFolder);
+std::optional<Zone> parseZone(std::string_view text, const std::string& zoneFolder);
 
 }  // namespace varnex

@@ -16,7 +16,7 @@ namespace {
 using std::chrono::seconds;
 
 // A time of a TZ rule, [+-]hh[:mm[:ss]], in seconds; `text` is moved past it.
-std::optional<long> ReadRuleTime(std::string_view& text) {
+std::optional<long> readRuleTime(std::string_view& text) {
     long sign = 1;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         sign = text.front() == '-' ? -1 : 1;
@@ -48,7 +48,7 @@ struct TailText {
     seconds shift{0};
 };
 
-TailText WithoutNegativeTimes(std::string_view tz) {
+TailText withoutNegativeTimes(std::string_view tz) {
     const auto first = tz.find(',');
     const auto second = first == std::string_view::npos ? first : tz.find(',', first + 1);
     if (second == std::string_view::npos) return {std::string(tz)};
@@ -58,7 +58,7 @@ TailText WithoutNegativeTimes(std::string_view tz) {
         const auto slash = dates[i].find('/');
         if (slash == std::string_view::npos) continue;
         std::string_view time = dates[i].substr(slash + 1);
-        const auto read = ReadRuleTime(time);
+        const auto read = readRuleTime(time);
         if (!read || !time.empty()) return {std::string(tz)};  // Posix::time_zone will refuse it
         times[i] = *read;
         dates[i] = dates[i].substr(0, slash);
@@ -77,7 +77,7 @@ TailText WithoutNegativeTimes(std::string_view tz) {
 
 std::unique_ptr<const PosixRule> PosixRule::read(const std::string& tz) {
     if (tz.empty()) return nullptr;
-    const TailText text = WithoutNegativeTimes(tz);
+    const TailText text = withoutNegativeTimes(tz);
     std::unique_ptr<PosixRule> rule(new PosixRule);
     try {
         rule->rule_ = std::make_unique<const Posix::time_zone>(text.text);

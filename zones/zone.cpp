@@ -7,7 +7,7 @@ namespace varnex {
 Zone Zone::fixed(std::int16_t minutesEast) {
     Zone zone;
     zone.fixedMinutes_ = minutesEast;
-    zone.fixedName_ = TimezoneText(minutesEast);
+    zone.fixedName_ = timezoneText(minutesEast);
     return zone;
 }
 

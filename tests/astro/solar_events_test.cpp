@@ -36,7 +36,7 @@ TEST(DeltaT, IsContinuousAtEveryJoin) {
 
 TEST(Meeus27, WorkedExample27a) {
     // June solstice 1962 (Table 27.B, Y = -0.038): JDE0 2437837.38589, JDE 2437837.39245.
-    EXPECT_NEAR(MeanEquinoxSolsticeJDE(1, 1962, MeeusTable::B), 2437837.38589, 0.5e-5);
+    EXPECT_NEAR(meanEquinoxSolsticeJDE(1, 1962, MeeusTable::B), 2437837.38589, 0.5e-5);
     EXPECT_NEAR(EquinoxSolsticeJDE(1, 1962), 2437837.39245, 0.5e-5);
 }
 
@@ -44,12 +44,12 @@ TEST(Meeus27, TablesAAndBMeetAtTheYear1000) {
     // The two polynomial sets overlap at 1000; a misprinted coefficient shows as a gap of
     // minutes (Table 27.A June a2 misprinted as -0.05232 gives 1.3 min).
     for (EventKind kind = 0; kind < 4; ++kind) {
-        EXPECT_NEAR(CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, 1000, MeeusTable::A)),
-                    CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(kind, 1000, MeeusTable::B)), 1.0 / 86400)
+        EXPECT_NEAR(correctedEquinoxSolsticeJDE(meanEquinoxSolsticeJDE(kind, 1000, MeeusTable::A)),
+                    correctedEquinoxSolsticeJDE(meanEquinoxSolsticeJDE(kind, 1000, MeeusTable::B)), 1.0 / 86400)
             << "kind " << kind;
     }
     // Table A up to 999.
-    EXPECT_EQ(EquinoxSolsticeJDE(0, 999), CorrectedEquinoxSolsticeJDE(MeanEquinoxSolsticeJDE(0, 999, MeeusTable::A)));
+    EXPECT_EQ(EquinoxSolsticeJDE(0, 999), correctedEquinoxSolsticeJDE(meanEquinoxSolsticeJDE(0, 999, MeeusTable::A)));
 }
 
 TEST(Meeus27, AgreesWithTheEphemerisAsPublishedForTheMethod) {
@@ -83,12 +83,12 @@ TEST(CrossQuarter, TrueSunMatchesTheReferenceInDynamicalTime) {
 TEST(CrossQuarter, TrueSunStaysInsideWhateverBracketItIsGiven) {
     const double march = EquinoxSolsticeJDE(0, 2015);
     const double june = EquinoxSolsticeJDE(1, 2015);
-    const double beltane = CrossQuarterDayTrueSun(march, june, 1);
+    const double beltane = crossQuarterDayTrueSun(march, june, 1);
     EXPECT_TRUE(beltane > march && beltane < june) << beltane;
-    EXPECT_EQ(CrossQuarterDayTrueSun(june, march, 1), beltane);  // reversed bracket
-    EXPECT_EQ(CrossQuarterDayTrueSun(march, march, 1), march);   // empty bracket
+    EXPECT_EQ(crossQuarterDayTrueSun(june, march, 1), beltane);  // reversed bracket
+    EXPECT_EQ(crossQuarterDayTrueSun(march, march, 1), march);   // empty bracket
     // 225 degrees is not reached between March and June: still an instant inside, never NaN.
-    const double samhain = CrossQuarterDayTrueSun(march, june, 3);
+    const double samhain = crossQuarterDayTrueSun(march, june, 3);
     EXPECT_TRUE(samhain >= march && samhain <= june) << samhain;
 }
 

@@ -53,7 +53,7 @@ TEST(NewtonInBracket, EachWayASearchCanEndStaysInsideTheBracket) {
 double tOf(double jd) { return (jd - ERFA_DJ00) / 365250.0; }
 
 const vsop87::Body& fullSeries() {
-    static const vsop87::Body body = vsop87::ReadBody(std::string(VARNEX_SOURCE_DIR) + "/data/vsop87/VSOP87B.ear");
+    static const vsop87::Body body = vsop87::readBody(std::string(VARNEX_SOURCE_DIR) + "/data/vsop87/VSOP87B.ear");
     return body;
 }
 
@@ -66,9 +66,9 @@ TEST(Vsop87, TruncatedTablesCostLessThanOneHundredthArcsecond) {
     for (double jd = 1721057.5; jd < 2817517.0; jd += 97.3) {
         const double t = tOf(jd);
         const VsopArguments arguments(t);
-        maxL = largerError(maxL, std::abs(evaluateSeries(kEarthL, arguments) - vsop87::Evaluate(fullSeries().l, t)));
-        maxB = largerError(maxB, std::abs(evaluateSeries(kEarthB, arguments) - vsop87::Evaluate(fullSeries().b, t)));
-        maxR = largerError(maxR, std::abs(evaluateSeries(kEarthR, arguments) - vsop87::Evaluate(fullSeries().r, t)));
+        maxL = largerError(maxL, std::abs(evaluateSeries(kEarthL, arguments) - vsop87::evaluate(fullSeries().l, t)));
+        maxB = largerError(maxB, std::abs(evaluateSeries(kEarthB, arguments) - vsop87::evaluate(fullSeries().b, t)));
+        maxR = largerError(maxR, std::abs(evaluateSeries(kEarthR, arguments) - vsop87::evaluate(fullSeries().r, t)));
     }
     const double longitudeArcsec = maxL * kArcsecPerRad + 0.005 * maxB * kArcsecPerRad + 20.5 * maxR;
     std::printf("truncation: L %.4f\", B %.4f\", R %.2e au: at most %.4f\" in longitude\n", maxL * kArcsecPerRad,

@@ -45,7 +45,7 @@ const std::vector<RowCase> kCases = {
      "GMT+05:30, \"IST\"", "Spring (March)\nequinox",
      {"march", "", "gregorian", "0001-03-22T23:59:59Z", "0001-03-23", "05:29", "+05:30", "Friday"}}};
 
-ExportRow RowOf(const RowCase& c) {
+ExportRow rowOf(const RowCase& c) {
     ExportRow row{c.year, c.event, c.method, 0, c.deltaTSeconds, {c.offsetSeconds, ""}, 0, {}, c.zone, c.name};
     const std::int64_t utcDay = dayNumberFromDate(c.utcYear, c.utcMonth, c.utcDay, kGregorianCode);
     row.jdUT = static_cast<double>(utcDay) - 0.5 + (c.utcSecond + 0.5) / 86400.0;
@@ -57,18 +57,18 @@ ExportRow RowOf(const RowCase& c) {
 
 const std::vector<ExportRow> kRecords = [] {
     std::vector<ExportRow> rows;
-    for (const RowCase& c : kCases) rows.push_back(RowOf(c));
+    for (const RowCase& c : kCases) rows.push_back(rowOf(c));
     return rows;
 }();
 
-std::string Text(auto write, std::string_view lineEnd) {
+std::string writtenText(auto write, std::string_view lineEnd) {
     std::ostringstream out;
     write(kRecords, out, lineEnd);
     return out.str();
 }
 
 // RFC 4180 read back: the rows' fields, unquoted, "" read as ".
-std::vector<std::vector<std::string>> SplitCsv(std::string_view text, std::string_view lineEnd) {
+std::vector<std::vector<std::string>> splitCsv(std::string_view text, std::string_view lineEnd) {
     std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
     bool quoted = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -85,8 +85,8 @@ std::vector<std::vector<std::string>> SplitCsv(std::string_view text, std::strin
 
 TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
     for (const std::string_view lineEnd : {"\n", "\r\n"}) {
-        const std::string text = Text(WriteCsv, lineEnd);
-        const auto rows = SplitCsv(text, lineEnd);
+        const std::string text = writtenText(writeCsv, lineEnd);
+        const auto rows = splitCsv(text, lineEnd);
         ASSERT_EQ(rows.size(), kRecords.size() + 1);
         EXPECT_TRUE(text.starts_with(kColumns + std::string(lineEnd)));
         EXPECT_EQ(text.find('\r'), lineEnd == "\n" ? std::string::npos : kColumns.size());
@@ -103,7 +103,7 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
 }
 
 TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
-    const std::string text = Text(WriteJson, "\r\n");
+    const std::string text = writtenText(writeJson, "\r\n");
     EXPECT_TRUE(text.starts_with("[\r\n  {") && text.ends_with("}\r\n]\r\n"));
     const auto array = nlohmann::ordered_json::parse(text);
     ASSERT_EQ(array.size(), kRecords.size());
@@ -121,9 +121,9 @@ TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
 }
 
 // The UIDs of the records' calendar, after checking its lines, DTSTARTs and SUMMARYs.
-std::vector<std::string> CheckedUids(const std::vector<ExportRow>& records) {
+std::vector<std::string> checkedUids(const std::vector<ExportRow>& records) {
     std::ostringstream out;
-    WriteICalendar(records, out, 1'780'000'000);
+    writeICalendar(records, out, 1'780'000'000);
     const std::string text = out.str();
     EXPECT_TRUE(text.ends_with("END:VCALENDAR\r\n"));
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
@@ -152,9 +152,9 @@ std::vector<std::string> CheckedUids(const std::vector<ExportRow>& records) {
 TEST(Export, ICalendarReadsBackWithUidsStableAcrossZonesAndCalendars) {
     std::vector<ExportRow> elsewhere = kRecords;
     for (ExportRow& r : elsewhere) r.zone = "America/Sao_Paulo", r.localDate.calendar = kGregorianCode, r.offset = {-10800, "-03"};
-    const auto uids = CheckedUids(kRecords);
+    const auto uids = checkedUids(kRecords);
     EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), uids.size());
-    EXPECT_EQ(CheckedUids(elsewhere), uids);
+    EXPECT_EQ(checkedUids(elsewhere), uids);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::string asUnprivilegedUser(const std::function<std::string()>& run) {
     return result;
 }
 
-std::string errorOf(const TextFile& file) { return file.ok() ? "ok" : FileErrorText(file.errorNumber, file.description); }
+std::string errorOf(const TextFile& file) { return file.ok() ? "ok" : fileErrorText(file.errorNumber, file.description); }
 
 }  // namespace
 
@@ -62,7 +62,7 @@ class FilesTest : public QObject {
             return 42;
         });
         std::optional<int> result;
-        OpenAddress(address, nullptr, [&result](int r) { result = r; });
+        openAddress(address, nullptr, [&result](int r) { result = r; });
         setAddressOpenerForTesting({});
         return result;
     }
@@ -97,15 +97,15 @@ private slots:
         fs::permissions(at("secret.txt"), fs::perms::none);
         std::ofstream(at("help.txt")) << "help";
         const QString path = QString::fromStdString(at(name.toStdString()).string());
-        QCOMPARE(asUnprivilegedUser([&] { return errorOf(ReadTextFile(path, kViewerByteLimit)); }), error.toStdString());
-        QVERIFY(!ReadFileBytes(QString::fromStdString(at("fifo").string()), 100));
+        QCOMPARE(asUnprivilegedUser([&] { return errorOf(readTextFile(path, kViewerByteLimit)); }), error.toStdString());
+        QVERIFY(!readFileBytes(QString::fromStdString(at("fifo").string()), 100));
     }
 
     void readsNoMoreThanAsked() {
         // 300 MB that take no room on disk: only the first bytes are read, and the rest noticed.
         std::ofstream(at("huge.txt")) << "abc";
         fs::resize_file(at("huge.txt"), 300'000'000);
-        const TextFile huge = ReadTextFile(QString::fromStdString(at("huge.txt").string()), kViewerByteLimit);
+        const TextFile huge = readTextFile(QString::fromStdString(at("huge.txt").string()), kViewerByteLimit);
         QVERIFY(huge.ok() && huge.cut);
         QCOMPARE(huge.text.size(), kViewerByteLimit);
         QCOMPARE(huge.text.substr(0, 4), std::string("abc\0", 4));
@@ -133,7 +133,7 @@ private slots:
         fs::create_symlink("/etc/passwd", at("d/passwd"));
         fs::create_symlink("help.txt", at("d/again.txt"));
         const std::string full = path.startsWith('/') ? path.toStdString() : at(path.toStdString()).string();
-        const auto found = PathInsideFolder(full, at("d").string());
+        const auto found = pathInsideFolder(full, at("d").string());
         const std::string expected = fs::weakly_canonical(at("d")).string() + "/" + inside.toStdString();
         QCOMPARE(found.value_or("-"), inside == "-" ? "-" : expected);
     }
@@ -144,7 +144,7 @@ private slots:
         fs::create_directory(at("locked"));
         fs::permissions(at("locked"), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
         const auto save = [](const fs::path& path) {
-            return ReplaceFileContent(QString::fromStdString(path.string()), "new");
+            return replaceFileContent(QString::fromStdString(path.string()), "new");
         };
         QCOMPARE(asUnprivilegedUser([&] { return save(at("kept.usr")); }),
                  "Permission denied: " + at("kept.usr").string());
@@ -204,7 +204,7 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QByteArray::fromStdString(folder->path().string()));
         std::optional<int> got;
-        OpenAddress("https://www.example.org/", this, [&got](int r) { got = r; });
+        openAddress("https://www.example.org/", this, [&got](int r) { got = r; });
         qputenv("PATH", path);
         QTRY_VERIFY(got.has_value());
         QCOMPARE(*got, result);

@@ -25,19 +25,19 @@ TEST(InstallLayout, FindsTheShippedFilesBesideTheProgramOrUnderShare) {
             fs::create_directories(prefix / folder);
             std::ofstream(prefix / folder / "varnex.dat") << "#\n";
         }
-        EXPECT_EQ(ShippedFilesFolder(prefix / "bin"), prefix / layout.found) << layout.found;
+        EXPECT_EQ(shippedFilesFolder(prefix / "bin"), prefix / layout.found) << layout.found;
     }
 }
 
 TEST(InstallLayout, ExecutablePathAndArgv0ResolvedAsAShellWould) {
-    EXPECT_EQ(ExecutablePath(), fs::canonical("/proc/self/exe"));
+    EXPECT_EQ(executablePath(), fs::canonical("/proc/self/exe"));
     const varnex::test::TempFolder folder;
     std::ofstream(folder / "tool") << "";
     const std::string oldPath = std::getenv("PATH");
     setenv("PATH", ("/nonexistent::" + folder.path().string()).c_str(), 1);
-    EXPECT_EQ(PathFromProgramName("tool"), fs::canonical(folder / "tool"));
-    EXPECT_TRUE(PathFromProgramName("absent").empty() && PathFromProgramName("").empty());
+    EXPECT_EQ(pathFromProgramName("tool"), fs::canonical(folder / "tool"));
+    EXPECT_TRUE(pathFromProgramName("absent").empty() && pathFromProgramName("").empty());
     setenv("PATH", oldPath.c_str(), 1);
-    EXPECT_EQ(PathFromProgramName((folder.path() / "../" / folder.path().filename() / "tool").c_str()),
+    EXPECT_EQ(pathFromProgramName((folder.path() / "../" / folder.path().filename() / "tool").c_str()),
               fs::canonical(folder / "tool"));  // a path: from the working folder
 }

@@ -18,15 +18,15 @@ namespace varnex {
 namespace {
 
 std::vector<std::string> texts(const CalculateRequest& request) {
-    static const EventNameTable names = BuildEventNames(DefaultEventCaptions());
+    static const EventNameTable names = buildEventNames(defaultEventCaptions());
     std::vector<std::string> result;
-    for (const RequestLine& line : RequestLines(request, names)) result.push_back(line.text);
+    for (const RequestLine& line : requestLines(request, names)) result.push_back(line.text);
     return result;
 }
 
 // One event (index in kEventTable) with both methods.
 CalculateRequest only(std::size_t event, std::int32_t year = 2015, std::int16_t offsetMinutes = 0) {
-    CalculateRequest request{.year = year, .zone = Zone::fixed(offsetMinutes), .selection = FullSelection()};
+    CalculateRequest request{.year = year, .zone = Zone::fixed(offsetMinutes), .selection = fullSelection()};
     request.selection.events.fill(false);
     request.selection.events[event] = true;
     return request;
@@ -37,7 +37,7 @@ std::tuple<std::string, std::string, MessageIcon> fields(const std::optional<Mes
     return m ? std::tuple(m->prompt, m->title, m->icon) : std::tuple("(none)", "", MessageIcon::None);
 }
 
-TEST(CheckYearText, StatusTrimmedTextAndValue) {
+TEST(checkYearText, StatusTrimmedTextAndValue) {
     using S = YearCheckStatus;
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     const std::tuple<const char*, S, std::string, std::int32_t> cases[] = {  // the value of Empty and NotANumber: 0
@@ -50,37 +50,37 @@ TEST(CheckYearText, StatusTrimmedTextAndValue) {
         {"abc", S::NotANumber, "abc", 0},       {"", S::Empty, "", 0},              {"    ", S::Empty, "", 0},
         {" \t2015 ", S::NotANumber, "\t2015", 0}};  // a tab is not a blank
     for (const auto& [text, status, trimmed, year] : cases) {
-        const YearCheck check = CheckYearText(text);
+        const YearCheck check = checkYearText(text);
         const bool valued = status == S::Accepted || status == S::OutOfRange;
         EXPECT_EQ(std::tuple(check.status, check.trimmedText, valued ? check.year : 0), std::tuple(status, trimmed, year))
             << '"' << text << '"';
     }
 }
 
-TEST(YearMessage, TextsTitlesAndIcons) {
+TEST(yearMessage, TextsTitlesAndIcons) {
     ASSERT_TRUE(LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat").ok());
-    EXPECT_EQ(fields(YearMessage(YearCheckStatus::Empty)),
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::Empty)),
               std::tuple("Year must be specified.", "Invalid input", MessageIcon::Information));
-    EXPECT_EQ(YearMessage(YearCheckStatus::NotANumber).prompt, "Invalid input for year.");
-    EXPECT_EQ(fields(YearMessage(YearCheckStatus::OutOfRange)),
+    EXPECT_EQ(yearMessage(YearCheckStatus::NotANumber).prompt, "Invalid input for year.");
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange)),
               std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
     LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/no-such-folder", "varnex.dat");  // no texts: the built-in ones
-    EXPECT_EQ(fields(YearMessage(YearCheckStatus::OutOfRange)),
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange)),
               std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
 }
 
 TEST(Request, SelectionMessages) {
-    Selection none = FullSelection();
+    Selection none = fullSelection();
     none.events.fill(false);
-    EXPECT_EQ(fields(CheckSelection(none, "Calculate")),
+    EXPECT_EQ(fields(checkSelection(none, "Calculate")),
               std::tuple("At least one event must be selected.", "Calculate", MessageIcon::None));
-    Selection noMethod = FullSelection();
+    Selection noMethod = fullSelection();
     noMethod.trueSun = noMethod.meanSun = false;
-    EXPECT_EQ(fields(CheckSelection(noMethod, "Calculate")),
+    EXPECT_EQ(fields(checkSelection(noMethod, "Calculate")),
               std::tuple("When calculating cross-quarter days at least one of 'True sun' and 'Mean sun' must be "
                          "selected.", "Calculate", MessageIcon::Information));
     noMethod.events = {false, true, false, false, false, false, false, false};  // an equinox alone needs no method
-    EXPECT_FALSE(CheckSelection(noMethod, "Calculate"));
+    EXPECT_FALSE(checkSelection(noMethod, "Calculate"));
     EXPECT_EQ(texts({.year = 2015, .selection = noMethod}).size(), 1u);
 }
 
@@ -98,10 +98,10 @@ TEST(Request, MethodsFollowTheirBoxes) {
 }
 
 TEST(Request, JulianCalendarForEveryLine) {
-    const auto lines = texts({.year = 800, .calendarCode = CalendarCodeOfIndex(1), .selection = FullSelection()});
+    const auto lines = texts({.year = 800, .calendarCode = calendarCodeOfIndex(1), .selection = fullSelection()});
     ASSERT_EQ(lines.size(), 12u);
     for (const std::string& line : lines) EXPECT_EQ(line.substr(32, 4) + line.substr(41, 4), "800- JC ") << line;
-    EXPECT_EQ(CalendarCodeOfIndex(0), CalendarCodeOfIndex(-1));  // no selection: Gregorian
+    EXPECT_EQ(calendarCodeOfIndex(0), calendarCodeOfIndex(-1));  // no selection: Gregorian
 }
 
 TEST(Request, WholeLinesInZonesAndAcrossMidnight) {
@@ -155,7 +155,7 @@ TEST(Request, EveryLineAgainstTheReferenceAtTheEndsOfTheRange) {
     for (const std::int32_t year : {1, 999, 1000, 3000}) {
         for (const auto& [offset, suffix] : {std::pair<std::int16_t, std::string>{0, " GMT"}, {-720, " GMT-12:00"},
                                              {720, " GMT+12:00"}}) {
-            const auto lines = texts({.year = year, .zone = Zone::fixed(offset), .selection = FullSelection()});
+            const auto lines = texts({.year = year, .zone = Zone::fixed(offset), .selection = fullSelection()});
             ASSERT_EQ(lines.size(), 12u);
             for (std::size_t i = 0; i < lines.size(); ++i) {
                 const auto& [label, longitude, method] = rows[i];

@@ -9,11 +9,11 @@
 namespace varnex {
 namespace {
 
-const EventNameTable kNames = BuildEventNames(DefaultEventCaptions());
+const EventNameTable kNames = buildEventNames(defaultEventCaptions());
 
-TEST(SummaryCells, RingOfBothHemispheres) {
-    const auto north = SummaryCells(2015, 'G', Zone(), Hemisphere::North, kNames);
-    const auto south = SummaryCells(2015, 'G', Zone(), Hemisphere::South, kNames);
+TEST(summaryCells, RingOfBothHemispheres) {
+    const auto north = summaryCells(2015, 'G', Zone(), Hemisphere::North, kNames);
+    const auto south = summaryCells(2015, 'G', Zone(), Hemisphere::South, kNames);
     // Cells in row order: the same places in both hemispheres, other names, the same instants.
     std::string names;  // north/south
     for (std::size_t i = 0; i < 9; ++i)
@@ -30,36 +30,36 @@ TEST(SummaryCells, RingOfBothHemispheres) {
     for (std::size_t i : {6u, 8u}) EXPECT_LT(north[i].find("Mean sun"), north[i].find("True sun")) << i;
 }
 
-TEST(SummaryText, EightCellsClockwiseWithEmptyLinesBetween) {
-    const auto cells = SummaryCells(2015, 'J', Zone::fixed(-720), Hemisphere::North, kNames);
-    const std::string text = SummaryText(cells);
+TEST(summaryText, EightCellsClockwiseWithEmptyLinesBetween) {
+    const auto cells = summaryCells(2015, 'J', Zone::fixed(-720), Hemisphere::North, kNames);
+    const std::string text = summaryText(cells);
     EXPECT_EQ(text.rfind(cells[0] + "\r\n\r\n" + cells[1] + "\r\n\r\n" + cells[2] + "\r\n\r\n" + cells[5], 0), 0u);
     EXPECT_TRUE(text.ends_with("\r\n\r\n" + cells[3] + "\r\n"));
     EXPECT_TRUE(cells[1].find(" JC ") != std::string::npos && cells[1].ends_with(" GMT-12:00")) << cells[1];
 }
 
-TEST(SummaryCaption, YearAsTypedAndACapitalH) {
-    EXPECT_EQ(SummaryCaption("+02015", Hemisphere::South), "All dates and times for +02015 CE in the Southern Hemisphere");
-    EXPECT_EQ(SummaryCaption("800", Hemisphere::North), "All dates and times for 800 CE in the Northern Hemisphere");
+TEST(summaryCaption, YearAsTypedAndACapitalH) {
+    EXPECT_EQ(summaryCaption("+02015", Hemisphere::South), "All dates and times for +02015 CE in the Southern Hemisphere");
+    EXPECT_EQ(summaryCaption("800", Hemisphere::North), "All dates and times for 800 CE in the Northern Hemisphere");
 }
 
-TEST(ViewerText, WholeBelow65530CharactersThenBetweenTheNotes) {
-    EXPECT_EQ(ViewerText(std::string(65529, 'a')), std::string(65529, 'a'));
-    const std::string shown = ViewerText(std::string(65306, 'a') + std::string(300, 'b'));
+TEST(viewerText, WholeBelow65530CharactersThenBetweenTheNotes) {
+    EXPECT_EQ(viewerText(std::string(65529, 'a')), std::string(65529, 'a'));
+    const std::string shown = viewerText(std::string(65306, 'a') + std::string(300, 'b'));
     EXPECT_EQ(shown.size(), 65534u);
     EXPECT_EQ(shown, std::string(kViewerHeadNote) + std::string(65306, 'a') + "\r\n\r\n" + std::string(kViewerTailNote));
     std::string wide;  // characters, not bytes: 65529 two-byte characters are shown whole
     for (int i = 0; i < 65529; ++i) wide += "\xC3\xA4";
-    EXPECT_EQ(ViewerText(wide), wide);
-    EXPECT_EQ(utf8Length(ViewerText(wide + "\xC3\xA4")), 65534u);
+    EXPECT_EQ(viewerText(wide), wide);
+    EXPECT_EQ(utf8Length(viewerText(wide + "\xC3\xA4")), 65534u);
 }
 
-TEST(ViewerText, TheFirstBytesOfALongFileDecideWhatIsShown) {
+TEST(viewerText, TheFirstBytesOfALongFileDecideWhatIsShown) {
     std::string wide;  // four-byte characters, more than the viewer reads
     while (wide.size() <= kViewerByteLimit) wide += "\xF0\x9F\x8C\x9E";
-    EXPECT_EQ(ViewerText(wide.substr(0, kViewerByteLimit), true), ViewerText(wide));
+    EXPECT_EQ(viewerText(wide.substr(0, kViewerByteLimit), true), viewerText(wide));
     const std::string malformed(100, '\x80');  // counts no characters, but the file goes on
-    EXPECT_EQ(ViewerText(malformed, true),
+    EXPECT_EQ(viewerText(malformed, true),
               std::string(kViewerHeadNote) + malformed + "\r\n\r\n" + std::string(kViewerTailNote));
 }
 
@@ -70,24 +70,24 @@ TEST(GetFileExtension, OnlyTheLastPartCounts) {
         EXPECT_EQ(GetFileExtension(path, true), "") << path;
 }
 
-TEST(LaunchFailureText, ResultAndWhatItMeans) {
+TEST(launchFailureText, ResultAndWhatItMeans) {
     const std::string head = "Error launching web browser, error code = ";
     const std::string unknown = " is not associated with any application program.";
-    EXPECT_EQ(LaunchFailureText(31, "/p/manual.html"), head + "31.\r\n\r\nFile extension 'html'" + unknown);
-    EXPECT_EQ(LaunchFailureText(31, "/p.d/readme"), head + "31.\r\n\r\nFile extension ''" + unknown);
-    EXPECT_EQ(LaunchFailureText(8, "x"), head + "8.\r\n\r\nOut of memory.");
-    EXPECT_EQ(LaunchFailureText(2, "x"), head + "2.\r\n\r\nPlease try once more.");
-    EXPECT_EQ(LaunchFailureText(0, "x"), head + "0.");
+    EXPECT_EQ(launchFailureText(31, "/p/manual.html"), head + "31.\r\n\r\nFile extension 'html'" + unknown);
+    EXPECT_EQ(launchFailureText(31, "/p.d/readme"), head + "31.\r\n\r\nFile extension ''" + unknown);
+    EXPECT_EQ(launchFailureText(8, "x"), head + "8.\r\n\r\nOut of memory.");
+    EXPECT_EQ(launchFailureText(2, "x"), head + "2.\r\n\r\nPlease try once more.");
+    EXPECT_EQ(launchFailureText(0, "x"), head + "0.");
 }
 
-TEST(ResolveAddress, FileNamesLieInTheProgramFolder) {
-    EXPECT_EQ(ResolveAddress("varnex-manual.html", "/usr/share/varnex"), "/usr/share/varnex/varnex-manual.html");
-    EXPECT_EQ(ResolveAddress("https://www.example.org/x.html", "/p"), "https://www.example.org/x.html");
-    EXPECT_EQ(ResolveAddress("/srv/about.html", "/p"), "/srv/about.html");
-    EXPECT_EQ(ResolveAddress(" ", "/p"), "");  // not the folder itself
+TEST(resolveAddress, FileNamesLieInTheProgramFolder) {
+    EXPECT_EQ(resolveAddress("varnex-manual.html", "/usr/share/varnex"), "/usr/share/varnex/varnex-manual.html");
+    EXPECT_EQ(resolveAddress("https://www.example.org/x.html", "/p"), "https://www.example.org/x.html");
+    EXPECT_EQ(resolveAddress("/srv/about.html", "/p"), "/srv/about.html");
+    EXPECT_EQ(resolveAddress(" ", "/p"), "");  // not the folder itself
 }
 
-TEST(KindOfAddress, OnlyWebSchemesAreWebAddresses) {
+TEST(kindOfAddress, OnlyWebSchemesAreWebAddresses) {
     const std::vector<std::pair<const char*, AddressKind>> cases{
         {"", AddressKind::None}, {" \t", AddressKind::None},
         {"https://www.example.org/", AddressKind::Web}, {"HTTP://x", AddressKind::Web},
@@ -96,7 +96,7 @@ TEST(KindOfAddress, OnlyWebSchemesAreWebAddresses) {
         {"javascript:alert(1)", AddressKind::OtherScheme}, {"x-y.z+1:a", AddressKind::OtherScheme},
         {"varnex-manual.html", AddressKind::File}, {"/etc/passwd", AddressKind::File},
         {"C:\\Varnex\\help.txt", AddressKind::File}, {"1x:y", AddressKind::File}, {":x", AddressKind::File}};
-    for (const auto& [address, kind] : cases) EXPECT_EQ(KindOfAddress(address), kind) << address;
+    for (const auto& [address, kind] : cases) EXPECT_EQ(kindOfAddress(address), kind) << address;
 }
 
 }  // namespace

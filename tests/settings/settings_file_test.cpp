@@ -6,7 +6,7 @@ namespace varnex {
 namespace {
 
 TEST(SettingsFile, DefaultsAndEveryFieldByteForByteThenRoundTrip) {
-    EXPECT_EQ(FormatSettings(Settings{}),
+    EXPECT_EQ(formatSettings(Settings{}),
               "\"2015\"\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 24 \r\n"
               "#FALSE#\r\n\"\"\r\n");
     Settings s;
@@ -17,10 +17,10 @@ TEST(SettingsFile, DefaultsAndEveryFieldByteForByteThenRoundTrip) {
     s.timezoneIndex = -1;
     s.southernHemisphere = true;
     s.outputText = "Imbolc (true sun) ............. 2015-02-04 CE 03:58 GMT\r\n--------------------\r\nX\r\n";
-    const std::string file = FormatSettings(s);
+    const std::string file = formatSettings(s);
     EXPECT_EQ(file, "\"02015\"\r\n 0 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 1 \r\n 1 \r\n-1 \r\n"
                     "#TRUE#\r\n\"" + s.outputText + "\"\r\n");
-    const RestoredSettings r = ParseSettings(file);
+    const RestoredSettings r = parseSettings(file);
     EXPECT_EQ(r.fieldsRead, kSettingsFieldCount);
     const auto fields = [](const Settings& x) {
         return std::tie(x.yearText, x.boxes, x.timezoneIndex, x.southernHemisphere, x.outputText);
@@ -42,15 +42,15 @@ TEST(SettingsRestore, StopsAtTheFirstFaultKeepingTheFieldsBefore) {
         // The rest of the line after a quoted field is ignored, commas included.
         {"\"2015\",1,1,1,1,1,1,1,1,1,1,0,24,#FALSE#,\"x\"\r\n", 1},
         {"\"2015\"\r\n1,1,1,1,1,1,1,1,1,1,0,24,#FALSE#\r\n\"x\"\r\n", 15}, {std::string("\0\xff\xfe\x01 \x80\r\n", 8), 1}};
-    for (const auto& [content, fields] : files) EXPECT_EQ(ParseSettings(content).fieldsRead, fields) << content;
+    for (const auto& [content, fields] : files) EXPECT_EQ(parseSettings(content).fieldsRead, fields) << content;
     using enum TickState;
-    EXPECT_EQ(ParseSettings(kNineFields).values.yearText, "1999");
-    EXPECT_EQ(ParseSettings(kNineFields).values.boxes,
+    EXPECT_EQ(parseSettings(kNineFields).values.yearText, "1999");
+    EXPECT_EQ(parseSettings(kNineFields).values.boxes,
               (std::array{Ticked, Clear, Ticked, Clear, Ticked, Clear, Ticked, Clear, Ticked, Ticked, Clear}));
 }
 
 TEST(SettingsRestore, SouthUnlessExactlyFalseOutputCutAtAQuoteOr10240CharactersThenTrimmed) {
-    const auto restored = [](const std::string& tail) { return ParseSettings(kTwelveFields + " 24 \r\n" + tail).values; };
+    const auto restored = [](const std::string& tail) { return parseSettings(kTwelveFields + " 24 \r\n" + tail).values; };
     for (const std::string field : {"#FALSE#", "#TRUE#", "#false#", "anything"})
         EXPECT_EQ(restored(field + "\r\n\"\"\r\n").southernHemisphere, field != "#FALSE#") << field;
     const auto output = [&](const std::string& text) { return restored("#FALSE#\r\n\"" + text + "\"\r\n").outputText; };

@@ -60,7 +60,7 @@ TEST_F(ProgramTextFileTest, LooksUpByLanguageAndKeepsTheTextExactly) {
     for (const auto& [id, language, text] : texts) EXPECT_EQ(file.text(id, language), text) << id << " " << language;
 }
 
-TEST(ProgramTextMessage, TheFailureTexts) {
+TEST(programTextMessage, TheFailureTexts) {
     const std::vector<std::pair<int, std::string>> texts = {
         {12, ""}, {-1, "Cannot open file containing program text.\r\n/p/varnex.dat"}, {0, "No program text was read."},
         {-2, "Particular memory allocation error."}, {-3, "Too much program text."}, {-4, "Text not recovered."},
@@ -69,13 +69,13 @@ TEST(ProgramTextMessage, TheFailureTexts) {
         {-501, "Missing string at line 1."}, {-512, "Missing string at line 12."},
         {-1000, "Missing string at line 500."}, {-1001, "String too long at line 1."},
         {-1500, "String too long at line 500."}, {-1501, "Duplicate in program text at line 1."}};
-    for (const auto& [code, text] : texts) EXPECT_EQ(ProgramTextMessage(code, "/p/varnex.dat"), text) << code;
+    for (const auto& [code, text] : texts) EXPECT_EQ(programTextMessage(code, "/p/varnex.dat"), text) << code;
 }
 
-TEST(JoinFolderAndFile, ExactlyOneSeparator) {
+TEST(joinFolderAndFile, ExactlyOneSeparator) {
     for (const char* folder : {"/opt/varnex", "/opt/varnex/"})
-        EXPECT_EQ(JoinFolderAndFile(folder, "varnex.dat"), "/opt/varnex/varnex.dat");
-    EXPECT_EQ(JoinFolderAndFile("/", "varnex.dat"), "/varnex.dat");
+        EXPECT_EQ(joinFolderAndFile(folder, "varnex.dat"), "/opt/varnex/varnex.dat");
+    EXPECT_EQ(joinFolderAndFile("/", "varnex.dat"), "/varnex.dat");
 }
 
 TEST_F(ProgramTextFileTest, MissingOrUnreadableFileAndTheFullPathInTheMessage) {

@@ -44,7 +44,7 @@ private slots:
         for (QWidget* x : QWidgetList{w->chkVE, w->cmdCalculate}) QCOMPARE(x->font().family(), "Arial");
         QVERIFY(w->cmdCalculate->font().bold() && w->txbOutput->isReadOnly());
         QCOMPARE(w->txbOutput->font().family(), "Courier New");
-        QCOMPARE(w->lblOstrel->toolTip(), "Click here for the Ostrel website at " + qs(platform::ProgramFolder()) + "/" + programText(14) + ".");
+        QCOMPARE(w->lblOstrel->toolTip(), "Click here for the Ostrel website at " + qs(platform::programFolder()) + "/" + programText(14) + ".");
         QVERIFY((w->windowFlags() & Qt::WindowMinimizeButtonHint) && !(w->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(w->minimumSize(), w->maximumSize());
         // The output box lines up with the frames and the buttons around it.
@@ -58,7 +58,7 @@ private slots:
         frmMain other;
         const bool started = other.Form_Load();
         platform::setProgramFolderForTesting({});
-        QVERIFY(LoadProgramText(platform::ProgramFolder(), "varnex.dat").ok());  // again, for the tests that follow
+        QVERIFY(LoadProgramText(platform::programFolder(), "varnex.dat").ok());  // again, for the tests that follow
         QVERIFY(!started && !other.isVisible());
         const QString prompt = "Cannot open file containing program text.\r\n" + qs((empty / "varnex.dat").string());
         QCOMPARE(s->log.shown, QStringList{message("", MessageIcon::Critical, prompt)});

@@ -27,7 +27,7 @@ class OtherWindowsTest : public QObject, EachTest {
     QString cell(std::size_t index) const { return all->lblEvent[index]->text(); }
     // Every event cell shown is the core's cell of the request (its times are checked there).
     void expectTheCoreCells(std::int16_t calendar, std::int16_t offset, Hemisphere hemisphere) const {
-        const auto cells = SummaryCells(2015, calendar, Zone::fixed(offset), hemisphere, BuildEventNames(DefaultEventCaptions()));
+        const auto cells = summaryCells(2015, calendar, Zone::fixed(offset), hemisphere, buildEventNames(defaultEventCaptions()));
         for (std::size_t i : kSummaryReadingOrder) QCOMPARE(cell(i), qs(cells[i]).replace("\r\n", "\n"));
     }
 
@@ -225,9 +225,9 @@ private slots:
         QTest::keyClick(w->lblOstrel, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w->lblOnlineUserManual);
         QTest::keyClick(w->lblOnlineUserManual, Qt::Key_Space);
-        const std::string folder = platform::ProgramFolder();
-        const std::string manual = JoinFolderAndFile(folder, GetProgramText(15));
-        QCOMPARE(opened, (std::vector{manual, JoinFolderAndFile(folder, GetProgramText(14)), manual}));
+        const std::string folder = platform::programFolder();
+        const std::string manual = joinFolderAndFile(folder, GetProgramText(15));
+        QCOMPARE(opened, (std::vector{manual, joinFolderAndFile(folder, GetProgramText(14)), manual}));
         QVERIFY(w->lblOnlineUserManual->toolTip().endsWith(qs(manual) + "."));
         QVERIFY(s->log.shown.isEmpty());
         launchResult = 31;  // a launch that fails: the message names the result and what it means
@@ -301,7 +301,7 @@ private slots:
         QCOMPARE(link->role(), QAccessible::Link);
         QCOMPARE(link->text(QAccessible::Name), "Ostrel");
         link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(opened, std::vector{JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(14))});
+        QCOMPARE(opened, std::vector{joinFolderAndFile(platform::programFolder(), GetProgramText(14))});
     }
 
     // Help shows only a regular file of the program's folder: a pipe (which would hold the
@@ -344,7 +344,7 @@ private slots:
     // Tool tips and message boxes show markup as written.
     void tipsAndMessagesArePlainText() {
         for (const QString& text : {QString("Click at https://x/<b>y</b>&amp;."), QString("Click at https://x/.")}) {
-            const QString tip = platform::PlainToolTip(text);
+            const QString tip = platform::plainToolTip(text);
             QTextDocument shown;
             Qt::mightBeRichText(tip) ? shown.setHtml(tip) : shown.setPlainText(tip);  // as QToolTip decides
             QCOMPARE(shown.toPlainText(), text);
@@ -357,7 +357,7 @@ private slots:
             format = box->textFormat();
             box->accept();
         });
-        platform::ShowMessage(w, {"<b>not bold</b>", "t", MessageIcon::None});
+        platform::showMessage(w, {"<b>not bold</b>", "t", MessageIcon::None});
         QCOMPARE(format, Qt::PlainText);
     }
 };

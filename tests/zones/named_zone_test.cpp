@@ -13,20 +13,20 @@
 namespace varnex {
 namespace {
 
-std::optional<Zone> find(std::string_view name) { return FindNamedZone(name, platform::TimeZoneFolder()); }
+std::optional<Zone> find(std::string_view name) { return findNamedZone(name, platform::timeZoneFolder()); }
 
-double JulianDay(std::time_t t) { return 2440587.5 + static_cast<double>(t) / 86400.0; }
+double julianDay(std::time_t t) { return 2440587.5 + static_cast<double>(t) / 86400.0; }
 
-double JulianDay(int year, int month, int day, int hour) {
+double julianDay(int year, int month, int day, int hour) {
     std::tm tm{};
     tm.tm_year = year - 1900;
     tm.tm_mon = month - 1;
     tm.tm_mday = day;
     tm.tm_hour = hour;
-    return JulianDay(timegm(&tm));
+    return julianDay(timegm(&tm));
 }
 
-std::int32_t Offset(const char* name, double jd) {  // seconds
+std::int32_t offsetOf(const char* name, double jd) {  // seconds
     const auto zone = find(name);
     return zone ? zone->offsetAt(jd).seconds : -99999;
 }
@@ -44,7 +44,7 @@ TEST(NamedZone, AgreesWithTheCLibrary) {
         for (std::time_t t = -2208988800 + 12345; t < 5680281600; t += 13 * 86400 + 3607) {
             std::tm local{};
             ASSERT_NE(localtime_r(&t, &local), nullptr);
-            ASSERT_EQ(zone->offsetAt(JulianDay(t)).seconds, local.tm_gmtoff) << name << " at " << t;
+            ASSERT_EQ(zone->offsetAt(julianDay(t)).seconds, local.tm_gmtoff) << name << " at " << t;
         }
     }
     unsetenv("TZ");
@@ -65,7 +65,7 @@ TEST(NamedZone, EveryZoneAgreesWithTheCLibraryOverTheWholeRange) {
         for (std::time_t t = -62135596800 + 4321; t < 32503680000; t += step, ++compared) {  // 0001 to 3000
             std::tm local{};
             ASSERT_NE(localtime_r(&t, &local), nullptr);
-            ASSERT_EQ(zone->offsetAt(JulianDay(t)).seconds, local.tm_gmtoff) << database.name() << " at " << t;
+            ASSERT_EQ(zone->offsetAt(julianDay(t)).seconds, local.tm_gmtoff) << database.name() << " at " << t;
         }
     }
     unsetenv("TZ");
@@ -74,17 +74,17 @@ TEST(NamedZone, EveryZoneAgreesWithTheCLibraryOverTheWholeRange) {
 }
 
 TEST(NamedZone, KnownOffsets) {
-    EXPECT_EQ(Offset("Europe/London", 2461166.0), 3600);  // 2026-05-05 12:00 UT
-    EXPECT_EQ(Offset("Europe/London", JulianDay(2026, 11, 7, 12)), 0);
-    EXPECT_EQ(Offset("Europe/London", JulianDay(2040, 7, 1, 12)), 3600);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 1, 15, 0)), 11 * 3600);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2026, 7, 15, 0)), 10 * 3600);
-    EXPECT_EQ(Offset("Australia/Sydney", JulianDay(2999, 7, 15, 0)), 10 * 3600);
-    EXPECT_EQ(Offset("Asia/Kathmandu", JulianDay(2026, 3, 20, 0)), 345 * 60);
-    EXPECT_EQ(Offset("Pacific/Chatham", JulianDay(2026, 1, 1, 0)), 825 * 60);
+    EXPECT_EQ(offsetOf("Europe/London", 2461166.0), 3600);  // 2026-05-05 12:00 UT
+    EXPECT_EQ(offsetOf("Europe/London", julianDay(2026, 11, 7, 12)), 0);
+    EXPECT_EQ(offsetOf("Europe/London", julianDay(2040, 7, 1, 12)), 3600);
+    EXPECT_EQ(offsetOf("Australia/Sydney", julianDay(2026, 1, 15, 0)), 11 * 3600);
+    EXPECT_EQ(offsetOf("Australia/Sydney", julianDay(2026, 7, 15, 0)), 10 * 3600);
+    EXPECT_EQ(offsetOf("Australia/Sydney", julianDay(2999, 7, 15, 0)), 10 * 3600);
+    EXPECT_EQ(offsetOf("Asia/Kathmandu", julianDay(2026, 3, 20, 0)), 345 * 60);
+    EXPECT_EQ(offsetOf("Pacific/Chatham", julianDay(2026, 1, 1, 0)), 825 * 60);
     // Local mean time before standard time, to the second.
-    EXPECT_EQ(Offset("Europe/London", 1721425.5), -75);  // year 1: -0:01:15
-    EXPECT_EQ(Offset("America/New_York", JulianDay(1800, 1, 1, 0)), -17762);  // -4:56:02
+    EXPECT_EQ(offsetOf("Europe/London", 1721425.5), -75);  // year 1: -0:01:15
+    EXPECT_EQ(offsetOf("America/New_York", julianDay(1800, 1, 1, 0)), -17762);  // -4:56:02
 }
 
 TEST(NamedZone, Names) {

@@ -2,7 +2,7 @@
 
 namespace varnex {
 
-QIcon VarnexIcon() {
+QIcon varnexIcon() {
     // Up to 64 px, the sizes of title bars and task bars: on X11 every size is sent to the
     // window manager at start-up, and 128 and 256 px cost 6 ms there. Larger pictures come
     // from the installed icon theme, through the desktop entry.

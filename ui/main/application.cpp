@@ -6,7 +6,7 @@
 
 namespace varnex {
 
-void ConfigureApplication() {
+void configureApplication() {
     QApplication::setStyle("Windows");
     QApplication::setApplicationName("Varnex");
     QApplication::setApplicationVersion(kVersion);

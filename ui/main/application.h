@@ -4,6 +4,6 @@ namespace varnex {
 
 // Settings of the application object that every start of the window shares: the widget
 // style (the classic one, whose frames hold their captions) and the program's name.
-void ConfigureApplication();
+void configureApplication();
 
 }  // namespace varnex

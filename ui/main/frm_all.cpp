@@ -86,7 +86,7 @@ frmAll::frmAll(QWidget* mainWindow)
     cmdClose->raise();
     setTabOrder(previous, cmdClose);
     connect(cmdClose, &QPushButton::clicked, this, &frmAll::cmdClose_Click);
-    PressButtonsWithEnter(this);
+    pressButtonsWithEnter(this);
 }
 
 void frmAll::placeForCommand(const QRect& outer) {
@@ -111,7 +111,7 @@ void frmAll::setCells(const std::array<std::string, 9>& cells) {
 }
 
 bool frmAll::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this)) Form_Activate();
+    if (event->type() == QEvent::WindowActivate && platform::activatedFromProgram(this)) Form_Activate();
     return QDialog::event(event);
 }
 

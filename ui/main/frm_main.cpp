@@ -92,11 +92,11 @@ frmMain::frmMain(QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setFixedSize(platform::twipsToPixels(kClientWidthTwips), platform::twipsToPixels(kClientHeightTwips));
     setFont(designFont("Arial", 8.25));
-    setWindowIcon(VarnexIcon());
-    platform::TrackWindowActivation();
+    setWindowIcon(varnexIcon());
+    platform::trackWindowActivation();
     buildControls();
     connectHandlers();
-    PressButtonsWithEnter(this);
+    pressButtonsWithEnter(this);
 }
 
 frmMain::~frmMain() = default;
@@ -172,7 +172,7 @@ void frmMain::buildControls() {
 
     // The output box in a fixed-pitch font, so that the dates line up.
     txbOutput = place<QPlainTextEdit>(this, "txbOutput", 120, 4005, 7995, 3090);
-    SetReadOnly(txbOutput, true);
+    setReadOnly(txbOutput, true);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setFont(designFont("Courier New", 8.25));
     txbOutput->setAccessibleName("Results");
@@ -200,9 +200,9 @@ void frmMain::buildControls() {
 bool frmMain::Form_Load() {
     blnStartupCompleted = false;
     strProgramTextFile = QString(kTag).toLower().toStdString() + ".dat";
-    const ProgramTextLoad text = LoadProgramText(platform::ProgramFolder(), strProgramTextFile);
+    const ProgramTextLoad text = LoadProgramText(platform::programFolder(), strProgramTextFile);
     if (!text.ok()) {
-        platform::ShowMessage(nullptr, {text.message, "", MessageIcon::Critical});
+        platform::showMessage(nullptr, {text.message, "", MessageIcon::Critical});
         return false;
     }
     const QString strProgramTitle = QString::fromStdString(GetProgramText(kTitleText));
@@ -236,9 +236,9 @@ void frmMain::InitializeForm() {
     // The addresses are program texts: web addresses, or files shipped in the program's folder.
     lblURL->setTextFormat(Qt::PlainText);
     lblURL->setText(QString::fromStdString(GetProgramText(kSiteText)));
-    lblOstrel->setToolTip(platform::PlainToolTip("Click here for the Ostrel website at " +
+    lblOstrel->setToolTip(platform::plainToolTip("Click here for the Ostrel website at " +
                                                  QString::fromStdString(addressOf(kSiteText)) + "."));
-    lblOnlineUserManual->setToolTip(platform::PlainToolTip("Click here for the online user manual at " +
+    lblOnlineUserManual->setToolTip(platform::plainToolTip("Click here for the online user manual at " +
                                                            QString::fromStdString(addressOf(kManualText)) + "."));
 
     setOutputText({});
@@ -251,13 +251,13 @@ void frmMain::InitializeForm() {
         cboCalendar->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     cboCalendar->setCurrentIndex(0);
     cboTimezone->clear();
-    for (const TimezoneEntry& entry : TimezoneEntries())
+    for (const TimezoneEntry& entry : timezoneEntries())
         cboTimezone->addItem(QString::fromStdString(entry.text), static_cast<int>(entry.offsetMinutes));
     cboTimezone->setCurrentIndex(kGmtTimezoneIndex);
 
     EventCaptions captions;
     for (std::size_t i = 0; i < eventBox.size(); ++i) captions[i] = eventBox[i]->text().toStdString();
-    strEventName = BuildEventNames(captions);
+    strEventName = buildEventNames(captions);
 
     SetCheckBoxesValue(this, 1);
     platform::setTickState(chkIncludeWeekday, TickState::Clear);
@@ -265,7 +265,7 @@ void frmMain::InitializeForm() {
 }
 
 std::string frmMain::addressOf(std::int16_t textId) {
-    return ResolveAddress(GetProgramText(textId), platform::ProgramFolder());
+    return resolveAddress(GetProgramText(textId), platform::programFolder());
 }
 
 void frmMain::lblOstrel_Click() { LaunchWebBrowser(this, addressOf(kSiteText)); }

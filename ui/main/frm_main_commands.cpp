@@ -123,37 +123,37 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 // ---- Calculate ------------------------------------------------------------------------------
 
 bool frmMain::CheckYearInput() {
-    const YearCheck check = CheckYearText(txbYear->text().toStdString());
+    const YearCheck check = checkYearText(txbYear->text().toStdString());
     txbYear->setText(QString::fromStdString(check.trimmedText));
     if (check.status == YearCheckStatus::Accepted || check.status == YearCheckStatus::OutOfRange)
         lngYear = check.year;
     if (check.status == YearCheckStatus::Accepted) return true;
-    platform::ShowMessage(this, YearMessage(check.status));
+    platform::showMessage(this, yearMessage(check.status));
     return false;
 }
 
 void frmMain::cmdCalculate_Click() {
     if (!CheckYearInput()) return;
-    intCalendarCode = CalendarCodeOfIndex(cboCalendar->currentIndex());
+    intCalendarCode = calendarCodeOfIndex(cboCalendar->currentIndex());
 
     Selection selection;
     for (std::size_t i = 0; i < eventBox.size(); ++i) selection.events[i] = isTicked(eventBox[i]);
     selection.trueSun = isTicked(chkTrueSun);
     selection.meanSun = isTicked(chkMeanSun);
-    if (const auto rejection = CheckSelection(selection, cmdCalculate->text().toStdString())) {
-        platform::ShowMessage(this, *rejection);
+    if (const auto rejection = checkSelection(selection, cmdCalculate->text().toStdString())) {
+        platform::showMessage(this, *rejection);
         return;
     }
 
     if (!outputText_.empty()) appendOutput(kRequestSeparator);
-    intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
+    intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
     const CalculateRequest request{lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), selection,
                                    isTicked(chkIncludeWeekday)};
     try {
-        ForEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
+        forEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
     } catch (const std::exception& failure) {
         // Lines already appended stay.
-        platform::ShowMessage(this, {std::string("The calculation failed: ") + failure.what(),
+        platform::showMessage(this, {std::string("The calculation failed: ") + failure.what(),
                                      cmdCalculate->text().toStdString(), MessageIcon::Warning});
     }
     txbOutput->moveCursor(QTextCursor::End);
@@ -170,7 +170,7 @@ void frmMain::cmdResults_Click() {
 }
 
 void frmMain::ShowResults() {
-    std::string trimmed = TrimBlanks(outputText_);
+    std::string trimmed = trimBlanks(outputText_);
     if (trimmed != outputText_) setOutputText(std::move(trimmed));
 
     if (!frmLargeTextbox_) {
@@ -187,11 +187,11 @@ void frmMain::ShowResults() {
 
 void frmMain::cmdDisplayAll_Click() {
     if (!CheckYearInput()) return;
-    intCalendarCode = CalendarCodeOfIndex(cboCalendar->currentIndex());
+    intCalendarCode = calendarCodeOfIndex(cboCalendar->currentIndex());
     if (!frmAll_) frmAll_ = new frmAll(this);
     frmAll* all = frmAll_;
     const Hemisphere hemisphere = optSH->isChecked() ? Hemisphere::South : Hemisphere::North;
-    all->setWindowTitle(QString::fromStdString(SummaryCaption(txbYear->text().toStdString(), hemisphere)));
+    all->setWindowTitle(QString::fromStdString(summaryCaption(txbYear->text().toStdString(), hemisphere)));
     const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
     const int width = twipsToPixels(kSummaryWidthTwips);
     all->placeForCommand({screen.left() + (screen.width() - width) / 2,
@@ -201,8 +201,8 @@ void frmMain::cmdDisplayAll_Click() {
     all->raise();
     all->activateWindow();
     all->Form_Activate();  // the layout, whether or not the window manager activates it at once
-    intTimezoneOffset = TimezoneOffsetOfIndex(cboTimezone->currentIndex());
-    all->setCells(SummaryCells(lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
+    intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
+    all->setCells(summaryCells(lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
 }
 
 // ---- Help and the links -------------------------------------------------------------------------
@@ -210,7 +210,7 @@ void frmMain::cmdDisplayAll_Click() {
 void frmMain::cmdHelp_Click() {
     if (!frmView_) frmView_ = new frmView(this);
     frmView_->blnCopyToClipboardInvisible = true;
-    frmView_->showFile(JoinFolderAndFile(platform::ProgramFolder(), GetProgramText(kHelpFileText)),
+    frmView_->showFile(joinFolderAndFile(platform::programFolder(), GetProgramText(kHelpFileText)),
                        QString::fromStdString(GetProgramText(kHelpCaptionText)),
                        helpViewerPlace(platform::outerGeometry(this)));
 }
@@ -275,7 +275,7 @@ void frmMain::cmdSaveSettings_Click() {
     cmdSaveSettings->hide();
     const std::string failure = SaveSettings();
     if (!failure.empty()) {
-        platform::ShowMessage(this, {GetProgramText(kNotSavedText) + " " + failure,
+        platform::showMessage(this, {GetProgramText(kNotSavedText) + " " + failure,
                                      cmdSaveSettings->text().toStdString(), MessageIcon::Warning});
     } else {
         if (!frmPopUp_) frmPopUp_ = new frmPopUp(this);
@@ -296,13 +296,13 @@ std::string frmMain::SaveSettings() {
     settings.timezoneIndex = static_cast<std::int16_t>(cboTimezone->currentIndex());
     settings.southernHemisphere = optSH->isChecked();
     settings.outputText = outputText_;
-    return platform::ReplaceFileContent(strUserSettingsFile, FormatSettings(settings));
+    return platform::replaceFileContent(strUserSettingsFile, formatSettings(settings));
 }
 
 void frmMain::RestoreSettings() {
-    const auto content = platform::ReadFileBytes(strUserSettingsFile, kSettingsFileMaxBytes);
+    const auto content = platform::readFileBytes(strUserSettingsFile, kSettingsFileMaxBytes);
     if (!content) return;
-    const RestoredSettings restored = ParseSettings(*content);
+    const RestoredSettings restored = parseSettings(*content);
     const Settings& values = restored.values;
     // The fields in file order; those read are set, each control's handler running as it is set.
     std::vector<std::function<void()>> fields;

@@ -41,7 +41,7 @@ frmLargeTextbox::frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox)
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmLargeTextbox::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmLargeTextbox::cmdClose_Click);
-    PressButtonsWithEnter(this);
+    pressButtonsWithEnter(this);
 }
 
 void frmLargeTextbox::showText(const std::string& text, const QRect& outer) {
@@ -50,7 +50,7 @@ void frmLargeTextbox::showText(const std::string& text, const QRect& outer) {
     platform::setOuterGeometry(this, outer, owner_);
     setFixedSize(size());  // fixed single border
     setWindowIcon(owner_->windowIcon());
-    SetReadOnly(txbText, true);
+    setReadOnly(txbText, true);
     setText(text);
     blnToBottom = true;
     show();
@@ -64,7 +64,7 @@ void frmLargeTextbox::setText(const std::string& text) {
 }
 
 bool frmLargeTextbox::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this)) Form_Activate();
+    if (event->type() == QEvent::WindowActivate && platform::activatedFromProgram(this)) Form_Activate();
     return QDialog::event(event);
 }
 
@@ -72,7 +72,7 @@ void frmLargeTextbox::Form_Activate() {
     QTextCursor caret = txbText->textCursor();
     caret.movePosition(QTextCursor::Start);
     txbText->setTextCursor(caret);
-    SetReadOnly(txbText, ownerBox_.readOnly());
+    setReadOnly(txbText, ownerBox_.readOnly());
     UpdateCopyButtonCaption();
     cmdCopyToClipboard->setEnabled(true);
 

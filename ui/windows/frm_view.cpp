@@ -49,11 +49,11 @@ frmView::frmView(QWidget* parent)
     setUpTextBox({"txbText1", "Help text", 8.25, "Tahoma", twipsRect(105, 105, 11460, 5760),
                   twipsRect(120, 6000, 2220, 330), twipsRect(9825, 6000, 1740, 330)},
                  txbText1, cmdCopyToClipboard, cmdClose, this);
-    SetReadOnly(txbText1, true);
+    setReadOnly(txbText1, true);
 
     connect(cmdCopyToClipboard, &QPushButton::clicked, this, &frmView::cmdCopyToClipboard_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmView::cmdClose_Click);
-    PressButtonsWithEnter(this);
+    pressButtonsWithEnter(this);
 }
 
 bool frmView::event(QEvent* event) {
@@ -61,7 +61,7 @@ bool frmView::event(QEvent* event) {
     // when the window is shown without being activated (a window manager may refuse to
     // activate it), so that it never stays empty. After the event, since reading may show
     // message boxes.
-    const bool activated = event->type() == QEvent::WindowActivate && platform::ActivatedFromProgram(this);
+    const bool activated = event->type() == QEvent::WindowActivate && platform::activatedFromProgram(this);
     if ((activated || event->type() == QEvent::Show) && !blnFileDisplayed && !activationQueued_) {
         activationQueued_ = true;
         QTimer::singleShot(0, this, [this] {
@@ -91,18 +91,18 @@ void frmView::Form_Activate() {
     setCopyCaption(false);
     cmdCopyToClipboard->setVisible(!blnCopyToClipboardInvisible);
     if (!blnCopyToClipboardInvisible) cmdCopyToClipboard->setEnabled(true);
-    SetReadOnly(txbText1, true);
+    setReadOnly(txbText1, true);
     Form_Resize();
 
     // Only a file of the program's own folder is shown; no more of it is read than is shown.
-    const auto inside = platform::PathInsideFolder(strFilename, platform::ProgramFolder());
-    const platform::TextFile file = inside ? platform::ReadTextFile(QString::fromStdString(*inside), kViewerByteLimit)
-                                           : platform::TextFileFailure(kPathFileAccessError);
+    const auto inside = platform::pathInsideFolder(strFilename, platform::programFolder());
+    const platform::TextFile file = inside ? platform::readTextFile(QString::fromStdString(*inside), kViewerByteLimit)
+                                           : platform::textFileFailure(kPathFileAccessError);
     if (!file.ok()) {
         showReadFailure(file);
         return;
     }
-    text_ = ViewerText(file.text, file.cut);
+    text_ = viewerText(file.text, file.cut);
     txbText1->setPlainText(toDisplayText(text_));
     txbText1->moveCursor(QTextCursor::Start);
     blnFileDisplayed = true;
@@ -110,13 +110,13 @@ void frmView::Form_Activate() {
 
 void frmView::showReadFailure(const platform::TextFile& failure) {
     blnFileDisplayed = true;  // not tried again until the window is loaded anew
-    platform::ShowMessage(this, {QDir::toNativeSeparators(QDir::currentPath()).toStdString(),
+    platform::showMessage(this, {QDir::toNativeSeparators(QDir::currentPath()).toStdString(),
                                  GetProgramText(kTitleText), MessageIcon::None});
     if (failure.errorNumber == kInputPastEndOfFile) {
-        platform::ShowMessage(this, {GetProgramText(kEmptyFileMessage), GetProgramText(kEmptyFileTitle),
+        platform::showMessage(this, {GetProgramText(kEmptyFileMessage), GetProgramText(kEmptyFileTitle),
                                      MessageIcon::Warning});
     } else {
-        platform::ShowMessage(this, {FileErrorText(failure.errorNumber, failure.description), "Error reading file",
+        platform::showMessage(this, {fileErrorText(failure.errorNumber, failure.description), "Error reading file",
                                      MessageIcon::Warning});
     }
     hide();

@@ -36,7 +36,7 @@ QString selectedText(const QPlainTextEdit* box) { return fromDisplaySelection(bo
 
 void copySelectionOrAll(const QPlainTextEdit* box, const std::string& wholeText) {
     const QString selection = selectedText(box);
-    platform::CopyToClipboard(selection.isEmpty() ? QString::fromStdString(wholeText) : selection);
+    platform::copyToClipboard(selection.isEmpty() ? QString::fromStdString(wholeText) : selection);
 }
 
 bool isMouseReleaseIn(const QPlainTextEdit* box, const QObject* watched, const QEvent* event) {

@@ -9,9 +9,9 @@
 namespace varnex {
 
 void LaunchWebBrowser(QWidget* parent, const std::string& strAddress) {
-    platform::OpenAddress(strAddress, parent, [parent, strAddress](int result) {
+    platform::openAddress(strAddress, parent, [parent, strAddress](int result) {
         if (result > kLaunchFailureLimit) return;
-        platform::ShowMessage(parent, {LaunchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
+        platform::showMessage(parent, {launchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
                                        MessageIcon::Warning});
     });
 }
