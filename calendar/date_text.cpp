@@ -22,7 +22,7 @@ constexpr std::size_t kGroupedBufferBytes = 20;  // the grouped text and its ter
 
 std::string WeekdayName(std::int16_t weekday, bool pad, std::int16_t language) {
     if (weekday < 0 || weekday > 6) return {};
-    const auto& names = language == kLanguageGerman ? kGermanWeekdays : kEnglishWeekdays;
+    const auto& names = language == intGerman ? kGermanWeekdays : kEnglishWeekdays;
     std::string name(names[static_cast<std::size_t>(weekday)]);
     if (pad && name.size() < kPaddedWeekdayLength) name.append(kPaddedWeekdayLength - name.size(), ' ');
     return name;

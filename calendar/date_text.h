@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calendar_date.h"
+#include "text/language.h"
 
 #include <cstdint>
 #include <string>
@@ -14,8 +15,6 @@ inline constexpr std::int16_t DateOrderMDY = 0;
 inline constexpr std::int16_t DateOrderDMY = 1;
 inline constexpr std::int16_t DateOrderYMD = 2;
 
-inline constexpr std::int16_t kLanguageEnglish = 0;
-inline constexpr std::int16_t kLanguageGerman = 1;
 
 // Name of a weekday 0 (Sunday) to 6 (Saturday) in German for language 1 and English for
 // any other language; the empty string outside 0 to 6. With pad, blanks are appended up to

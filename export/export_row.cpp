@@ -67,7 +67,7 @@ std::string offsetText(const UtcOffset& offset) {
 std::string localTimeText(const ExportRow& row) { return TimeOfDay(row.localCivilJD); }
 
 std::string weekdayText(const ExportRow& row) {
-    return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, kLanguageEnglish);
+    return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, intEnglish);
 }
 
 std::string lineDateTimeText(const ExportRow& row) {

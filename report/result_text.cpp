@@ -28,7 +28,7 @@ InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t ca
     DayNumberToDate(work);
     std::string time = TimeOfDay(v);
     return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
-            WeekdayName(DayOfWeek(dayNumber), false, kLanguageEnglish), work, time, v};
+            WeekdayName(DayOfWeek(dayNumber), false, intEnglish), work, time, v};
 }
 
 std::string eventLabel(std::string_view name, Method method) {

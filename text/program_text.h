@@ -12,6 +12,8 @@
 // at the start of the file is skipped. Identifiers and section numbers are digits only.
 #pragma once
 
+#include "text/language.h"
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -20,10 +22,8 @@
 
 namespace varnex {
 
-// Language indexes. intLanguage is the language of every lookup; it starts as English
-// and nothing in the program changes it.
-inline constexpr std::int16_t intEnglish = 0;
-inline constexpr std::int16_t intGerman = 1;
+// The language of every lookup (text/language.h); it starts as English and nothing in the
+// program changes it.
 extern std::int16_t intLanguage;
 
 inline constexpr std::size_t kProgramTextCapacity = 1024;  // longest text, in characters

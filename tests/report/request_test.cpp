@@ -37,7 +37,7 @@ std::tuple<std::string, std::string, MessageIcon> fields(const std::optional<Mes
     return m ? std::tuple(m->prompt, m->title, m->icon) : std::tuple("(none)", "", MessageIcon::None);
 }
 
-TEST(checkYearText, StatusTrimmedTextAndValue) {
+TEST(CheckYearText, StatusTrimmedTextAndValue) {
     using S = YearCheckStatus;
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     const std::tuple<const char*, S, std::string, std::int32_t> cases[] = {  // the value of Empty and NotANumber: 0
@@ -57,7 +57,7 @@ TEST(checkYearText, StatusTrimmedTextAndValue) {
     }
 }
 
-TEST(yearMessage, TextsTitlesAndIcons) {
+TEST(YearMessage, TextsTitlesAndIcons) {
     ASSERT_TRUE(LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat").ok());
     EXPECT_EQ(fields(yearMessage(YearCheckStatus::Empty)),
               std::tuple("Year must be specified.", "Invalid input", MessageIcon::Information));

@@ -16,7 +16,7 @@ TEST(RemoveParenthesizedPart, DropsTheBracketAndTheBlankAfterIt) {
     EXPECT_EQ(RemoveParenthesizedPart("Wrong ) order ("), "Wrong ) order (");
 }
 
-TEST(buildEventNames, FiveKindsFromTheCaptionsAsTheyStand) {
+TEST(BuildEventNames, FiveKindsFromTheCaptionsAsTheyStand) {
     EXPECT_EQ(buildEventNames(defaultEventCaptions()),
               (EventNameTable{{{"Spring (March) equinox", "Summer (June) solstice", "Autumn (September) equinox",
                                 "Winter (December) solstice"},
@@ -60,7 +60,7 @@ TEST(Timezones, FortyNineHalfHourStepsAndNoSelectionIsGmt) {
     EXPECT_EQ(TimezoneSuffix(-30), " GMT-00:30");
 }
 
-TEST(parseTimezone, ListTextsAndHours) {
+TEST(ParseTimezone, ListTextsAndHours) {
     for (const auto& [text, minutes] : {std::pair<const char*, int>{"GMT+05:30", 330}, {"gmt-12:00", -720}, {"GMT", 0},
                                         {"UTC+1", 60}, {"+05:30", 330}, {"-1", -60}, {"0", 0}, {"5.5", 330},
                                         {"-0.5", -30}, {"+12", 720}, {"+05:45", 345}, {"+13", 780},

@@ -60,7 +60,7 @@ TEST_F(ProgramTextFileTest, LooksUpByLanguageAndKeepsTheTextExactly) {
     for (const auto& [id, language, text] : texts) EXPECT_EQ(file.text(id, language), text) << id << " " << language;
 }
 
-TEST(programTextMessage, TheFailureTexts) {
+TEST(ProgramTextMessage, TheFailureTexts) {
     const std::vector<std::pair<int, std::string>> texts = {
         {12, ""}, {-1, "Cannot open file containing program text.\r\n/p/varnex.dat"}, {0, "No program text was read."},
         {-2, "Particular memory allocation error."}, {-3, "Too much program text."}, {-4, "Text not recovered."},
@@ -72,7 +72,7 @@ TEST(programTextMessage, TheFailureTexts) {
     for (const auto& [code, text] : texts) EXPECT_EQ(programTextMessage(code, "/p/varnex.dat"), text) << code;
 }
 
-TEST(joinFolderAndFile, ExactlyOneSeparator) {
+TEST(JoinFolderAndFile, ExactlyOneSeparator) {
     for (const char* folder : {"/opt/varnex", "/opt/varnex/"})
         EXPECT_EQ(joinFolderAndFile(folder, "varnex.dat"), "/opt/varnex/varnex.dat");
     EXPECT_EQ(joinFolderAndFile("/", "varnex.dat"), "/varnex.dat");
