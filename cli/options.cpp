@@ -131,17 +131,19 @@ CLI::Validator wordsOf(const std::string& what, std::vector<std::pair<std::strin
         "");
 }
 
-std::vector<std::pair<std::string, OutputFormat>> formatWords() {
-    std::vector<std::pair<std::string, OutputFormat>> words;
-    for (std::size_t i = 0; i < kFormatWords.size(); ++i)
-        words.emplace_back(kFormatWords[i], static_cast<OutputFormat>(i));
+// The words of `table` with the values of the enum in the same order.
+template <typename Value, std::size_t count>
+std::vector<std::pair<std::string, Value>> inEnumOrder(const std::array<std::string_view, count>& table) {
+    std::vector<std::pair<std::string, Value>> words;
+    for (std::size_t i = 0; i < count; ++i) words.emplace_back(table[i], static_cast<Value>(i));
     return words;
 }
 
 void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
     app.add_option("--calendar", o.calendarCode, "calendar of the dates: gregorian (default) or julian")
-        ->transform(wordsOf<std::int32_t>("calendar", {{"gregorian", kGregorianCode}, {"julian", kJulianCode}}))
+        ->transform(wordsOf<std::int32_t>("calendar", {{std::string(kCalendarWords[0]), kGregorianCode},
+                                                        {std::string(kCalendarWords[1]), kJulianCode}}))
         ->type_name("CAL");
     app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
         ->check(CLI::Validator(
@@ -158,13 +160,12 @@ void declareOptions(CLI::App& app, CliOptions& o) {
         ->check(CLI::Validator([&o](std::string& list) { return checkEvents(list, o.selection); }, ""))
         ->type_name("LIST");
     app.add_option("--method", o.method, "method of the cross-quarter days: true, mean or both (default)")
-        ->transform(wordsOf<MethodChoice>(
-            "method", {{"true", MethodChoice::True}, {"mean", MethodChoice::Mean}, {"both", MethodChoice::Both}}))
+        ->transform(wordsOf<MethodChoice>("method", inEnumOrder<MethodChoice>(kMethodWords)))
         ->type_name("METHOD");
     auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
     app.add_option("--hemisphere", o.hemisphere,
                    "north (default) or south: the names of the summary's cells and of the exports")
-        ->transform(wordsOf<Hemisphere>("hemisphere", {{"north", Hemisphere::North}, {"south", Hemisphere::South}}))
+        ->transform(wordsOf<Hemisphere>("hemisphere", inEnumOrder<Hemisphere>(kHemisphereWords)))
         ->type_name("H");
     auto* from = app.add_option("--from", o.fromText, "first year of a range, instead of YEAR")->type_name("Y1");
     auto* to = app.add_option("--to", o.toText, "last year of the range")->type_name("Y2");
@@ -172,7 +173,7 @@ void declareOptions(CLI::App& app, CliOptions& o) {
     to->needs(from);
     auto* format = app.add_option("--format", o.format,
                                   "text (default), csv, json, ics (iCalendar) or svg (a picture of the year)")
-                       ->transform(wordsOf<OutputFormat>("format", formatWords()))
+                       ->transform(wordsOf<OutputFormat>("format", inEnumOrder<OutputFormat>(kFormatWords)))
                        ->type_name("FORMAT");
     auto* csv = app.add_flag_callback("--csv", [&o] { o.format = OutputFormat::Csv; }, "short for --format csv");
     csv->excludes(format);

@@ -21,9 +21,14 @@ inline constexpr int kCliOutputLost = 1;  // also: the program text could not be
 inline constexpr int kCliBadInput = 2;
 
 enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
-inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", "json", "ics", "svg"};
-
 enum class MethodChoice { True, Mean, Both };  // of the cross-quarter days
+
+// The words of the options with a choice, in the order of their enums (calendars: Gregorian,
+// Julian); the parser and the bash completion take them from here.
+inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", "json", "ics", "svg"};
+inline constexpr std::array<std::string_view, 3> kMethodWords = {"true", "mean", "both"};
+inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
+inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
 
 // A command line as CLI11 reads it: every value bound to its type (the zone parsed once), the
 // cross-option rules checked. The years stay text: they are checked with the window's messages,

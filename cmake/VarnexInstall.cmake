@@ -74,7 +74,7 @@ else()
 endif()
 
 # bash-completion loads a command's completion by the command's name.
-install(FILES data/completions/varnex-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${VARNEX_COMPLETION} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 install(FILES data/linux/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/varnex)  # DOCDIR would say Varnex
 
