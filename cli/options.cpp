@@ -104,8 +104,13 @@ std::string checkEvents(const std::string& list, Selection& selection) {
 std::string zoneComplaint(const std::string& text) {
     if (lowered(text) == "local") {
         const char* tz = std::getenv("TZ");
-        return "the system's zone: TZ='" + std::string(tz ? tz : "") +
-               "' names no zone of the tz database (set it to one, such as Europe/London).";
+        const std::string value = tz ? tz : "";
+        if (value.starts_with('/') || value.starts_with(":/"))
+            return "the system's zone: TZ='" + value +
+                   "' is no readable zone file (a regular file in the tz database's compiled form, such as "
+                   "/usr/share/zoneinfo/Europe/London).";
+        return "the system's zone: TZ='" + value +
+               "' names no zone of the tz database (set it to one, such as Europe/London, or to a zone file).";
     }
     return "unknown time zone '" + text +
            "'. Accepted: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of "

@@ -1,11 +1,13 @@
 #include "output_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <random>
@@ -72,33 +74,78 @@ bool plantedLink(const struct stat& folder, const struct stat& link) {
     return shared && link.st_uid != ::geteuid() && link.st_uid != folder.st_uid;
 }
 
-Followed follow(std::string path) {
-    for (int hop = 0; hop < 40; ++hop) {
-        if (const auto fd = descriptorNamed(path)) return *fd;
+// The parts of a path between its slashes, without empty parts and ".".
+std::deque<std::string> partsOf(std::string_view path) {
+    std::deque<std::string> parts;
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view part = path.substr(start, end - start);
+        if (!part.empty() && part != ".") parts.emplace_back(part);
+        start = end + 1;
+    }
+    return parts;
+}
+
+// `folder` joined with `parts`: "" is the current folder, "/" the root.
+std::string joined(std::string folder, const std::deque<std::string>& parts) {
+    for (const std::string& part : parts) folder += (folder.empty() || folder == "/" ? "" : "/") + part;
+    return folder;
+}
+
+std::string parentOf(const std::string& folder) {
+    if (folder.empty() || folder == ".." || folder.ends_with("/..")) return joined(folder, {".."});
+    const auto slash = folder.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? "/" : folder.substr(0, slash);
+}
+
+WriteResult refusal(const std::string& link) {
+    return {WriteOutcome::Failed, link + ": a symbolic link in a shared folder (sticky, writable by anyone) that "
+                                         "belongs to another user; not followed, as it may aim the output at "
+                                         "another file. Name the file itself."};
+}
+
+// Follows the path one part at a time, as the kernel would, every symbolic link on the way
+// (a folder's too) checked before it is followed.
+Followed follow(const std::string& given) {
+    if (const auto fd = descriptorNamed(given)) return *fd;
+    std::string resolved = given.starts_with('/') ? "/" : "";  // no link in it
+    std::deque<std::string> rest = partsOf(given);
+    for (int hops = 0; !rest.empty();) {
+        const std::string part = std::move(rest.front());
+        rest.pop_front();
+        if (part == "..") {
+            resolved = parentOf(resolved);
+            continue;
+        }
+        const std::string path = joined(resolved, {part});
         Target target{path};
         if (::lstat(path.c_str(), &target.status) != 0) {
-            if (errno == ENOENT) return target;
-            return failed(errno, path);
+            if (errno == ENOENT && rest.empty()) return target;
+            return failed(errno, joined(path, rest));
         }
         if (!S_ISLNK(target.status.st_mode)) {
+            resolved = path;
             target.exists = true;
-            return target;
+            if (rest.empty()) return target;
+            continue;
         }
-        const std::string folder = folderOf(path);
-        struct stat folderStatus {};
-        if (::stat(folder.c_str(), &folderStatus) != 0) return failed(errno, folder);
-        if (plantedLink(folderStatus, target.status))
-            return WriteResult{WriteOutcome::Failed,
-                               path + ": a symbolic link in a shared folder (sticky, writable by anyone) that "
-                                      "belongs to another user; not followed, as it may aim the output at "
-                                      "another file. Name the file itself."};
+        if (++hops > 40) return failed(ELOOP, given);
+        struct stat folder {};
+        if (::stat(resolved.empty() ? "." : resolved.c_str(), &folder) != 0) return failed(errno, resolved);
+        if (plantedLink(folder, target.status)) return refusal(path);
         std::vector<char> text(PATH_MAX + 1);
         const ssize_t length = ::readlink(path.c_str(), text.data(), text.size() - 1);
         if (length < 0) return failed(errno, path);
-        const std::string next(text.data(), static_cast<std::size_t>(length));
-        path = next.starts_with('/') ? next : folder + "/" + next;
+        const std::string_view next(text.data(), static_cast<std::size_t>(length));
+        if (next.starts_with('/')) resolved = "/";
+        std::deque<std::string> parts = partsOf(next);
+        rest.insert(rest.begin(), parts.begin(), parts.end());
+        if (const auto fd = descriptorNamed(joined(resolved, rest))) return *fd;
     }
-    return failed(ELOOP, path);
+    Target folder{resolved.empty() ? "." : resolved, true};  // "/" or ".": a folder, refused by open
+    if (::stat(folder.path.c_str(), &folder.status) != 0) return failed(errno, given);
+    return folder;
 }
 
 // ---- Signals while a named temporary file exists ---------------------------------------------
@@ -159,23 +206,42 @@ WriteResult overwrite(int fd, std::string_view text) {
     return {};
 }
 
+// SIGINT, SIGTERM and SIGHUP held back for its lifetime: one that comes meanwhile ends the
+// program as it says once the write is whole.
+class SignalsHeld {
+public:
+    SignalsHeld() {
+        sigset_t held;
+        ::sigemptyset(&held);
+        for (const int signal : kCleanupSignals) ::sigaddset(&held, signal);
+        ::sigprocmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~SignalsHeld() { ::sigprocmask(SIG_SETMASK, &previous_, nullptr); }
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t previous_{};
+};
+
 // Writes over the regular file `path` where it is, so that its other names, its owner and its
 // attributes stay. The space for the whole text is reserved first: a full disk or a size limit
-// then refuses the write before a byte of the old content is touched.
+// then refuses the write before a byte of the old content is touched; and the signals that
+// would end the program are held back until the new content is whole.
 WriteResult writeInPlace(const std::string& path, std::string_view text) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) return failed(errno, path);
-    const auto giveUp = [&](int error, const std::string& note) {
+    const auto giveUp = [&](int error) {
         ::close(fd);
-        return WriteResult{WriteOutcome::Failed, std::string(std::strerror(error)) + ": " + path + note};
+        return failed(error, path);
     };
+    const SignalsHeld held;
     if (!text.empty()) {
         if (const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(text.size())); error != 0)
-            return giveUp(error, " (left as it was)");
+            return giveUp(error);
     }
-    if (const WriteResult result = overwrite(fd, text); result.outcome != WriteOutcome::Written)
-        return giveUp(errno, {});
-    if (::ftruncate(fd, static_cast<off_t>(text.size())) != 0 || ::fsync(fd) != 0) return giveUp(errno, {});
+    if (const WriteResult result = overwrite(fd, text); result.outcome != WriteOutcome::Written) return giveUp(errno);
+    if (::ftruncate(fd, static_cast<off_t>(text.size())) != 0 || ::fsync(fd) != 0) return giveUp(errno);
     if (::close(fd) != 0) return failed(errno, path);
     return {};
 }

@@ -31,12 +31,14 @@ WriteResult writeToStandardOutput(std::string_view text);
 //   where the system can), which takes the old one's owner, permissions (setgid included) and
 //   extended attributes (POSIX ACLs among them) and is renamed over it;
 // - written in place instead, after the space for the whole text is reserved (a failure to
-//   reserve it leaves the old file whole): a file with other hard links, a file in a folder the
-//   user may not write, a file whose owner or attributes the new file could not take;
+//   reserve it leaves the old file whole) and with SIGINT, SIGTERM and SIGHUP held back until
+//   it is written: a file with other hard links, a file in a folder the user may not write, a
+//   file whose owner or attributes the new file could not take;
 // - a new file gets 0666 less the umask; a file the user may not write is refused;
-// - symbolic links are followed, a dangling one too (its target is made), except a link that
-//   lies in a sticky folder anyone may write to (/tmp) and belongs to neither the user nor the
-//   folder's owner: another user may have planted it there, so it is refused with a message.
+// - symbolic links are followed, part by part as the kernel does (a folder's too), a dangling
+//   one too (its target is made), except a link that lies in a sticky folder anyone may write
+//   to (/tmp) and belongs to neither the user nor the folder's owner: another user may have
+//   planted it there, so it is refused with a message.
 // While a named temporary file exists, SIGINT, SIGTERM and SIGHUP remove it before the program
 // ends as the signal says.
 WriteResult writeOutputFile(const std::string& path, std::string_view text);

@@ -79,6 +79,11 @@ if command -v strace >/dev/null && strace -o /dev/null true 2>/dev/null; then
                 fail "SIG$signal at $call: $(ls -A | grep '^\.varnex') $(wc -c <signalled.csv) bytes"
         done
     done
+    # In place (a hard link): the signal waits until the new text is whole.
+    head -c 6000000 /dev/zero | tr '\0' x >signalled.csv && ln -f signalled.csv linked-signalled.csv  # longer than the new
+    (strace -f -o /dev/null -e trace=pwrite64 -e inject=pwrite64:signal=SIGTERM \
+        "$cli" "${range[@]}" --output signalled.csv; true) 2>/dev/null
+    [ "$(wc -c <linked-signalled.csv)" = "$whole" ] || fail "SIGTERM while writing in place: $(wc -c <linked-signalled.csv) bytes"
 else
     skip "signals during the write: strace is missing or may not trace here"
 fi
@@ -108,12 +113,14 @@ if [ "$(id -u)" = 0 ] && command -v setpriv >/dev/null && as 1002 "$cli" 2015 --
     mkdir -m 1777 shared && mkdir -m 755 victim && echo precious >victim/precious.txt && chown -R 1002 victim
     as 1001 ln -s "$work/victim/precious.txt" shared/report.csv
     as 1001 ln -s "$work/victim/made.txt" shared/dangling.csv
-    for link in report dangling; do
+    as 1001 ln -s "$work/victim" shared/folder  # a planted link as a folder of the path
+    for link in report dangling folder/report; do
         as 1002 "$cli" 2015 --csv --output "shared/$link.csv" 2>err.txt; status=$?
         [ "$status" = 1 ] && grep -q 'shared folder' err.txt || fail "a planted link ($link): $status, $(cat err.txt)"
     done
     "$cli" 2015 --csv --output shared/report.csv 2>/dev/null && fail "root followed a planted link"
-    [ "$(cat victim/precious.txt)" = precious ] && [ ! -e victim/made.txt ] || fail "the victim's files were touched"
+    [ "$(cat victim/precious.txt)" = precious ] && [ ! -e victim/made.txt ] && [ ! -e victim/report.csv ] ||
+        fail "the victim's files were touched"
     as 1002 ln -s "$work/victim/precious.txt" shared/own.csv && as 1002 "$cli" 2015 --output shared/own.csv &&
         grep -q June victim/precious.txt || fail "the user's own link in a shared folder is followed"
     # A writable file in a folder the user may not write: written in place.
