@@ -38,15 +38,30 @@ constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
     return {static_cast<EventKind>(kind - 1), year, kind};
 }
 
-// The search for the instant of crossQuarterDayTrueSun, with its status.
-LongitudeCrossing crossQuarterCrossing(double firstTT, double secondTT, std::int32_t kind) {
-    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
-    // two events around the day.
-    const double targetDeg = std::fmod(315.0 + 90.0 * (kind % 4), 360.0);
+// The instant (TT) in the bracket, either way round, at which the Sun's apparent longitude
+// reaches targetDeg, with the status of the search.
+LongitudeCrossing trueSunCrossing(double targetDeg, double firstTT, double secondTT) {
     const double lo = std::fmin(firstTT, secondTT);
     const double hi = std::fmax(firstTT, secondTT);
     return solarLongitudeCrossing(radiansFromDegrees(targetDeg), lo, hi);
 }
+
+// The search for the instant of crossQuarterDayTrueSun, with its status.
+LongitudeCrossing crossQuarterCrossing(double firstTT, double secondTT, std::int32_t kind) {
+    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
+    // two events around the day.
+    return trueSunCrossing(std::fmod(315.0 + 90.0 * (kind % 4), 360.0), firstTT, secondTT);
+}
+
+// The crossing of a bracket given in TT, back to UT with deltaTDays.
+double trueSunUT(const LongitudeCrossing& crossing, double deltaTDays) {
+    assert(crossing.status == BracketedRootStatus::Converged);
+    return crossing.jdTT - deltaTDays;
+}
+
+// Half the bracket of a true-sun equinox or solstice around the Meeus instant, which lies
+// within about 3 minutes of it.
+constexpr double kEquinoxBracketHalfDays = 2.0;
 
 }  // namespace
 
@@ -99,9 +114,15 @@ double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
     const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
     const double second = EquinoxSolsticeUT(b.secondKind, year);
     const double d = daysFromMinutes(DeltaTMinutes(year));
-    const LongitudeCrossing crossing = crossQuarterCrossing(first + d, second + d, kind);
-    assert(crossing.status == BracketedRootStatus::Converged);
-    return crossing.jdTT - d;
+    return trueSunUT(crossQuarterCrossing(first + d, second + d, kind), d);
+}
+
+double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind) {
+    const double meeusTT = EquinoxSolsticeJDE(kind, year);
+    const double targetDeg = 90.0 * eventRow(kind);
+    const LongitudeCrossing crossing =
+        trueSunCrossing(targetDeg, meeusTT - kEquinoxBracketHalfDays, meeusTT + kEquinoxBracketHalfDays);
+    return trueSunUT(crossing, daysFromMinutes(DeltaTMinutes(year)));
 }
 
 double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {

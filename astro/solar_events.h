@@ -1,6 +1,6 @@
 // Instants of the solar events of a year: the equinoxes and solstices by the method of
-// Meeus (Astronomical Algorithms, 2nd ed., ch. 27) and the four cross-quarter days by the
-// mean sun and by the true sun.
+// Meeus (Astronomical Algorithms, 2nd ed., ch. 27) or by the true sun, and the four
+// cross-quarter days by the mean sun and by the true sun.
 //
 // Every instant is a Julian day (days from the epoch of the Julian period, each day
 // starting at noon). Functions named ...JDE give dynamical time (TT), the others Universal
@@ -69,6 +69,13 @@ double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 // every year from -1000 to 5000); were it not to, the result is the search's last point,
 // still between the two events.
 double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
+
+// Equinox or solstice by the true sun, in UT: the instant at which the Sun's apparent
+// longitude reaches 0, 90, 180 or 270 degrees (kinds 0 to 3; every other kind 270), searched
+// as for TrueCrossQuarterJD within two days of the Meeus instant of the event (TT), then taken
+// to UT with the Delta T of the year. Against a DE431-based reference: within 5 s in
+// 1600-2200 and 10 s over 1-3000, TT (tests/astro/solar_events_test.cpp).
+double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind);
 
 // The instant (TT) between firstTT and secondTT at which the Sun's apparent longitude
 // reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT], never

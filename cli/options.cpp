@@ -42,6 +42,8 @@ constexpr const char* kFooter =
     "\n"
     "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
     "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
+    "With --equinox-method true the CSV, JSON and iCalendar rows of the equinoxes and solstices\n"
+    "have the method true; their text lines keep the window's labels.\n"
     "\n"
     "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
     "2 bad input (a message on standard error, nothing on standard output).";
@@ -144,6 +146,19 @@ std::vector<std::pair<std::string, Value>> inEnumOrder(const std::array<std::str
     return words;
 }
 
+// The options that choose the methods of the events.
+void declareMethodOptions(CLI::App& app, CliOptions& o) {
+    app.add_option("--method", o.method, "method of the cross-quarter days: true, mean or both (default)")
+        ->transform(wordsOf<MethodChoice>("method", inEnumOrder<MethodChoice>(kMethodWords)))
+        ->type_name("METHOD");
+    app.add_option("--equinox-method", o.equinoxMethod,
+                   "method of the equinoxes and solstices: meeus (default; Meeus ch. 27, as the window) or "
+                   "true (the true sun, as the cross-quarter days)")
+        ->transform(wordsOf<EquinoxMethodChoice>("equinox method",
+                                                 inEnumOrder<EquinoxMethodChoice>(kEquinoxMethodWords)))
+        ->type_name("METHOD");
+}
+
 void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
     app.add_option("--calendar", o.calendarCode, "calendar of the dates: gregorian (default) or julian")
@@ -164,9 +179,7 @@ void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("--events", o.eventsText, "comma-separated events (all by default): see Events below")
         ->check(CLI::Validator([&o](std::string& list) { return checkEvents(list, o.selection); }, ""))
         ->type_name("LIST");
-    app.add_option("--method", o.method, "method of the cross-quarter days: true, mean or both (default)")
-        ->transform(wordsOf<MethodChoice>("method", inEnumOrder<MethodChoice>(kMethodWords)))
-        ->type_name("METHOD");
+    declareMethodOptions(app, o);
     auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
     app.add_option("--hemisphere", o.hemisphere,
                    "north (default) or south: the names of the summary's cells and of the exports")
@@ -195,11 +208,14 @@ void declareOptions(CLI::App& app, CliOptions& o) {
 std::optional<std::string> crossCheck(CliOptions& o) {
     if (o.all && o.format != OutputFormat::Text)
         throw CLI::ExcludesError("--all", "--format " + std::string(kFormatWords[static_cast<std::size_t>(o.format)]));
+    if (o.all && o.equinoxMethod == EquinoxMethodChoice::True)  // the summary is the window's
+        throw CLI::ExcludesError("--all", "--equinox-method true");
     if (o.outputPath && o.outputPath->empty())
         throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
     if (o.outputPath == "-") o.outputPath.reset();
     o.selection.trueSun = o.method != MethodChoice::Mean;
     o.selection.meanSun = o.method != MethodChoice::True;
+    o.selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
     if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
     if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";
     if (o.all || o.format == OutputFormat::Svg) return std::nullopt;

@@ -22,11 +22,13 @@ inline constexpr int kCliBadInput = 2;
 
 enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
 enum class MethodChoice { True, Mean, Both };  // of the cross-quarter days
+enum class EquinoxMethodChoice { Meeus, True };  // of the equinoxes and solstices
 
 // The words of the options with a choice, in the order of their enums (calendars: Gregorian,
 // Julian); the parser and the bash completion take them from here.
 inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", "json", "ics", "svg"};
 inline constexpr std::array<std::string_view, 3> kMethodWords = {"true", "mean", "both"};
+inline constexpr std::array<std::string_view, 2> kEquinoxMethodWords = {"meeus", "true"};
 inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
 
@@ -43,6 +45,7 @@ struct CliOptions {
     std::string eventsText;
     Selection selection = fullSelection();  // the events, and the methods from `method`
     MethodChoice method = MethodChoice::Both;
+    EquinoxMethodChoice equinoxMethod = EquinoxMethodChoice::Meeus;
     bool weekday = false;
     bool all = false;
     Hemisphere hemisphere = Hemisphere::North;

@@ -19,7 +19,7 @@ namespace varnex {
 struct ExportRow {
     std::int32_t year = 0;          // of the request
     std::size_t event = 0;          // index in kEventTable
-    Method method = Method::None;   // a cross-quarter day's; None for an equinox or solstice
+    Method method = Method::None;   // None for an equinox or solstice by Meeus
     double jdUT = 0;                // the instant, UT
     double deltaTSeconds = 0;       // TT - UT applied to it
     UtcOffset offset;               // the zone's offset in force at the instant

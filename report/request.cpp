@@ -41,7 +41,10 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
 
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year) {
     const double deltaT = DeltaTMinutes(year) * 60;
-    if (!isCrossQuarter(row)) return {EquinoxSolsticeUT(row.quarter, year), deltaT};
+    if (!isCrossQuarter(row))
+        return {method == Method::TrueSun ? TrueEquinoxSolsticeJD(year, row.quarter)
+                                          : EquinoxSolsticeUT(row.quarter, year),
+                deltaT};
     if (method == Method::TrueSun) return {TrueCrossQuarterJD(year, row.quarter), deltaT};
     // The mean sun halves the interval in UT, each end with the Delta T of its own year.
     const double firstDeltaT = row.quarter == 0 ? DeltaTMinutes(year - 1) * 60 : deltaT;
@@ -60,14 +63,17 @@ void forEachRequestLine(const CalculateRequest& request, const EventNameTable& n
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
             isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
-        std::string line = eventLineText(name, method, text, minutes, request.includeWeekday);
+        // An equinox or solstice line keeps its label whatever the method: with the tag, the
+        // longest name would not fit the label's width.
+        const Method tag = isCrossQuarter(row) ? method : Method::None;
+        std::string line = eventLineText(name, tag, text, minutes, request.includeWeekday);
         take({event, method, instant, std::move(offset), text, std::move(line)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         if (!request.selection.events[event]) continue;
         const EventRow& row = kEventTable[event];
         if (!isCrossQuarter(row)) {
-            add(event, Method::None);
+            add(event, request.selection.equinoxTrueSun ? Method::TrueSun : Method::None);
             continue;
         }
         for (const Method method : methodOrder(row)) {

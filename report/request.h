@@ -26,6 +26,7 @@ struct Selection {
     std::array<bool, 8> events{};  // in the order of kEventTable
     bool trueSun = false;
     bool meanSun = false;
+    bool equinoxTrueSun = false;  // the equinoxes and solstices by the true sun, not by Meeus
 };
 
 // Everything selected, as the window starts.
@@ -48,13 +49,13 @@ struct EventInstant {
     double deltaTSeconds;  // TT - UT applied to it (for a mean Imbolc, the mean of two years)
 };
 
-// The instant of one event of the table by one method (Method::None for an equinox or
-// solstice).
+// The instant of one event of the table by one method: an equinox or solstice by Meeus
+// (Method::None) or by the true sun (Method::TrueSun).
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year);
 
 struct RequestLine {
     std::size_t event;  // index in kEventTable
-    Method method;
+    Method method;      // for an equinox or solstice, None (Meeus) or TrueSun
     EventInstant instant;
     UtcOffset offset;   // the zone's offset in force at the instant
     InstantText local;  // its local date and time

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
         {"@EVENTS@", eventKeys()},
         {"@FORMATS@", joined(varnex::kFormatWords)},
         {"@METHODS@", joined(varnex::kMethodWords)},
+        {"@EQUINOX_METHODS@", joined(varnex::kEquinoxMethodWords)},
         {"@HEMISPHERES@", joined(varnex::kHemisphereWords)},
         {"@CALENDARS@", joined(varnex::kCalendarWords)}};
     for (const auto& [field, words] : fields) {

@@ -1,6 +1,6 @@
 // The instants of the events: Delta T against the published test values of its model,
 // equinoxes and solstices by Meeus (Astronomical Algorithms, 2nd ed., ch. 27) against his
-// worked example, and both methods against the DE431-based crossings of tests/data.
+// worked example, and every method against the DE431-based crossings of tests/data.
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "support/reference_data.h"
@@ -78,6 +78,18 @@ TEST(CrossQuarter, TrueSunMatchesTheReferenceInDynamicalTime) {
     EXPECT_LT(s.all.max, 9.0);
     EXPECT_LT(s.modern.max, 4.0);
     EXPECT_LT(s.modern.median, 1.0);
+}
+
+TEST(EquinoxSolstice, TrueSunMatchesTheReferenceInDynamicalTime) {
+    const test::Spreads s = test::spreadsAgainstCrossings([](const test::Crossing& c) -> std::optional<double> {
+        if (c.longitudeDeg % 90 != 0) return std::nullopt;
+        return TrueEquinoxSolsticeJD(c.year, static_cast<EventKind>(c.longitudeDeg / 90)) + DeltaTMinutes(c.year) / 1440;
+    });
+    std::printf("true-sun equinoxes and solstices against the reference: max %.2f s, median %.2f s (1-3000); "
+                "max %.2f s, median %.2f s (1600-2200)\n", s.all.max, s.all.median, s.modern.max, s.modern.median);
+    EXPECT_EQ(s.count, 276u);
+    EXPECT_LT(s.all.max, 10.0);
+    EXPECT_LT(s.modern.max, 5.0);
 }
 
 TEST(CrossQuarter, TrueSunStaysInsideWhateverBracketItIsGiven) {

@@ -62,6 +62,8 @@ done <<'TABLE'
 --events march,midsummer|Accepted: imbolc, march
 --calendar x|Accepted: gregorian, julian.
 --method all|Accepted: true, mean, both.
+--equinox-method mean|Accepted: meeus, true.
+--all --equinox-method true|--all
 --format xml|Accepted: text, csv, json, ics, svg.
 --calendar julian --calendar gregorian|--calendar
 --csv --all|--csv
@@ -135,6 +137,13 @@ PY
 done
 run 2026 --zone Europe/London --events beltane,samhain --method true
 grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09:52 GMT$' "$work/out" || fail "BST, then GMT"
+
+# The equinoxes by the true sun: the method true, the instant within two minutes of Meeus's.
+IFS=, read -r _ _ meeus_method _ _ meeus_utc _ < <("$cli" 2026 --events march --csv | tail -n 1)
+IFS=, read -r _ _ true_method _ _ true_utc _ < <("$cli" 2026 --events march --csv --equinox-method TRUE | tail -n 1)
+gap=$(($(date -ud "$true_utc" +%s) - $(date -ud "$meeus_utc" +%s)))
+[ -z "$meeus_method" ] && [ "$true_method" = true ] && [ "$gap" != 0 ] && ((gap * gap <= 120 * 120)) ||
+    fail "--equinox-method true: '$meeus_method' $meeus_utc, '$true_method' $true_utc"
 
 # The wheel: well-formed, small, drawn by librsvg; every event once with its line's date and
 # time; the marks at the angles of the lines' local times; the southern names swapped; the

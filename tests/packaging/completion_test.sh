@@ -116,6 +116,7 @@ check_values() {  # check_values OPTION [ARGUMENT...]: the values offered after 
 }
 check_values --calendar
 check_values --method
+check_values --equinox-method
 check_values --hemisphere --all
 check_values --events
 check_values --format
