@@ -41,6 +41,15 @@ void BM_TrueCrossQuarterJD(benchmark::State& state) {
 }
 BENCHMARK(BM_TrueCrossQuarterJD);
 
+void BM_TrueEquinoxSolsticeJD(benchmark::State& state) {
+    std::int32_t year = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TrueEquinoxSolsticeJD(year, static_cast<EventKind>(year % 4)));
+        year = year % 3000 + 1;
+    }
+}
+BENCHMARK(BM_TrueEquinoxSolsticeJD);
+
 void BM_ApparentSolarLongitude(benchmark::State& state) {
     double jd = 2451545.0;
     for (auto _ : state) {
