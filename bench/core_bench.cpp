@@ -23,30 +23,28 @@ namespace {
 
 using namespace varnex;
 
-void BM_EquinoxSolsticeUT(benchmark::State& state) {
+// One instant of each year 1 to 3000 in turn, the kind going round with the year.
+template <typename Instant>
+void overTheYears(benchmark::State& state, Instant instant) {
     std::int32_t year = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(EquinoxSolsticeUT(0, year));
+        benchmark::DoNotOptimize(instant(year));
         year = year % 3000 + 1;
     }
+}
+
+void BM_EquinoxSolsticeUT(benchmark::State& state) {
+    overTheYears(state, [](std::int32_t year) { return EquinoxSolsticeUT(0, year); });
 }
 BENCHMARK(BM_EquinoxSolsticeUT);
 
 void BM_TrueCrossQuarterJD(benchmark::State& state) {
-    std::int32_t year = 1;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(TrueCrossQuarterJD(year, static_cast<CrossQuarterKind>(year % 4)));
-        year = year % 3000 + 1;
-    }
+    overTheYears(state, [](std::int32_t year) { return TrueCrossQuarterJD(year, static_cast<CrossQuarterKind>(year % 4)); });
 }
 BENCHMARK(BM_TrueCrossQuarterJD);
 
 void BM_TrueEquinoxSolsticeJD(benchmark::State& state) {
-    std::int32_t year = 1;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(TrueEquinoxSolsticeJD(year, static_cast<EventKind>(year % 4)));
-        year = year % 3000 + 1;
-    }
+    overTheYears(state, [](std::int32_t year) { return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(year % 4)); });
 }
 BENCHMARK(BM_TrueEquinoxSolsticeJD);
 
