@@ -6,6 +6,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace varnex {
 namespace {
@@ -59,9 +60,26 @@ double trueSunUT(const LongitudeCrossing& crossing, double deltaTDays) {
     return crossing.jdTT - deltaTDays;
 }
 
+// The instant (UT) at which the Sun's apparent longitude reaches targetDeg between the two
+// events around the cross-quarter day of the kind (bracketOf), each end moved outwards by
+// widenDays. Both events are taken to TT with the Delta T of the requested year, and the
+// result back to UT with the same value.
+double trueSunInQuarter(std::int32_t year, CrossQuarterKind kind, double targetDeg, double widenDays) {
+    const Bracket b = bracketOf(year, kind);
+    const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
+    const double second = EquinoxSolsticeUT(b.secondKind, year);
+    const double d = daysFromMinutes(DeltaTMinutes(year));
+    return trueSunUT(trueSunCrossing(targetDeg, first + d - widenDays, second + d + widenDays), d);
+}
+
 // Half the bracket of a true-sun equinox or solstice around the Meeus instant, which lies
 // within about 3 minutes of it.
 constexpr double kEquinoxBracketHalfDays = 2.0;
+
+// Targets closer than this to an equinox or solstice get the bracket of their quarter moved
+// out by kEquinoxBracketHalfDays at both ends; the longitude still rises through the target
+// once in it (about 95 degrees).
+constexpr double kNearEventDeg = 0.5;
 
 }  // namespace
 
@@ -110,11 +128,7 @@ double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
 }
 
 double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
-    const Bracket b = bracketOf(year, kind);
-    const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
-    const double second = EquinoxSolsticeUT(b.secondKind, year);
-    const double d = daysFromMinutes(DeltaTMinutes(year));
-    return trueSunUT(crossQuarterCrossing(first + d, second + d, kind), d);
+    return trueSunInQuarter(year, kind, std::fmod(315.0 + 90.0 * (kind % 4), 360.0), 0.0);
 }
 
 double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind) {
@@ -123,6 +137,24 @@ double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind) {
     const LongitudeCrossing crossing =
         trueSunCrossing(targetDeg, meeusTT - kEquinoxBracketHalfDays, meeusTT + kEquinoxBracketHalfDays);
     return trueSunUT(crossing, daysFromMinutes(DeltaTMinutes(year)));
+}
+
+double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg) {
+    if (!std::isfinite(longitudeDeg)) return std::numeric_limits<double>::quiet_NaN();
+    double target = std::fmod(longitudeDeg, 360.0);
+    if (target < 0.0) target += 360.0;
+    if (target >= 360.0) target = 0.0;  // a tiny negative value rounds up to 360
+    // The equinoxes and solstices, and the cross-quarter days, by their own functions.
+    if (std::fmod(target, 90.0) == 0.0) return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(target / 90.0));
+    // The quarter after the event at 90 q degrees: bracketOf's kind q + 1 (q = 3: kind 0,
+    // from the December solstice of the year before).
+    const auto kind = static_cast<CrossQuarterKind>((static_cast<int>(target / 90.0) + 1) % 4);
+    if (std::fmod(target, 90.0) == 45.0) return TrueCrossQuarterJD(year, kind);
+    // Near an end of the quarter the crossing may lie just beyond the Meeus instant of the
+    // event there (it errs by up to about 3 minutes, the Sun moving 0.002 degrees in them).
+    const double offset = std::fmod(target, 90.0);
+    const bool nearAnEvent = offset < kNearEventDeg || offset > 90.0 - kNearEventDeg;
+    return trueSunInQuarter(year, kind, target, nearAnEvent ? kEquinoxBracketHalfDays : 0.0);
 }
 
 double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {

@@ -77,6 +77,18 @@ double TrueCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 // 1600-2200 and 10 s over 1-3000, TT (tests/astro/solar_events_test.cpp).
 double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind);
 
+// The instant (UT) at which the Sun's apparent longitude reaches longitudeDeg (taken modulo
+// 360; NaN for a value that is not finite), the crossing of the given year: after the
+// December solstice of year - 1 and up to the December solstice of the year, so that every
+// longitude from 270 (exclusive) round to 270 (inclusive) falls in the calendar year (285
+// degrees about 5 January, 315 about 4 February, 270 about 21 December). The longitudes of
+// the equinoxes and solstices give exactly TrueEquinoxSolsticeJD, those of the cross-quarter
+// days exactly TrueCrossQuarterJD; every other one is searched between the two events around
+// it as for TrueCrossQuarterJD, the bracket moved out by two days at each end when the
+// longitude lies within half a degree of an event (the Meeus instant there errs by up to
+// about 3 minutes). Delta T as for TrueCrossQuarterJD: that of the requested year.
+double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg);
+
 // The instant (TT) between firstTT and secondTT at which the Sun's apparent longitude
 // reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT], never
 // NaN for finite bounds: where the longitude does not pass the target in the bracket, the

@@ -92,6 +92,46 @@ TEST(EquinoxSolstice, TrueSunMatchesTheReferenceInDynamicalTime) {
     EXPECT_LT(s.modern.max, 5.0);
 }
 
+TEST(SolarLongitude, EveryFifteenDegreesFallsInItsYearInOrder) {
+    // From 285 degrees (early January) round to 270 (the December solstice); the equinoxes,
+    // solstices and cross-quarter days are the very instants of their own functions.
+    for (const std::int32_t year : {-500, 1, 999, 1000, 1582, 1583, 1900, 2000, 2026, 2500, 3000}) {
+        double previous = TrueEquinoxSolsticeJD(year - 1, 3);
+        for (int step = 1; step <= 24; ++step) {
+            const int deg = (270 + 15 * step) % 360;
+            const double jd = TrueSolarLongitudeJD(year, deg);
+            EXPECT_GT(jd - previous, 14.0) << year << " " << deg;  // 15 degrees take 14.7 to 15.7 days
+            EXPECT_LT(jd - previous, 16.0) << year << " " << deg;
+            if (deg % 90 == 0) {
+                EXPECT_EQ(jd, TrueEquinoxSolsticeJD(year, static_cast<EventKind>(deg / 90))) << year;
+            } else if (deg % 90 == 45) {
+                EXPECT_EQ(jd, TrueCrossQuarterJD(year, static_cast<CrossQuarterKind>((deg + 45) % 360 / 90))) << year;
+            }
+            previous = jd;
+        }
+        EXPECT_EQ(TrueSolarLongitudeJD(year, -45.0), TrueCrossQuarterJD(year, 0));  // taken modulo 360
+    }
+    EXPECT_TRUE(std::isnan(TrueSolarLongitudeJD(2000, NAN)));
+}
+
+TEST(SolarLongitude, FindsLongitudesNextToAnEquinoxOrSolstice) {
+    // 0.001 degree either side of each event: the Meeus instant of the event, which ends the
+    // quarter's bracket, errs by more than that in many years.
+    for (std::int32_t year = 1; year <= 3000; year += 61) {
+        for (EventKind kind = 0; kind < 4; ++kind) {
+            for (const double side : {-0.001, 0.001}) {
+                // Just past 270 degrees is early in the year: after the solstice of the year before
+                // (in TT, each instant with the Delta T of its year).
+                const std::int32_t eventYear = kind == 3 && side > 0 ? year - 1 : year;
+                const double event = TrueEquinoxSolsticeJD(eventYear, kind) + DeltaTMinutes(eventYear) / 1440;
+                const double jdTT = TrueSolarLongitudeJD(year, 90.0 * kind + side) + DeltaTMinutes(year) / 1440;
+                const double days = (jdTT - event) / side;
+                EXPECT_TRUE(days > 1 / 1.03 && days < 1 / 0.94) << year << " " << kind << " " << side << " " << days;  // days per degree
+            }
+        }
+    }
+}
+
 TEST(CrossQuarter, TrueSunStaysInsideWhateverBracketItIsGiven) {
     const double march = EquinoxSolsticeJDE(0, 2015);
     const double june = EquinoxSolsticeJDE(1, 2015);

@@ -1,5 +1,7 @@
 // The Sun's apparent longitude against independent references, and the bracketed Newton
 // search that finds its crossings (checked against the reference in solar_events_test).
+#include "astro/delta_t.h"
+#include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
 #include "astro/vsop87b_earth.h"
 #include "support/reference_data.h"
@@ -107,6 +109,22 @@ TEST(ApparentSolarLongitude, AgreesWithErfaFrom1900To2100) {
     }
     std::printf("apparent longitude against ERFA, 1900-2100: %.4f\"\n", maxArcsec);
     EXPECT_LT(maxArcsec, 0.06);
+}
+
+TEST(TrueSolarLongitude, AgreesWithErfaFrom1900To2100) {
+    // Solar terms away from the cross-quarter days, in TT: ERFA's longitude at the instant
+    // found, its distance from the target in seconds of the Sun's motion.
+    double maxSeconds = 0;
+    for (std::int32_t year = 1900; year <= 2100; year += 5) {
+        for (const double deg : {15.0, 105.0, 195.0, 285.0, 0.25, 269.75}) {
+            const double jdTT = TrueSolarLongitudeJD(year, deg) + DeltaTMinutes(year) / 1440;
+            const double past = std::remainder(erfaApparentLongitude(jdTT) - deg * std::numbers::pi / 180,
+                                               2 * std::numbers::pi);
+            maxSeconds = largerError(maxSeconds, std::abs(past / apparentSolarLongitude(jdTT).ratePerDay) * 86400);
+        }
+    }
+    std::printf("solar longitudes against ERFA, 1900-2100: max %.2f s\n", maxSeconds);
+    EXPECT_LT(maxSeconds, 4.0);  // the band of the cross-quarter days in 1600-2200
 }
 
 TEST(ApparentSolarLongitude, MeeusExample25b) {
