@@ -5,6 +5,7 @@ namespace {
 
 #include "vsop87b_earth.inc"
 #include "vsop87b_earth_guess.inc"
+#include "vsop87b_earth_apsis.inc"
 
 }  // namespace
 
@@ -14,5 +15,6 @@ constinit const VsopSeries kEarthR = earthR;
 constinit const VsopSeries kGuessL = guessL;
 constinit const VsopSeries kGuessB = guessB;
 constinit const VsopSeries kGuessR = guessR;
+constinit const VsopSeries kApsisR = apsisR;
 
 }  // namespace varnex

@@ -1,6 +1,7 @@
 // Speed of the core: single instants, one year's lines, the whole range as CSV.
 //
 //   build/default/bench/varnex_core_bench [--benchmark_filter=...]
+#include "astro/apsides.h"
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
 #include "cli/options.h"
@@ -47,6 +48,16 @@ void BM_TrueEquinoxSolsticeJD(benchmark::State& state) {
     overTheYears(state, [](std::int32_t year) { return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(year % 4)); });
 }
 BENCHMARK(BM_TrueEquinoxSolsticeJD);
+
+void BM_TrueSolarLongitudeJD(benchmark::State& state) {
+    overTheYears(state, [](std::int32_t year) { return TrueSolarLongitudeJD(year, 15.0 * (year % 24)); });
+}
+BENCHMARK(BM_TrueSolarLongitudeJD);
+
+void BM_PerihelionJD(benchmark::State& state) {
+    overTheYears(state, [](std::int32_t year) { return PerihelionJD(year); });
+}
+BENCHMARK(BM_PerihelionJD);
 
 void BM_ApparentSolarLongitude(benchmark::State& state) {
     double jd = 2451545.0;

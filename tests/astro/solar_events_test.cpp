@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace varnex {
 namespace {
@@ -129,6 +131,34 @@ TEST(SolarLongitude, FindsLongitudesNextToAnEquinoxOrSolstice) {
                 EXPECT_TRUE(days > 1 / 1.03 && days < 1 / 0.94) << year << " " << kind << " " << side << " " << days;  // days per degree
             }
         }
+    }
+}
+
+TEST(EquinoxSolstice, AgreesWithTheObservatoryFrom1800To2100) {
+    // The table rounds to the minute: its figure is the true one within 30 s, so an error
+    // below 30 s cannot show, and one of e seconds shows as e + 30 s at most. Its Delta T
+    // differs from ours by up to 50 s outside the years in which Delta T was measured.
+    const auto spread = [](std::vector<double>& seconds) {
+        std::ranges::sort(seconds);
+        return std::pair{seconds.back(), seconds[seconds.size() / 2]};
+    };
+    for (const bool trueSun : {false, true}) {
+        std::vector<double> seconds, measured;  // 1800-2100; 1900-2025
+        for (const auto& row : test::csvRows("usno_seasons_1800_2100.csv")) {  // year,event,date,time_ut
+            const std::int32_t year = std::stoi(row.at(0));
+            const auto kind = static_cast<EventKind>(std::stoi(row.at(2).substr(5, 2)) / 3 - 1);
+            const double jd = trueSun ? TrueEquinoxSolsticeJD(year, kind) : EquinoxSolsticeUT(kind, year);
+            seconds.push_back(std::abs(jd - test::julianDayOf(row.at(2), row.at(3))) * 86400);
+            if (year >= 1900 && year <= 2025) measured.push_back(seconds.back());
+        }
+        EXPECT_EQ(seconds.size(), 1204u);
+        const auto [max, median] = spread(seconds);
+        const auto [maxMeasured, medianMeasured] = spread(measured);
+        std::printf("%s equinoxes and solstices against the observatory: max %.1f s, median %.1f s (1800-2100); "
+                    "max %.1f s, median %.1f s (1900-2025)\n", trueSun ? "true-sun" : "Meeus", max, median,
+                    maxMeasured, medianMeasured);
+        EXPECT_LT(max, trueSun ? 60.0 : 100.0);
+        EXPECT_LT(maxMeasured, trueSun ? 40.0 : 80.0);
     }
 }
 

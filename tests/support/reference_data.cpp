@@ -1,6 +1,7 @@
 #include "support/reference_data.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,14 @@ std::vector<std::vector<std::string>> csvRows(const std::string& fileName) {
     }
     if (!rows.empty()) rows.erase(rows.begin());  // the header
     return rows;
+}
+
+double julianDayOf(const std::string& date, const std::string& time) {
+    const std::chrono::year_month_day day{std::chrono::year(std::stoi(date.substr(0, 4))),
+                                          std::chrono::month(static_cast<unsigned>(std::stoi(date.substr(5, 2)))),
+                                          std::chrono::day(static_cast<unsigned>(std::stoi(date.substr(8, 2))))};
+    const double minutes = std::stoi(time.substr(0, 2)) * 60 + std::stoi(time.substr(3, 2));
+    return 2440587.5 + static_cast<double>(std::chrono::sys_days(day).time_since_epoch().count()) + minutes / 1440;  // 2440587.5: 1970-01-01
 }
 
 std::vector<Crossing> referenceCrossings() {

@@ -13,6 +13,9 @@ namespace varnex::test {
 // the source) and its header line.
 std::vector<std::vector<std::string>> csvRows(const std::string& fileName);
 
+// The Julian day (UT) of a Gregorian date "YYYY-MM-DD" and time "hh:mm" of a table.
+double julianDayOf(const std::string& date, const std::string& time);
+
 // sun_longitude_crossings.csv: the instants (TT) at which the Sun's apparent longitude
 // reaches 0, 45, ... 315 degrees, from a DE431-based ephemeris (about 0.02 s).
 struct Crossing { int year, longitudeDeg; double jdTT; };
