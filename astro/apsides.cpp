@@ -43,9 +43,9 @@ NewtonPoint radiusRate(double jdTT) {
 double meanApsisJDE(double k) { return 2451547.507 + 365.2596358 * k + 0.0000000156 * k * k; }
 double perihelionNumber(std::int32_t year) { return std::round((year - 2000.01) * 0.99997); }
 
-// Half the search bracket around the mean instant. The Moon moves the Earth's apsis by up to
-// about 1.5 days from the barycentre's, the planets the barycentre's by up to about a day
-// more; 6 days hold every apsis of the years -1000 to 5000 (tests/astro/apsides_test.cpp).
+// Half the search bracket around the mean instant. The Moon and the planets move the apsis
+// by at most 1.8 days from it over the years -1000 to 5000: 6 days hold every one
+// (tests/astro/apsides_test.cpp scans around each).
 // Within the bracket R'' keeps its sign: the orbit's own curvature near an apsis,
 // e a n^2 = 4.9e-6 au/day^2, against at most 1.4e-6 from the monthly swing, so the rate of R
 // passes zero once, at the extreme of the bracket, and no lunar wiggle makes a second one.

@@ -14,9 +14,9 @@
 // than the Gregorian one, so the perihelion comes a day later in the calendar every 58 years
 // or so: about 3-5 January today, it falls at the turn of the year around 1800 (where the
 // perihelion of year Y can be on 31 December of Y - 1, and a calendar year can hold two), in
-// mid-December of Y - 1 around the year 1000 and at the start of December of Y - 1 at the
+// mid-December of Y - 1 around the year 1000 and at the end of November of Y - 1 at the
 // year 1 (Gregorian dates). The aphelion of year Y is the one half an anomalistic year later,
-// in early July today and in June in the first millennium.
+// in early July today, mid-June around 1000 and at the start of June at the year 1.
 //
 // Accuracy: against the naval observatory's published table for 1800-2100 (rounded to the
 // minute), within 1.6 min, median 0.3 min (tests/astro/apsides_test.cpp prints the figures).
