@@ -1,6 +1,5 @@
 // The uncertainty of an instant: Delta T's against the published figures, and the method's
 // bounds against every row of the references they were measured on.
-#include "astro/apsides.h"
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "astro/uncertainty.h"
@@ -48,7 +47,7 @@ TEST(Uncertainty, CombinesBothInWholeSeconds) {
 }
 
 TEST(Uncertainty, MethodBoundsHoldForEveryReferenceRow) {
-    // The DE431-based sample in TT; the observatory's apsides, which it rounds to the minute.
+    // The DE431-based sample in TT (the apsides: tests/astro/apsides_test.cpp).
     for (const test::Crossing& c : test::referenceCrossings()) {
         const double tt = DeltaTMinutes(c.year) / 1440;
         const double trueSun = std::abs(TrueSolarLongitudeJD(c.year, c.longitudeDeg) + tt - c.jdTT) * 86400;
@@ -56,13 +55,6 @@ TEST(Uncertainty, MethodBoundsHoldForEveryReferenceRow) {
         if (c.longitudeDeg % 90 != 0) continue;
         const double meeus = std::abs(EquinoxSolsticeJDE(static_cast<EventKind>(c.longitudeDeg / 90), c.year) - c.jdTT);
         EXPECT_LE(meeus * 86400, methodErrorSeconds(InstantSource::Meeus, c.year)) << c.year << " " << c.longitudeDeg;
-    }
-    for (const auto& row : test::csvRows("usno_apsides.csv")) {  // year,event,date,time_ut
-        const std::int32_t year = std::stoi(row.at(0));
-        const auto instant = row.at(1) == "perihelion" ? PerihelionJD : AphelionJD;
-        const double published = test::julianDayOf(row.at(2), row.at(3));
-        const double seconds = std::fmin(std::abs(instant(year) - published), std::abs(instant(year + 1) - published)) * 86400;
-        EXPECT_LE(seconds + 30, methodErrorSeconds(InstantSource::Apsis, year)) << year << " " << row.at(1);
     }
 }
 
