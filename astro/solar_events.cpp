@@ -145,14 +145,14 @@ double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg) {
     if (target < 0.0) target += 360.0;
     if (target >= 360.0) target = 0.0;  // a tiny negative value rounds up to 360
     // The equinoxes and solstices, and the cross-quarter days, by their own functions.
-    if (std::fmod(target, 90.0) == 0.0) return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(target / 90.0));
+    const double offset = std::fmod(target, 90.0);
+    if (offset == 0.0) return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(target / 90.0));
     // The quarter after the event at 90 q degrees: bracketOf's kind q + 1 (q = 3: kind 0,
     // from the December solstice of the year before).
     const auto kind = static_cast<CrossQuarterKind>((static_cast<int>(target / 90.0) + 1) % 4);
-    if (std::fmod(target, 90.0) == 45.0) return TrueCrossQuarterJD(year, kind);
+    if (offset == 45.0) return TrueCrossQuarterJD(year, kind);
     // Near an end of the quarter the crossing may lie just beyond the Meeus instant of the
     // event there (it errs by up to about 3 minutes, the Sun moving 0.002 degrees in them).
-    const double offset = std::fmod(target, 90.0);
     const bool nearAnEvent = offset < kNearEventDeg || offset > 90.0 - kNearEventDeg;
     return trueSunInQuarter(year, kind, target, nearAnEvent ? kEquinoxBracketHalfDays : 0.0);
 }

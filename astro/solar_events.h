@@ -1,6 +1,7 @@
 // Instants of the solar events of a year: the equinoxes and solstices by the method of
 // Meeus (Astronomical Algorithms, 2nd ed., ch. 27) or by the true sun, and the four
-// cross-quarter days by the mean sun and by the true sun.
+// cross-quarter days by the mean sun and by the true sun, and the instant of any apparent
+// solar longitude (the 24 solar terms are every 15 degrees).
 //
 // Every instant is a Julian day (days from the epoch of the Julian period, each day
 // starting at noon). Functions named ...JDE give dynamical time (TT), the others Universal
