@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "report/events.h"
+#include "report/turning_points.h"
 #include "platform/time_zone_folder.h"
 #include "varnex/version.h"
 #include "zones/fixed_offsets.h"
@@ -25,7 +26,8 @@ constexpr const char* kDescription =
 
 constexpr const char* kFooter =
     "Dates end in \" CE\" for the Gregorian calendar (Common Era) and \" JC\" for the Julian\n"
-    "calendar; times are cut to the minute, never rounded, and followed by the zone's offset.\n"
+    "calendar; times are cut to the minute (to the second with --seconds), never rounded, and\n"
+    "followed by the zone's offset.\n"
     "\n"
     "Zones: a fixed offset from GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45,\n"
     "-1, 5.5), a zone of the tz database with its daylight saving (Europe/London,\n"
@@ -39,6 +41,25 @@ constexpr const char* kFooter =
     "the summary write them (\"Spring (March) equinox\", \"Spring equinox\") and the aliases\n"
     "ostara = march, litha = june, lughnasadh and lammas = lughnassad, mabon = september,\n"
     "yule = december.\n"
+    "\n"
+    "Turning points (after the events, in the order of their instants): perihelion and aphelion\n"
+    "(apsides for both; the Earth nearest to and farthest from the Sun), solar-terms (the 24\n"
+    "terms of the East-Asian calendars, the Sun's apparent longitude at every 15 degrees), a term\n"
+    "by its id term-000 ... term-345, its pinyin (qingming) or its English name (\"pure\n"
+    "brightness\"), and --longitude DEG for any longitude. The perihelion of a year can fall on\n"
+    "31 December of the year before.\n"
+    "\n"
+    "Methods of the cross-quarter days: true (the Sun's apparent longitude at 315, 45, 135 or\n"
+    "225 degrees), mean (the midpoint in time of the equinox and solstice around the day) and\n"
+    "fixed (1 February, 1 May, 1 August, 1 November: a whole day). CSV and JSON give every\n"
+    "cross-quarter row gap_hours (the mean-sun instant minus the true-sun one) and dates_differ\n"
+    "(the three answers fall on different local days), whatever --method.\n"
+    "\n"
+    "Uncertainty: --seconds, and the CSV and JSON columns uncertainty_seconds and day_uncertain,\n"
+    "give each instant's uncertainty: the published uncertainty of Delta T for the year with the\n"
+    "method's own error, measured against a DE431-based ephemeris. \"(day uncertain)\" and\n"
+    "day_uncertain true mean that the instant, give or take that much, reaches across local\n"
+    "midnight: the date could go either way.\n"
     "\n"
     "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
     "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
@@ -78,27 +99,85 @@ std::optional<std::size_t> eventIndex(const std::string& name) {
     return std::nullopt;
 }
 
+// The turning points a name stands for: perihelion, aphelion, apsides (both), solar-terms
+// (all 24), or one term by its id (term-015), its pinyin (qingming) or its English name
+// ("pure brightness", "pure-brightness").
+std::vector<TurningPoint> turningPointsNamed(const std::string& name) {
+    if (name == "perihelion") return {{TurningKind::Perihelion, 0}};
+    if (name == "aphelion") return {{TurningKind::Aphelion, 0}};
+    if (name == "apsides") return {{TurningKind::Perihelion, 0}, {TurningKind::Aphelion, 0}};
+    std::vector<TurningPoint> terms;
+    std::string spaced = name;
+    std::replace(spaced.begin(), spaced.end(), '-', ' ');
+    for (const SolarTerm& term : kSolarTerms) {
+        const TurningPoint point{TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)};
+        if (name == "solar-terms" || name == turningPointKey(point) || name == lowered(std::string(term.pinyinAscii)) ||
+            spaced == lowered(std::string(term.english)))
+            terms.push_back(point);
+    }
+    return terms;
+}
+
 std::string acceptedEvents() {
     std::string names;
     for (const EventRow& row : kEventTable) names += (names.empty() ? "" : ", ") + std::string(row.key);
-    return names + ", the aliases ostara, litha, lughnasadh, lammas, mabon, yule, and the equinoxes' and "
-                   "solstices' names (\"Spring (March) equinox\", \"Spring equinox\")";
+    return names + ", the aliases ostara, litha, lughnasadh, lammas, mabon, yule, the equinoxes' and "
+                   "solstices' names (\"Spring (March) equinox\", \"Spring equinox\"), perihelion, aphelion, "
+                   "apsides, solar-terms, and a solar term by its id (term-015), pinyin (qingming) or English "
+                   "name (\"pure brightness\")";
+}
+
+// The items of a comma-separated list, trimmed and lower case, empty ones left out.
+std::vector<std::string> listItems(const std::string& list) {
+    std::vector<std::string> items;
+    std::string rest = list;
+    for (std::size_t comma = 0; comma != std::string::npos;) {
+        comma = rest.find(',');
+        std::string item = lowered(trimmed(rest.substr(0, comma)));
+        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
+        if (!item.empty()) items.push_back(std::move(item));
+    }
+    return items;
+}
+
+// Adds a turning point once, in the order first named.
+void addPoint(std::vector<TurningPoint>& points, const TurningPoint& point) {
+    if (std::find(points.begin(), points.end(), point) == points.end()) points.push_back(point);
 }
 
 // CLI11 checks return an empty text for a good value, otherwise the complaint.
 std::string checkEvents(const std::string& list, Selection& selection) {
     std::array<bool, 8> chosen{};
-    std::string rest = list;
-    for (std::size_t comma = 0; comma != std::string::npos;) {
-        comma = rest.find(',');
-        const std::string name = lowered(trimmed(rest.substr(0, comma)));
-        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
-        if (name.empty()) continue;
-        const auto index = eventIndex(name);
-        if (!index) return "unknown event '" + name + "'. Accepted: " + acceptedEvents() + ".";
-        chosen[*index] = true;
+    std::vector<TurningPoint> points;
+    for (const std::string& name : listItems(list)) {
+        if (const auto index = eventIndex(name)) {
+            chosen[*index] = true;
+            continue;
+        }
+        const std::vector<TurningPoint> named = turningPointsNamed(name);
+        if (named.empty()) return "unknown event '" + name + "'. Accepted: " + acceptedEvents() + ".";
+        for (const TurningPoint& point : named) addPoint(points, point);
     }
     selection.events = chosen;
+    for (const TurningPoint& point : selection.turningPoints)  // from --longitude
+        addPoint(points, point);
+    selection.turningPoints = std::move(points);
+    return {};
+}
+
+// The methods of the cross-quarter days from a list of true, mean, fixed and both.
+std::string checkMethods(const std::string& list, Selection& selection) {
+    selection.trueSun = selection.meanSun = selection.fixedDate = false;
+    for (const std::string& word : listItems(list)) {
+        if (word == "true" || word == "both") selection.trueSun = true;
+        if (word == "mean" || word == "both") selection.meanSun = true;
+        if (word == "fixed") selection.fixedDate = true;
+        if (std::find(kMethodWords.begin(), kMethodWords.end(), word) == kMethodWords.end())
+            return "unknown method '" + word + "'. Accepted: a comma-separated list of true, mean and fixed, or both "
+                   "(true,mean).";
+    }
+    if (!selection.trueSun && !selection.meanSun && !selection.fixedDate)
+        return "a method is needed: true, mean, fixed or both.";
     return {};
 }
 
@@ -148,15 +227,35 @@ std::vector<std::pair<std::string, Value>> inEnumOrder(const std::array<std::str
 
 // The options that choose the methods of the events.
 void declareMethodOptions(CLI::App& app, CliOptions& o) {
-    app.add_option("--method", o.method, "method of the cross-quarter days: true, mean or both (default)")
-        ->transform(wordsOf<MethodChoice>("method", inEnumOrder<MethodChoice>(kMethodWords)))
-        ->type_name("METHOD");
+    app.add_option("--method", o.methodText,
+                   "methods of the cross-quarter days, comma-separated: true (the Sun at 45 degrees past an "
+                   "equinox or solstice), mean (the midpoint in time), fixed (the traditional 1 Feb, 1 May, 1 Aug, "
+                   "1 Nov, a whole day); both = true,mean (default)")
+        ->check(CLI::Validator([&o](std::string& list) { return checkMethods(list, o.selection); }, ""))
+        ->type_name("LIST");
     app.add_option("--equinox-method", o.equinoxMethod,
                    "method of the equinoxes and solstices: meeus (default; Meeus ch. 27, as the window) or "
                    "true (the true sun, as the cross-quarter days)")
         ->transform(wordsOf<EquinoxMethodChoice>("equinox method",
                                                  inEnumOrder<EquinoxMethodChoice>(kEquinoxMethodWords)))
         ->type_name("METHOD");
+}
+
+// The turning points beside the events: any longitude of the Sun.
+void declareLongitudeOption(CLI::App& app, CliOptions& o) {
+    app.add_option("--longitude", o.longitudeTexts,
+                   "also the instant the Sun's apparent longitude reaches DEG (0 to 360, to 0.001; repeatable); "
+                   "without --events, only these")
+        ->check(CLI::Validator(
+            [&o](std::string& text) {
+                const auto degrees = parseLongitude(text);
+                if (!degrees) return "a solar longitude in degrees from 0 to 360 (not 360 itself) is needed, not '" +
+                                     text + "'";
+                addPoint(o.selection.turningPoints, {TurningKind::Longitude, *degrees});
+                return std::string();
+            },
+            ""))
+        ->type_name("DEG");
 }
 
 void declareOptions(CLI::App& app, CliOptions& o) {
@@ -176,10 +275,14 @@ void declareOptions(CLI::App& app, CliOptions& o) {
             ""))
         ->type_name("ZONE");
     app.add_flag("--weekday", o.weekday, "add the weekday to each line");
+    app.add_flag("--seconds", o.seconds,
+                 "times to the second, with their uncertainty (\u00B1 N s or \u00B1 N min) and \"(day uncertain)\" "
+                 "where the local date could go either way");
     app.add_option("--events", o.eventsText, "comma-separated events (all by default): see Events below")
         ->check(CLI::Validator([&o](std::string& list) { return checkEvents(list, o.selection); }, ""))
         ->type_name("LIST");
     declareMethodOptions(app, o);
+    declareLongitudeOption(app, o);
     auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
     app.add_option("--hemisphere", o.hemisphere,
                    "north (default) or south: the names of the summary's cells and of the exports")
@@ -213,8 +316,9 @@ std::optional<std::string> crossCheck(CliOptions& o) {
     if (o.outputPath && o.outputPath->empty())
         throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
     if (o.outputPath == "-") o.outputPath.reset();
-    o.selection.trueSun = o.method != MethodChoice::Mean;
-    o.selection.meanSun = o.method != MethodChoice::True;
+    if (o.all && (o.seconds || !o.selection.turningPoints.empty()))  // the summary is the window's
+        throw CLI::ExcludesError("--all", o.seconds ? "--seconds" : "--longitude and the turning points of --events");
+    if (!o.longitudeTexts.empty() && !o.eventsText) o.selection.events.fill(false);
     o.selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
     if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
     if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";

@@ -21,13 +21,14 @@ inline constexpr int kCliOutputLost = 1;  // also: the program text could not be
 inline constexpr int kCliBadInput = 2;
 
 enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
-enum class MethodChoice { True, Mean, Both };  // of the cross-quarter days
 enum class EquinoxMethodChoice { Meeus, True };  // of the equinoxes and solstices
 
 // The words of the options with a choice, in the order of their enums (calendars: Gregorian,
 // Julian); the parser and the bash completion take them from here.
 inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", "json", "ics", "svg"};
-inline constexpr std::array<std::string_view, 3> kMethodWords = {"true", "mean", "both"};
+// The methods of the cross-quarter days: --method takes a comma-separated list of these
+// (both = true,mean).
+inline constexpr std::array<std::string_view, 4> kMethodWords = {"true", "mean", "fixed", "both"};
 inline constexpr std::array<std::string_view, 2> kEquinoxMethodWords = {"meeus", "true"};
 inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
@@ -42,11 +43,13 @@ struct CliOptions {
     std::int16_t calendarCode = kGregorianCode;
     std::string zoneText = "GMT";  // as given
     Zone zone;
-    std::string eventsText;
+    std::optional<std::string> eventsText;
     Selection selection = fullSelection();  // the events, and the methods from `method`
-    MethodChoice method = MethodChoice::Both;
+    std::string methodText = "both";
+    std::vector<std::string> longitudeTexts;
     EquinoxMethodChoice equinoxMethod = EquinoxMethodChoice::Meeus;
     bool weekday = false;
+    bool seconds = false;
     bool all = false;
     Hemisphere hemisphere = Hemisphere::North;
     OutputFormat format = OutputFormat::Text;

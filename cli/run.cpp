@@ -47,7 +47,7 @@ std::string withLineEnds(std::string text, bool crlf) {
 }
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
-    return {year, options.calendarCode, options.zone, options.selection, options.weekday};
+    return {year, options.calendarCode, options.zone, options.selection, options.weekday, options.seconds};
 }
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -10,7 +11,8 @@ namespace varnex {
 namespace {
 
 constexpr std::string_view kHeader =
-    "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name";
+    "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
+    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ";
 
 // A text field as it is, or in double quotes with its quotes doubled when it holds a comma,
 // a quote or a line break (any of which would otherwise end the field or the row).
@@ -36,26 +38,48 @@ void appendNumber(std::string& line, Number value) {
     line.append(text.data(), result.ptr);
 }
 
-// One row in the header's column order, without its line end.
+// A number with `decimals` fixed decimals: the gap in hours to 0.01 h.
+void appendFixed(std::string& line, double value, int decimals) {
+    std::array<char, 32> text{};
+    const auto result =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    line.append(text.data(), result.ptr);
+}
+
+void appendFlag(std::string& line, bool flag) { line += flag ? "true" : "false"; }
+
+// One row in the header's column order, without its line end. A traditional date, a whole
+// day, leaves the fields of an instant empty.
 void appendRow(std::string& line, const ExportRow& row) {
+    const bool instant = !isAllDay(row);
     appendNumber(line, row.year);
-    const std::string utc = utcText(row.jdUT);
-    for (const std::string_view text : {eventKey(row), methodKey(row.method), calendarKey(row),
+    const std::string key = eventKey(row), utc = instant ? utcText(row.jdUT) : std::string();
+    for (const std::string_view text : {std::string_view(key), methodKey(row.method), calendarKey(row),
                                         std::string_view(row.zone), std::string_view(utc)}) {
         line += ',';
         appendText(line, text);
     }
     line += ',';
-    appendNumber(line, row.jdUT);
+    if (instant) appendNumber(line, row.jdUT);
     line += ',';
-    appendNumber(line, row.deltaTSeconds);
-    const std::string date = isoDateText(row.localDate), time = localTimeText(row), offset = offsetText(row.offset),
-                      weekday = weekdayText(row);
+    if (instant) appendNumber(line, row.deltaTSeconds);
+    const std::string date = isoDateText(row.localDate), time = instant ? localTimeText(row) : std::string(),
+                      offset = instant ? offsetText(row.offset) : std::string(), weekday = weekdayText(row),
+                      seconds = instant ? localTimeSecondsText(row) : std::string();
     for (const std::string_view text : {std::string_view(date), std::string_view(time), std::string_view(offset),
-                                        std::string_view(weekday), std::string_view(row.name)}) {
+                                        std::string_view(weekday), std::string_view(row.name),
+                                        std::string_view(seconds)}) {
         line += ',';
         appendText(line, text);
     }
+    line += ',';
+    if (instant) appendNumber(line, static_cast<std::int64_t>(row.uncertaintySeconds));
+    line += ',';
+    appendFlag(line, row.dayUncertain);
+    line += ',';
+    if (row.gapHours) appendFixed(line, *row.gapHours, 2);
+    line += ',';
+    if (row.datesDiffer) appendFlag(line, *row.datesDiffer);
 }
 
 }  // namespace

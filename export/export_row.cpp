@@ -24,6 +24,40 @@ const std::string& nameOf(const EventRow& row, const EventNameTable& names, Hemi
     return names[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice][q];
 }
 
+// The local day number of an instant in the request's zone.
+std::int32_t localDayOf(double jdUT, const Zone& zone) {
+    const UtcOffset offset = zone.offsetAt(jdUT);
+    return static_cast<std::int32_t>(std::floor(LocalCivilJD(jdUT + offset.restDays(), offset.wholeMinutes())));
+}
+
+// Sets gapHours and datesDiffer on every cross-quarter row, from the instants of the rows
+// where the request has them and computed where it has not.
+void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& request) {
+    for (std::size_t event = 0; event < kEventTable.size(); ++event) {
+        const EventRow& table = kEventTable[event];
+        if (table.family != EventFamily::CrossQuarter) continue;
+        double trueJD = std::nan(""), meanJD = std::nan("");
+        bool present = false;
+        for (const ExportRow& row : rows) {
+            if (row.turningPoint || row.event != event) continue;
+            present = true;
+            if (row.method == Method::TrueSun) trueJD = row.jdUT;
+            if (row.method == Method::MeanSun) meanJD = row.jdUT;
+        }
+        if (!present) continue;
+        if (std::isnan(trueJD)) trueJD = instantOf(table, Method::TrueSun, request.year).jdUT;
+        if (std::isnan(meanJD)) meanJD = instantOf(table, Method::MeanSun, request.year).jdUT;
+        const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, request.calendarCode).dayNumber;
+        const std::int32_t trueDay = localDayOf(trueJD, request.zone);
+        const bool differ = trueDay != localDayOf(meanJD, request.zone) || trueDay != fixedDay;
+        for (ExportRow& row : rows) {
+            if (row.turningPoint || row.event != event) continue;
+            row.gapHours = (meanJD - trueJD) * 24.0;
+            row.datesDiffer = differ;
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
@@ -31,14 +65,19 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
     static const EventNameTable table = buildEventNames(defaultEventCaptions());
     std::vector<ExportRow> rows;
     forEachRequestLine(request, table, [&](const RequestLine& line) {
+        std::string name = line.turningPoint ? turningPointName(*line.turningPoint)
+                                             : nameOf(kEventTable[line.event], table, hemisphere, names);
         rows.push_back({request.year, line.event, line.method, line.instant.jdUT, line.instant.deltaTSeconds,
-                        line.offset, line.local.civilJD, line.local.date, std::string(zoneText),
-                        nameOf(kEventTable[line.event], table, hemisphere, names)});
+                        line.offset, line.local.civilJD, line.local.date, std::string(zoneText), std::move(name),
+                        line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt});
     });
+    addThreeAnswers(rows, request);
     return rows;
 }
 
-std::string_view eventKey(const ExportRow& row) { return kEventTable[row.event].key; }
+std::string eventKey(const ExportRow& row) {
+    return row.turningPoint ? turningPointKey(*row.turningPoint) : std::string(kEventTable[row.event].key);
+}
 
 std::string_view calendarKey(const ExportRow& row) {
     return row.localDate.calendar == kJulianCode ? "julian" : "gregorian";
@@ -65,6 +104,10 @@ std::string offsetText(const UtcOffset& offset) {
 }
 
 std::string localTimeText(const ExportRow& row) { return TimeOfDay(row.localCivilJD); }
+
+std::string localTimeSecondsText(const ExportRow& row) {
+    return TimeOfDayText(row.localCivilJD - std::floor(row.localCivilJD), true);
+}
 
 std::string weekdayText(const ExportRow& row) {
     return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, intEnglish);

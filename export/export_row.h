@@ -10,6 +10,7 @@
 #include "zones/zone.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,16 +19,27 @@ namespace varnex {
 
 struct ExportRow {
     std::int32_t year = 0;          // of the request
-    std::size_t event = 0;          // index in kEventTable
-    Method method = Method::None;   // None for an equinox or solstice by Meeus
-    double jdUT = 0;                // the instant, UT
+    std::size_t event = 0;          // index in kEventTable; kEventTable.size() for a turning point
+    Method method = Method::None;   // None for an equinox or solstice by Meeus, and for an apsis
+    double jdUT = 0;                // the instant, UT (NaN for Method::Fixed, a whole day)
     double deltaTSeconds = 0;       // TT - UT applied to it
     UtcOffset offset;               // the zone's offset in force at the instant
     double localCivilJD = 0;        // local date and time as a local civil Julian value
     CalendarDate localDate{};       // its day in the request's calendar (calendar, dayNumber set)
     std::string zone;               // the zone as the user gave it: "GMT+05:30", "Europe/London"
     std::string name;               // the event's name (RowNames)
+    std::optional<TurningPoint> turningPoint;
+    double uncertaintySeconds = 0;  // astro/uncertainty.h (NaN for Method::Fixed)
+    bool dayUncertain = false;      // the local date could go either way (request.h, dayUncertain)
+    // A cross-quarter day's three answers, whatever methods were asked for: the mean-sun
+    // instant minus the true-sun one in hours, and whether the local dates of the two and
+    // the traditional date are not all the same day.
+    std::optional<double> gapHours;
+    std::optional<bool> datesDiffer;
 };
+
+// A traditional date: a whole day without an instant.
+constexpr bool isAllDay(const ExportRow& row) { return row.method == Method::Fixed; }
 
 // Which names the rows take: the result lines' ("Spring (March) equinox", "Imbolc"), or the
 // summary's ("Spring equinox"). With the southern hemisphere both take the summary's southern
@@ -40,7 +52,7 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
 
 // ---- One formatter for each kind of field ---------------------------------------------------
 
-std::string_view eventKey(const ExportRow& row);     // imbolc, march, ...
+std::string eventKey(const ExportRow& row);          // imbolc, march, perihelion, term-015, ...
 std::string_view calendarKey(const ExportRow& row);  // gregorian, julian
 // 0800-12-21: the local date, the year in four digits at least.
 std::string isoDateText(const CalendarDate& date);
@@ -55,7 +67,8 @@ UtcParts utcPartsOf(double jdUT);
 std::string utcText(double jdUT);
 // +05:30, -03:00, +00:00: the offset's whole minutes toward zero, as the lines' suffix shows it.
 std::string offsetText(const UtcOffset& offset);
-std::string localTimeText(const ExportRow& row);  // 14:45: the result line's cut minute
+std::string localTimeText(const ExportRow& row);         // 14:45: the result line's cut minute
+std::string localTimeSecondsText(const ExportRow& row);  // 14:45:57, cut as the minute is
 std::string weekdayText(const ExportRow& row);    // Friday
 // 2026-11-07 CE 09:52 GMT+01:00: the date and time as the result lines write them.
 std::string lineDateTimeText(const ExportRow& row);

@@ -1,6 +1,8 @@
 // iCalendar export (RFC 5545): one VEVENT per record, each an instant in UTC, made with libical.
 #include "writers.h"
 
+#include "calendar/calendar_date.h"
+#include "report/result_text.h"
 #include "varnex/version.h"
 
 #include <libical/ical.h>
@@ -46,38 +48,51 @@ icaltimetype utcTime(double jdUT) {
     return time;
 }
 
-enum class EventKind { Equinox, Solstice, CrossQuarter };
-
-EventKind kindOf(const EventRow& event) {
-    if (event.family == EventFamily::CrossQuarter) return EventKind::CrossQuarter;
-    return isEquinox(event) ? EventKind::Equinox : EventKind::Solstice;
+// The date of a traditional day as an iCalendar DATE, which is always Gregorian.
+icaltimetype allDayDate(const ExportRow& row) {
+    CalendarDate gregorian{0, 0, 0, kGregorianCode, row.localDate.dayNumber};
+    DayNumberToDate(gregorian);
+    icaltimetype date = icaltime_null_date();
+    date.year = gregorian.year;
+    date.month = gregorian.month;
+    date.day = gregorian.day;
+    return date;
 }
 
 // Two categories in one property: libical writes the comma as CATEGORIES' list separator.
-const char* categoriesOf(EventKind kind) {
-    switch (kind) {
-    case EventKind::Equinox: return "Solar event,Equinox";
-    case EventKind::Solstice: return "Solar event,Solstice";
-    case EventKind::CrossQuarter: break;
+const char* categoriesOf(const ExportRow& row) {
+    if (row.turningPoint) {
+        switch (row.turningPoint->kind) {
+        case TurningKind::Perihelion:
+        case TurningKind::Aphelion: return "Solar event,Apsis";
+        case TurningKind::SolarTerm: return "Solar event,Solar term";
+        case TurningKind::Longitude: return "Solar event,Solar longitude";
+        }
     }
-    return "Solar event,Cross-quarter day";
+    const EventRow& event = kEventTable[row.event];
+    if (event.family == EventFamily::CrossQuarter) return "Solar event,Cross-quarter day";
+    return isEquinox(event) ? "Solar event,Equinox" : "Solar event,Solstice";
 }
 
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
 // calendar that matches events by UID updates them on a second import instead of doubling them.
+// A turning point's id names it whole (2026-term-015, 2026-perihelion).
 std::string uidOf(const ExportRow& row) {
-    std::string uid = std::to_string(row.year) + '-' + std::string(eventKey(row));
-    if (row.method != Method::None) uid += '-' + std::string(methodKey(row.method));
+    std::string uid = std::to_string(row.year) + '-' + eventKey(row);
+    if (row.method != Method::None && !row.turningPoint) uid += '-' + std::string(methodKey(row.method));
     return uid += kUidDomain;
 }
 
-// The name, and for a cross-quarter day its method: "Imbolc (true sun)".
+// The name, and for an event of the table its method: "Imbolc (true sun)", "Imbolc (fixed date)".
 std::string summaryOf(const ExportRow& row) {
-    return row.method == Method::None ? row.name : row.name + " (" + std::string(methodKey(row.method)) + " sun)";
+    if (row.method == Method::None || row.turningPoint) return row.name;
+    if (isAllDay(row)) return row.name + " (fixed date)";
+    return row.name + " (" + std::string(methodKey(row.method)) + " sun)";
 }
 
 // How the instant was found, as the README's table of methods words it.
 std::string methodText(const ExportRow& row) {
+    if (row.turningPoint && row.method == Method::None) return "the extreme of the Earth's distance from the Sun (VSOP87)";
     if (row.method == Method::None) return "Meeus, Astronomical Algorithms ch. 27";
     if (row.method == Method::MeanSun) return "mean sun, the midpoint of the equinox and solstice around it";
     return "true sun";
@@ -92,22 +107,32 @@ std::string numberTextOf(double value, int decimals = -1) {
     return std::string(text.data(), result.ptr);
 }
 
-// The exact instant, the method and Delta T, one to a line (libical escapes the line breaks).
+// The exact instant, the method, Delta T and the uncertainty, one to a line (libical escapes
+// the line breaks); for a traditional date, what it is.
 std::string descriptionOf(const ExportRow& row) {
-    return "Instant: " + utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)\nMethod: " + methodText(row) +
-           "\nDelta T: " + numberTextOf(row.deltaTSeconds, 1) + " s";
+    if (isAllDay(row))
+        return "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 November): a whole "
+               "day, no instant.";
+    std::string text = "Instant: " + utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)\nMethod: " +
+                       methodText(row) + "\nDelta T: " + numberTextOf(row.deltaTSeconds, 1) + " s\nUncertainty: " +
+                       uncertaintyText(row.uncertaintySeconds);
+    if (row.dayUncertain)
+        text += "\nThe uncertainty reaches across midnight in " + row.zone +
+                ": the local date could be the day before or after.";
+    return text;
 }
 
-// One row's VEVENT: an instant (DTSTART, no DTEND) that takes no time in the calendar.
+// One row's VEVENT: an instant (DTSTART, no DTEND) that takes no time in the calendar, or a
+// traditional date as a whole day (DTSTART as a DATE).
 Component makeEvent(const ExportRow& row, const icaltimetype& stamp) {
     Component event(icalcomponent_new_vevent());
     icalcomponent* const e = event.get();
     icalcomponent_add_property(e, icalproperty_new_uid(uidOf(row).c_str()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(e, icalproperty_new_dtstart(utcTime(row.jdUT)));
+    icalcomponent_add_property(e, icalproperty_new_dtstart(isAllDay(row) ? allDayDate(row) : utcTime(row.jdUT)));
     icalcomponent_add_property(e, icalproperty_new_summary(summaryOf(row).c_str()));
     icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(kindOf(kEventTable[row.event]))));
+    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row)));
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     return event;
 }

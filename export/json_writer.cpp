@@ -3,29 +3,41 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace varnex {
 namespace {
 
 // A row as a JSON object with the CSV's column names as keys, in the same order (hence
-// ordered_json): numbers as numbers, the method null where the event has none.
+// ordered_json): numbers as numbers, flags as booleans, null where the CSV leaves a field
+// empty (the method of an event that has none, the instant of a traditional date, the gap
+// of an event that is no cross-quarter day).
 nlohmann::ordered_json rowObject(const ExportRow& row) {
-    nlohmann::ordered_json object;
+    using Json = nlohmann::ordered_json;
+    const bool instant = !isAllDay(row);
+    const auto ifInstant = [instant](auto value) { return instant ? Json(value) : Json(nullptr); };
+    Json object;
     object["year"] = row.year;
     object["event"] = eventKey(row);
-    object["method"] = row.method == Method::None ? nlohmann::ordered_json(nullptr)
-                                                  : nlohmann::ordered_json(methodKey(row.method));
+    object["method"] = row.method == Method::None ? Json(nullptr) : Json(methodKey(row.method));
     object["calendar"] = calendarKey(row);
     object["zone"] = row.zone;
-    object["utc"] = utcText(row.jdUT);
-    object["jd_ut"] = row.jdUT;
-    object["deltat_seconds"] = row.deltaTSeconds;
+    object["utc"] = ifInstant(instant ? utcText(row.jdUT) : "");
+    object["jd_ut"] = ifInstant(row.jdUT);
+    object["deltat_seconds"] = ifInstant(row.deltaTSeconds);
     object["local_date"] = isoDateText(row.localDate);
-    object["local_time"] = localTimeText(row);
-    object["utc_offset"] = offsetText(row.offset);
+    object["local_time"] = ifInstant(instant ? localTimeText(row) : "");
+    object["utc_offset"] = ifInstant(instant ? offsetText(row.offset) : "");
     object["weekday"] = weekdayText(row);
     object["name"] = row.name;
+    object["local_time_seconds"] = ifInstant(instant ? localTimeSecondsText(row) : "");
+    object["uncertainty_seconds"] = ifInstant(static_cast<std::int64_t>(instant ? row.uncertaintySeconds : 0));
+    object["day_uncertain"] = row.dayUncertain;
+    // The gap to 0.01 h, as the CSV writes it.
+    object["gap_hours"] = row.gapHours ? Json(std::round(*row.gapHours * 100.0) / 100.0) : Json(nullptr);
+    object["dates_differ"] = row.datesDiffer ? Json(*row.datesDiffer) : Json(nullptr);
     return object;
 }
 

@@ -6,6 +6,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/date_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -30,6 +31,7 @@ constexpr const char* kMuted = "#5b5b5b";
 constexpr const char* kEventColour = "#1f3b73";
 constexpr const char* kTrueColour = "#a8431a";
 constexpr const char* kMeanColour = "#17694c";
+constexpr const char* kApsisColour = "#6a3d8f";
 
 constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -109,8 +111,8 @@ public:
         out_ << "<line x1=\"" << number(a.x) << "\" y1=\"" << number(a.y) << "\" x2=\"" << number(b.x) << "\" y2=\""
              << number(b.y) << "\" stroke=\"" << colour << "\" stroke-width=\"" << number(width) << "\"/>\n";
     }
-    // The three marks: a filled disc (equinox, solstice), a filled diamond (true sun), a ring
-    // (mean sun). `id` lets a reader find the mark of an event.
+    // The four marks: a filled disc (equinox, solstice), a filled diamond (true sun), a ring
+    // (mean sun), a triangle (perihelion, aphelion). `id` lets a reader find the mark of an event.
     void mark(Point p, char kind, const std::string& id) {
         const std::string idText = id.empty() ? "" : " id=\"" + id + "\"";
         if (kind == 'e')
@@ -123,6 +125,10 @@ public:
         if (kind == 'm')
             out_ << "<circle" << idText << " cx=\"" << number(p.x) << "\" cy=\"" << number(p.y)
                  << "\" r=\"6.5\" fill=\"#ffffff\" stroke=\"" << kMeanColour << "\" stroke-width=\"3\"/>\n";
+        if (kind == 'a')
+            out_ << "<polygon" << idText << " points=\"" << number(p.x) << "," << number(p.y - 7) << " "
+                 << number(p.x + 7) << "," << number(p.y + 6) << " " << number(p.x - 7) << "," << number(p.y + 6)
+                 << "\" fill=\"" << kApsisColour << "\"/>\n";
     }
     std::ostream& raw() { return out_; }
 
@@ -180,8 +186,8 @@ void dial(Picture& picture, const WheelOptions& options) {
                  "font-size=\"44\" font-weight=\"bold\" dominant-baseline=\"middle\"");
 }
 
-void legend(Picture& picture) {
-    const double y = kHeight - 98;
+void legend(Picture& picture, bool terms) {
+    const double y = kHeight - (terms ? 146 : 122);
     picture.mark({40, y}, 'e', "");
     picture.text({56, y + 5}, "start", "equinox or solstice");
     picture.mark({40, y + 24}, 't', "");
@@ -189,8 +195,65 @@ void legend(Picture& picture) {
                                         "135\u00b0 or 225\u00b0");
     picture.mark({40, y + 48}, 'm', "");
     picture.text({56, y + 53}, "start", "mean sun: halfway in time between the equinox and the solstice around it");
-    picture.text({40, y + 77}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
-    picture.text({56, y + 77}, "start", "inside the ring: the seasons' lengths, from one equinox or solstice to the next");
+    picture.mark({40, y + 72}, 'a', "");
+    picture.text({56, y + 77}, "start", "perihelion, aphelion: the Earth nearest to and farthest from the Sun");
+    double next = y + 101;
+    if (terms) {
+        picture.line({40, next - 11}, {40, next + 3}, kMuted, 1.5);
+        picture.text({56, next}, "start", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0");
+        next += 24;
+    }
+    picture.text({40, next}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
+    picture.text({56, next}, "start",
+                 "inside the ring: the lengths of the astronomical seasons in days and hours, from each equinox or "
+                 "solstice to the next");
+}
+
+// Perihelion and aphelion as they fall within the year of the picture, marked on the circle
+// and named inside it. The perihelion of a year can lie on 31 December of the year before;
+// then the next year's falls within this one.
+void apsides(Picture& picture, const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+             const WheelOptions& options) {
+    for (const TurningKind kind : {TurningKind::Perihelion, TurningKind::Aphelion}) {
+        for (const std::int32_t year : {request.year, request.year + 1}) {
+            CalculateRequest one = request;
+            one.year = year;
+            one.selection = Selection{};
+            one.selection.turningPoints = {{kind, 0}};
+            const std::vector<ExportRow> rows = rowsOf(one, zoneText, hemisphere, RowNames::Summary);
+            const double turn = turnOf(rows.front(), options);
+            if (turn < 0 || turn >= 1) continue;
+            const std::string key = eventKey(rows.front());
+            picture.mark(at(turn, kRadius), 'a', "mark-" + key);
+            const std::string style = std::string("font-size=\"12\" dominant-baseline=\"middle\" fill=\"") + kApsisColour + "\"";
+            // Two lines inside the month names, the second towards the centre.
+            const Point p = at(turn, kRadius - 70);
+            const double towardsCentre = std::cos(2 * std::numbers::pi * turn) > 0 ? 14 : -14;
+            picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(rows.front().name),
+                         style);
+            picture.text(towardsCentre > 0 ? Point{p.x, p.y + towardsCentre} : p, "middle",
+                         isoDateText(rows.front().localDate) + " " + localTimeText(rows.front()), style);
+            break;
+        }
+    }
+}
+
+// The 24 solar terms as ticks across the circle, each with its name as a tooltip.
+void solarTermTicks(Picture& picture, const CalculateRequest& request, std::string_view zoneText,
+                    Hemisphere hemisphere, const WheelOptions& options) {
+    CalculateRequest terms = request;
+    terms.selection = Selection{};
+    for (const SolarTerm& term : kSolarTerms)
+        terms.selection.turningPoints.push_back({TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)});
+    for (const ExportRow& row : rowsOf(terms, zoneText, hemisphere, RowNames::Summary)) {
+        const double turn = turnOf(row, options);
+        const Point inner = at(turn, kRadius - 7);
+        const Point outer = at(turn, kRadius + 7);
+        picture.raw() << "<line id=\"tick-" << eventKey(row) << "\" x1=\"" << number(inner.x) << "\" y1=\""
+                      << number(inner.y) << "\" x2=\"" << number(outer.x) << "\" y2=\"" << number(outer.y)
+                      << "\" stroke=\"" << kMuted << "\" stroke-width=\"1.5\"><title>" << escaped(row.name) << " "
+                      << escaped(lineDateTimeText(row)) << "</title></line>\n";
+    }
 }
 
 // The rows of the wheel by event and method: [event][0] an equinox or solstice or the true sun,
@@ -264,14 +327,18 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, H
                                instantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
     RowsByEvent byEvent{};
     for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
+    const bool terms = std::any_of(request.selection.turningPoints.begin(), request.selection.turningPoints.end(),
+                                   [](const TurningPoint& point) { return point.kind == TurningKind::SolarTerm; });
 
     Picture picture(out);
     header(picture, options);
     dial(picture, options);
+    if (terms) solarTermTicks(picture, request, zoneText, hemisphere, options);
     seasons(picture, byEvent, options);
+    apsides(picture, request, zoneText, hemisphere, options);
     equinoxesAndSolstices(picture, byEvent, options);
     crossQuarterDays(picture, byEvent, options);
-    legend(picture);
+    legend(picture, terms);
     out << "</svg>\n";
 }
 

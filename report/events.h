@@ -10,8 +10,9 @@ namespace varnex {
 
 enum class EventFamily { EquinoxSolstice, CrossQuarter };
 
-// Method code of a result line.
-enum class Method : std::int16_t { TrueSun = 0, MeanSun = 1, None = -1 };
+// Method code of a result line. Fixed is the traditional date of a cross-quarter day (1
+// February, 1 May, 1 August, 1 November): a whole day, no instant.
+enum class Method : std::int16_t { TrueSun = 0, MeanSun = 1, Fixed = 2, None = -1 };
 
 struct EventRow {
     std::string_view key;       // command-line and CSV name
@@ -34,9 +35,15 @@ inline constexpr std::array<EventRow, 8> kEventTable = {{
     {"december", "chkWS", "Winter (December) solstice", EventFamily::EquinoxSolstice, 3, false},
 }};
 
-// The word of a method in the command line and the exports: "true", "mean", "" for none.
+// The word of a method in the command line and the exports: "true", "mean", "fixed", "" for none.
 constexpr std::string_view methodKey(Method method) {
-    return method == Method::TrueSun ? "true" : method == Method::MeanSun ? "mean" : "";
+    switch (method) {
+    case Method::TrueSun: return "true";
+    case Method::MeanSun: return "mean";
+    case Method::Fixed: return "fixed";
+    case Method::None: break;
+    }
+    return "";
 }
 
 // The equinoxes lie in quarters 0 (March) and 2 (September), the solstices in 1 and 3.

@@ -1,10 +1,15 @@
 #include "request.h"
 
+#include "astro/apsides.h"
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
+#include "astro/uncertainty.h"
 #include "calendar/calendar_date.h"
+#include "calendar/date_text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace varnex {
 namespace {
@@ -27,12 +32,13 @@ Selection fullSelection() {
 
 std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption) {
     const std::string title(calculateCaption);
-    if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }))
+    if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }) &&
+        selection.turningPoints.empty())
         return Message{"At least one event must be selected.", title, MessageIcon::None};
     bool crossQuarter = false;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
         crossQuarter = crossQuarter || (selection.events[i] && isCrossQuarter(kEventTable[i]));
-    if (crossQuarter && !selection.trueSun && !selection.meanSun)
+    if (crossQuarter && !selection.trueSun && !selection.meanSun && !selection.fixedDate)
         return Message{std::string("When calculating cross-quarter days at least one of 'True sun' ") +
                            "and 'Mean sun' must be selected.",
                        title, MessageIcon::Information};
@@ -41,46 +47,125 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
 
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year) {
     const double deltaT = DeltaTMinutes(year) * 60;
-    if (!isCrossQuarter(row))
-        return {method == Method::TrueSun ? TrueEquinoxSolsticeJD(year, row.quarter)
-                                          : EquinoxSolsticeUT(row.quarter, year),
-                deltaT};
-    if (method == Method::TrueSun) return {TrueCrossQuarterJD(year, row.quarter), deltaT};
+    if (!isCrossQuarter(row)) {
+        if (method == Method::TrueSun)
+            return {TrueEquinoxSolsticeJD(year, row.quarter), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
+        return {EquinoxSolsticeUT(row.quarter, year), deltaT, uncertaintySeconds(InstantSource::Meeus, year)};
+    }
+    if (method == Method::TrueSun)
+        return {TrueCrossQuarterJD(year, row.quarter), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
     // The mean sun halves the interval in UT, each end with the Delta T of its own year.
     const double firstDeltaT = row.quarter == 0 ? DeltaTMinutes(year - 1) * 60 : deltaT;
-    return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2};
+    return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2,
+            uncertaintySeconds(InstantSource::MeanSun, year)};
 }
 
-void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
-                        const std::function<void(const RequestLine&)>& take) {
-    CalendarDate work{};
-    const auto add = [&](std::size_t event, Method method) {
+EventInstant instantOf(const TurningPoint& point, std::int32_t year) {
+    const double deltaT = DeltaTMinutes(year) * 60;
+    switch (point.kind) {
+    case TurningKind::Perihelion:
+        return {PerihelionJD(year), deltaT, uncertaintySeconds(InstantSource::Apsis, year)};
+    case TurningKind::Aphelion: return {AphelionJD(year), deltaT, uncertaintySeconds(InstantSource::Apsis, year)};
+    case TurningKind::SolarTerm:
+    case TurningKind::Longitude: break;
+    }
+    return {TrueSolarLongitudeJD(year, point.longitudeDeg), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
+}
+
+CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode) {
+    CalendarDate date{year, 2 + 3 * quarter, 1, calendarCode, 0};
+    date.dayNumber = static_cast<std::int32_t>(dayNumberFromDate(year, date.month, 1, calendarCode));
+    return date;
+}
+
+bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
+    const auto localDay = [&zone](double jd) {
+        const UtcOffset offset = zone.offsetAt(jd);
+        return std::floor(LocalCivilJD(jd + offset.restDays(), offset.wholeMinutes()));
+    };
+    const double u = uncertaintySeconds / 86400.0;
+    return localDay(jdUT - u) != localDay(jdUT + u);
+}
+
+namespace {
+
+// Makes the lines of one request, one call for each.
+class LineMaker {
+public:
+    LineMaker(const CalculateRequest& request, const EventNameTable& names) : request_(request), names_(names) {}
+
+    RequestLine eventLine(std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
-        const EventInstant instant = instantOf(row, method, request.year);
-        UtcOffset offset = request.zone.offsetAt(instant.jdUT);
-        const std::int16_t minutes = offset.wholeMinutes();
-        const InstantText text = FormatInstant(instant.jdUT + offset.restDays(), minutes, request.calendarCode, work);
         const auto q = static_cast<std::size_t>(row.quarter);
         const std::string& name =
-            isCrossQuarter(row) ? names[kNameCrossQuarterNorth][q] : names[kNameFullEquinoxSolstice][q];
+            isCrossQuarter(row) ? names_[kNameCrossQuarterNorth][q] : names_[kNameFullEquinoxSolstice][q];
+        if (method == Method::Fixed) return fixedLine(event, name);
         // An equinox or solstice line keeps its label whatever the method: with the tag, the
         // longest name would not fit the label's width.
         const Method tag = isCrossQuarter(row) ? method : Method::None;
-        std::string line = eventLineText(name, tag, text, minutes, request.includeWeekday);
-        take({event, method, instant, std::move(offset), text, std::move(line)});
-    };
+        return instantLine(event, method, instantOf(row, method, request_.year), name, tag, std::nullopt);
+    }
+
+    // A solar term or a longitude is a crossing by the true sun; an apsis has no method.
+    RequestLine turningPointLine(const TurningPoint& point) {
+        const bool apsis = point.kind == TurningKind::Perihelion || point.kind == TurningKind::Aphelion;
+        return instantLine(kEventTable.size(), apsis ? Method::None : Method::TrueSun, instantOf(point, request_.year),
+                           turningPointLineName(point), Method::None, point);
+    }
+
+private:
+    RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
+                            Method tag, std::optional<TurningPoint> point) {
+        UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
+        const std::int16_t minutes = offset.wholeMinutes();
+        InstantText text = FormatInstant(instant.jdUT + offset.restDays(), minutes, request_.calendarCode, work_);
+        const bool uncertain = dayUncertain(instant.jdUT, instant.uncertaintySeconds, request_.zone);
+        std::string line = request_.withSeconds
+                               ? eventLineTextWithSeconds(name, tag, text, minutes, request_.includeWeekday,
+                                                          instant.uncertaintySeconds, uncertain)
+                               : eventLineText(name, tag, text, minutes, request_.includeWeekday);
+        return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain};
+    }
+
+    RequestLine fixedLine(std::size_t event, std::string_view name) {
+        const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, request_.calendarCode);
+        constexpr double none = std::numeric_limits<double>::quiet_NaN();
+        InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
+                         WeekdayName(DayOfWeek(date.dayNumber), false, intEnglish), date, {}, none};
+        std::string line = fixedDateLineText(name, date, request_.includeWeekday);
+        return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
+                std::nullopt, false};
+    }
+
+    const CalculateRequest& request_;
+    const EventNameTable& names_;
+    CalendarDate work_{};
+};
+
+}  // namespace
+
+void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
+                        const std::function<void(const RequestLine&)>& take) {
+    LineMaker maker(request, names);
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         if (!request.selection.events[event]) continue;
         const EventRow& row = kEventTable[event];
         if (!isCrossQuarter(row)) {
-            add(event, request.selection.equinoxTrueSun ? Method::TrueSun : Method::None);
+            take(maker.eventLine(event, request.selection.equinoxTrueSun ? Method::TrueSun : Method::None));
             continue;
         }
         for (const Method method : methodOrder(row)) {
             const bool wanted = method == Method::TrueSun ? request.selection.trueSun : request.selection.meanSun;
-            if (wanted) add(event, method);
+            if (wanted) take(maker.eventLine(event, method));
         }
+        if (request.selection.fixedDate) take(maker.eventLine(event, Method::Fixed));
     }
+    // The turning points after the events, in the order of their instants.
+    std::vector<RequestLine> points;
+    for (const TurningPoint& point : request.selection.turningPoints) points.push_back(maker.turningPointLine(point));
+    std::stable_sort(points.begin(), points.end(),
+                     [](const RequestLine& a, const RequestLine& b) { return a.instant.jdUT < b.instant.jdUT; });
+    for (const RequestLine& line : points) take(line);
 }
 
 std::vector<RequestLine> requestLines(const CalculateRequest& request, const EventNameTable& names) {

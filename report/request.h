@@ -5,6 +5,7 @@
 #include "events.h"
 #include "messages.h"
 #include "result_text.h"
+#include "turning_points.h"
 #include "zones/zone.h"
 
 #include <array>
@@ -26,14 +27,16 @@ struct Selection {
     std::array<bool, 8> events{};  // in the order of kEventTable
     bool trueSun = false;
     bool meanSun = false;
+    bool fixedDate = false;       // the cross-quarter days' traditional dates too
     bool equinoxTrueSun = false;  // the equinoxes and solstices by the true sun, not by Meeus
+    std::vector<TurningPoint> turningPoints;  // after the events of the table, by their instants
 };
 
 // Everything selected, as the window starts.
 Selection fullSelection();
 
-// The message that rejects a selection, if any: no event, or a cross-quarter day without
-// a method. The title of both is the caption of the Calculate command.
+// The message that rejects a selection, if any: no event (nor turning point), or a
+// cross-quarter day without a method. The title of both is the caption of the Calculate command.
 std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption);
 
 struct CalculateRequest {
@@ -42,24 +45,40 @@ struct CalculateRequest {
     Zone zone{};  // a fixed offset, or the one in force at each instant
     Selection selection;
     bool includeWeekday = false;
+    bool withSeconds = false;  // lines with the second, the uncertainty and the day's mark
 };
 
 struct EventInstant {
-    double jdUT;           // the instant, UT
-    double deltaTSeconds;  // TT - UT applied to it (for a mean Imbolc, the mean of two years)
+    double jdUT;                // the instant, UT
+    double deltaTSeconds;       // TT - UT applied to it (for a mean Imbolc, the mean of two years)
+    double uncertaintySeconds;  // astro/uncertainty.h
 };
 
 // The instant of one event of the table by one method: an equinox or solstice by Meeus
-// (Method::None) or by the true sun (Method::TrueSun).
+// (Method::None) or by the true sun (Method::TrueSun); a cross-quarter day by the true or the
+// mean sun. Method::Fixed has no instant: see fixedDateOf.
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year);
 
+// The instant of a turning point of the year.
+EventInstant instantOf(const TurningPoint& point, std::int32_t year);
+
+// The traditional date of the cross-quarter day of `quarter` (0 to 3: 1 February, 1 May,
+// 1 August, 1 November of `year`) in the calendar of calendarCode.
+CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode);
+
+// Whether the local dates of jdUT - uncertainty and jdUT + uncertainty differ in the zone:
+// the instant's local date could honestly go either way.
+bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone);
+
 struct RequestLine {
-    std::size_t event;  // index in kEventTable
+    std::size_t event;  // index in kEventTable; kEventTable.size() for a turning point
     Method method;      // for an equinox or solstice, None (Meeus) or TrueSun
-    EventInstant instant;
-    UtcOffset offset;   // the zone's offset in force at the instant
-    InstantText local;  // its local date and time
+    EventInstant instant;  // NaN for Method::Fixed
+    UtcOffset offset;   // the zone's offset in force at the instant (zero for Method::Fixed)
+    InstantText local;  // its local date and time (the date alone for Method::Fixed)
     std::string text;   // the result line, ending in CR LF
+    std::optional<TurningPoint> turningPoint;
+    bool dayUncertain = false;
 };
 
 // The result lines of a request in output order: the event table's order, and within a

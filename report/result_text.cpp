@@ -13,6 +13,7 @@ std::string_view methodTag(Method method) {
     switch (method) {
     case Method::MeanSun: return "(mean sun) ";
     case Method::TrueSun: return "(true sun) ";
+    case Method::Fixed: return "(fixed date) ";
     case Method::None: break;
     }
     return {};
@@ -49,6 +50,42 @@ std::string eventLineText(std::string_view name, Method method, const InstantTex
     if (includeWeekday) {
         line += ", ";
         line += instant.weekday;
+    }
+    line += kLineEnd;
+    return line;
+}
+
+std::string uncertaintyText(double seconds) {
+    const double whole = std::ceil(seconds);
+    if (whole < 120) return "\u00B1 " + std::to_string(static_cast<long>(whole)) + " s";
+    return "\u00B1 " + std::to_string(static_cast<long>(std::ceil(whole / 60))) + " min";
+}
+
+std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
+                                     std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
+                                     bool dayUncertain) {
+    std::string line = eventLabel(name, method);
+    line += DateText(instant.date, DateOrderYMD, "-", ",", true);
+    line += ' ';
+    line += TimeOfDayText(instant.civilJD - std::floor(instant.civilJD), true);
+    line += TimezoneSuffix(offsetMinutes);
+    line += ' ';
+    line += uncertaintyText(uncertaintySeconds);
+    if (dayUncertain) line += " (day uncertain)";
+    if (includeWeekday) {
+        line += ", ";
+        line += instant.weekday;
+    }
+    line += kLineEnd;
+    return line;
+}
+
+std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday) {
+    std::string line = eventLabel(name, Method::Fixed);
+    line += DateText(date, DateOrderYMD, "-", ",", true);
+    if (includeWeekday) {
+        line += ", ";
+        line += WeekdayName(DayOfWeek(date.dayNumber), false, intEnglish);
     }
     line += kLineEnd;
     return line;

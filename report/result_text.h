@@ -35,6 +35,20 @@ std::string eventLabel(std::string_view name, Method method);
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
                           std::int16_t offsetMinutes, bool includeWeekday);
 
+// The uncertainty of a line with seconds: "± 9 s" below two minutes, "± 4 min" (rounded
+// up) from there.
+std::string uncertaintyText(double seconds);
+
+// A result line with the time to the second (cut, as the minute is), then the zone suffix,
+// the uncertainty and " (day uncertain)" where the local date could go either way, then the
+// weekday when asked, CR LF.
+std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
+                                     std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
+                                     bool dayUncertain);
+
+// The line of a traditional date, a whole day: label, date, the weekday when asked, CR LF.
+std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday);
+
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
 // first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF.
 std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,

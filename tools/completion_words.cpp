@@ -5,7 +5,9 @@
 //   completion_words TEMPLATE OUTPUT
 #include "cli/options.h"
 #include "report/events.h"
+#include "report/turning_points.h"
 
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -21,9 +23,15 @@ std::string joined(const Table& table) {
     return words;
 }
 
+// The events' keys, the turning points' words and the solar terms' pinyin, lower case.
 std::string eventKeys() {
     std::string keys;
     for (const varnex::EventRow& row : varnex::kEventTable) keys += (keys.empty() ? "" : " ") + std::string(row.key);
+    keys += " perihelion aphelion apsides solar-terms";
+    for (const varnex::SolarTerm& term : varnex::kSolarTerms) {
+        keys += ' ';
+        for (const char c : term.pinyinAscii) keys += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return keys;
 }
 

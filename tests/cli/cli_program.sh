@@ -61,7 +61,14 @@ done <<'TABLE'
 --zone|--zone
 --events march,midsummer|Accepted: imbolc, march
 --calendar x|Accepted: gregorian, julian.
---method all|Accepted: true, mean, both.
+--method all|Accepted: a comma-separated list of true, mean and fixed, or both
+--method ' , '|a method is needed
+--longitude 360|a solar longitude in degrees from 0 to 360
+--longitude -0.0001|a solar longitude in degrees
+--longitude 1e999|a solar longitude in degrees
+--events perihelion,midsummer|Accepted: imbolc
+--all --seconds|--all
+--all --events aphelion|--all
 --equinox-method mean|Accepted: meeus, true.
 --all --equinox-method true|--all
 --format xml|Accepted: text, csv, json, ics, svg.
@@ -138,6 +145,19 @@ done
 run 2026 --zone Europe/London --events beltane,samhain --method true
 grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09:52 GMT$' "$work/out" || fail "BST, then GMT"
 
+# The turning points: a term by any of its names, after the events in the order of the instants;
+# a longitude that is a term's is the term's instant.
+a=$("$cli" 2026 --events qingming) b=$("$cli" 2026 --events ' Pure brightness') c=$("$cli" 2026 --events TERM-015)
+[ "$a" = "$b" ] && [ "$b" = "$c" ] && [[ $a == "Qingming (Pure Brightness) .... 2026-04-0"?" CE "* ]] ||
+    fail "a term by its names: $a / $b / $c"
+[ "$("$cli" 2026 --longitude 15 --format csv | cut -d, -f6 | tail -1)" = \
+  "$("$cli" 2026 --events qingming --format csv | cut -d, -f6 | tail -1)" ] || fail "--longitude 15 is Qingming's instant"
+"$cli" 2026 --events december,solar-terms,apsides,march --weekday >"$work/points.txt"
+[ "$(wc -l <"$work/points.txt")" = 28 ] && head -2 "$work/points.txt" | grep -q '^Spring' &&
+    sed -n 3p "$work/points.txt" | grep -q '^Perihelion' || fail "events, then the turning points: $(head -4 "$work/points.txt")"
+tail -n +3 "$work/points.txt" | grep -o '[0-9]\{4\}-[0-9-]* CE [0-9:]*' | sort -c ||
+    fail "the turning points in the order of their instants"
+
 # The equinoxes by the true sun: the method true, the instant within two minutes of Meeus's.
 IFS=, read -r _ _ meeus_method _ _ meeus_utc _ < <("$cli" 2026 --events march --csv | tail -n 1)
 IFS=, read -r _ _ true_method _ _ true_utc _ < <("$cli" 2026 --events march --csv --equinox-method TRUE | tail -n 1)
@@ -153,7 +173,8 @@ gap=$(($(date -ud "$true_utc" +%s) - $(date -ud "$meeus_utc" +%s)))
     fail "--format svg"
 [ "$(stat -c %s "$work/wheel.svg")" -lt 30000 ] || fail "the wheel is not under 30 KB"
 if command -v rsvg-convert >/dev/null; then rsvg-convert "$work/wheel.svg" -o "$work/wheel.png" || fail "rsvg-convert"; fi
-"$python" - "$work/lines.txt" "$work/wheel.svg" "$work/south.svg" <<'PY' || fail "the wheel's content"
+"$cli" 2015 --events apsides >"$work/apsides.txt"
+"$python" - "$work/lines.txt" "$work/wheel.svg" "$work/south.svg" "$work/apsides.txt" <<'PY' || fail "the wheel's content"
 import math, re, sys, datetime
 import xml.etree.ElementTree as ET
 ns = {"s": "http://www.w3.org/2000/svg"}
@@ -176,6 +197,11 @@ for key, name in (("march", "Spring (March) equinox"), ("december", "Winter (Dec
     assert abs(angle - want) < 0.05, (key, angle, want)
 imbolc_true = next(s for l, s in zip(lines, stamps) if l.startswith("Imbolc (true sun)"))
 assert imbolc_true in south[south.index("Lughnassad") + 1] and "Autumn equinox" in south, south
-assert any("seasons' lengths, from one equinox or solstice to the next" in t for t in north), "legend"
+assert any("astronomical seasons in days and hours, from each equinox or solstice to the next" in t for t in north), "legend"
+for line in open(sys.argv[4]).read().splitlines():  # the apsides of the year, named inside the ring
+    name, stamp = line.split()[0], re.search(r"(\d+-\d\d-\d\d) CE (\d\d:\d\d)", line)
+    at = north.index(name)
+    assert north[at + 1] == stamp.group(1) + " " + stamp.group(2), (line, north[at:at + 2])
+    assert root.find(".//s:*[@id='mark-%s']" % name.lower(), ns) is not None, name
 PY
 [ "$failures" = 0 ] || { echo "$failures failure(s)" >&2; exit 1; }

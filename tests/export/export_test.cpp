@@ -1,9 +1,14 @@
 #include "export/writers.h"
+#include "platform/time_zone_folder.h"
+#include "zones/fixed_offsets.h"
+#include "zones/named_zone.h"
 
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cmath>
 #include <cstdio>
 #include <set>
 #include <sstream>
@@ -12,7 +17,8 @@ namespace varnex {
 namespace {
 
 const std::string kColumns =
-    "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name";
+    "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
+    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ";
 
 // What a test row is made of, and the texts the writers must give for it: a Julian date in year
 // 800, a cross-quarter day by both methods, and year 1 with a comma and quotes in its zone and
@@ -46,7 +52,8 @@ const std::vector<RowCase> kCases = {
      {"march", "", "gregorian", "0001-03-22T23:59:59Z", "0001-03-23", "05:29", "+05:30", "Friday"}}};
 
 ExportRow rowOf(const RowCase& c) {
-    ExportRow row{c.year, c.event, c.method, 0, c.deltaTSeconds, {c.offsetSeconds, ""}, 0, {}, c.zone, c.name};
+    ExportRow row{c.year, c.event, c.method, 0, c.deltaTSeconds, {c.offsetSeconds, ""}, 0, {}, c.zone, c.name,
+                  std::nullopt, 0, false, std::nullopt, std::nullopt};
     const std::int64_t utcDay = dayNumberFromDate(c.utcYear, c.utcMonth, c.utcDay, kGregorianCode);
     row.jdUT = static_cast<double>(utcDay) - 0.5 + (c.utcSecond + 0.5) / 86400.0;
     row.localDate = {c.localYear, c.localMonth, c.localDay, c.calendar,
@@ -94,8 +101,10 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
             const ExportRow& r = kRecords[i];
             const std::vector<std::string>& t = kCases[i].texts;
             const auto& row = rows[i + 1];
+            // The local time to the second: the test instants lie 30 s into their local minute.
             EXPECT_EQ(row, (std::vector<std::string>{std::to_string(r.year), t[0], t[1], t[2], r.zone, t[3], row.at(6),
-                                                     row.at(7), t[4], t[5], t[6], t[7], r.name}));
+                                                     row.at(7), t[4], t[5], t[6], t[7], r.name, t[5] + ":30", "0",
+                                                     "false", "", ""}));
             EXPECT_EQ(std::stod(row[6]), r.jdUT);
             EXPECT_EQ(std::stod(row[7]), r.deltaTSeconds);
         }
@@ -155,6 +164,64 @@ TEST(Export, ICalendarReadsBackWithUidsStableAcrossZonesAndCalendars) {
     const auto uids = checkedUids(kRecords);
     EXPECT_EQ(std::set<std::string>(uids.begin(), uids.end()).size(), uids.size());
     EXPECT_EQ(checkedUids(elsewhere), uids);
+}
+
+// The local day of an instant by the zone's offset in whole seconds, without the writers'
+// path: floor(jd + 0.5 + offset).
+std::int64_t localDay(double jdUT, const Zone& zone) {
+    return static_cast<std::int64_t>(std::floor(jdUT + 0.5 + zone.offsetAt(jdUT).seconds / 86400.0));
+}
+
+// Every row of the years 1 to 3000 in every fixed zone of the list and three named zones: the
+// printed local date and time of day are those of the instant plus the offset (no UTC date
+// leaks into them), day_uncertain is set exactly when the instant give or take its
+// uncertainty falls on two local days, and each cross-quarter day's gap and dates_differ
+// match its three answers worked out here.
+TEST(ExportRows, LocalDateDayFlagAndThreeAnswersOverTheWholeRange) {
+    std::vector<std::pair<Zone, std::string>> zones;
+    for (const TimezoneEntry& entry : timezoneEntries()) zones.emplace_back(Zone::fixed(entry.offsetMinutes), entry.text);
+    for (const char* name : {"America/Chicago", "Europe/London", "Asia/Kolkata"})
+        zones.emplace_back(findNamedZone(name, platform::timeZoneFolder()).value(), name);
+    std::size_t rows = 0, uncertain = 0, sameDay = 0;
+    for (std::int32_t year = 1; year <= 3000; ++year) {
+        std::array<double, 8> trueJD{}, meanJD{};  // by event of the table
+        for (std::size_t e = 0; e < kEventTable.size(); ++e) {
+            if (kEventTable[e].family != EventFamily::CrossQuarter) continue;
+            trueJD[e] = instantOf(kEventTable[e], Method::TrueSun, year).jdUT;
+            meanJD[e] = instantOf(kEventTable[e], Method::MeanSun, year).jdUT;
+        }
+        for (const auto& [zone, text] : zones) {
+            CalculateRequest request{year, kGregorianCode, zone, fullSelection(), false, false};
+            request.selection.fixedDate = true;
+            for (const ExportRow& row : rowsOf(request, text, Hemisphere::North, RowNames::Lines)) {
+                ++rows;
+                const EventRow& event = kEventTable[row.event];
+                const std::int64_t fixedDay = fixedDateOf(year, event.quarter, kGregorianCode).dayNumber;
+                if (row.method == Method::Fixed) {
+                    ASSERT_EQ(row.localDate.dayNumber, fixedDay);
+                } else {
+                    int h = 0, m = 0, sec = 0;
+                    ASSERT_EQ(std::sscanf(localTimeSecondsText(row).c_str(), "%d:%d:%d", &h, &m, &sec), 3);
+                    const double printed = row.localDate.dayNumber + (h * 3600 + m * 60 + sec) / 86400.0;
+                    const double local = row.jdUT + 0.5 + zone.offsetAt(row.jdUT).seconds / 86400.0;
+                    // Cut to the second after a nudge of 1e-8 day: printed - local in (-1 s, 0.001 s].
+                    ASSERT_NEAR(printed, local - 0.5 / 86400, 0.501 / 86400) << year << ' ' << text;
+                    const double u = row.uncertaintySeconds / 86400.0;
+                    ASSERT_EQ(row.dayUncertain, localDay(row.jdUT - u, zone) != localDay(row.jdUT + u, zone));
+                    uncertain += row.dayUncertain;
+                }
+                if (event.family != EventFamily::CrossQuarter) continue;
+                const double t = trueJD[row.event], mean = meanJD[row.event];
+                EXPECT_EQ(row.gapHours, (mean - t) * 24);
+                const bool apart = localDay(t, zone) != localDay(mean, zone) || localDay(t, zone) != fixedDay;
+                ASSERT_EQ(row.datesDiffer, apart) << year << ' ' << text;
+                sameDay += !apart;
+            }
+        }
+    }
+    std::printf("%zu rows in %zu zones: %zu with the day uncertain, %zu cross-quarter rows with one date for all three\n",
+                rows, zones.size(), uncertain, sameDay);
+    EXPECT_GT(uncertain, 0U);
 }
 
 }  // namespace

@@ -61,8 +61,8 @@ expect "--calendar " gregorian julian
 expect "--calendar=j" julian
 expect "--zone GMT+05" GMT+05:00 GMT+05:30 GMT+05:45
 expect "--zone GMT+05:3" 30 # bash replaces only the text after the ':'
-expect "--events imbolc,s" imbolc,samhain imbolc,september
-expect "--events=imbolc,june,j" # june is given already
+expect "--events imbolc,s" imbolc,samhain imbolc,september imbolc,shuangjiang imbolc,solar-terms
+expect "--events=imbolc,june,j" imbolc,june,jingzhe # june is given already
 expect "--from "
 expect "2026 "
 
