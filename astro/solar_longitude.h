@@ -34,15 +34,27 @@ SolarLongitude approximateSolarLongitude(double jdTT);
 struct LongitudeCrossing {
     BracketedRootStatus status;
     double jdTT;     // inside [firstTT, secondTT] whatever the status
-    int evaluations;  // evaluations of the full chain
+    int evaluations;        // evaluations of the full chain
+    int seriesEvaluations;  // evaluations of any series: the full chain and the first guess's
 };
 
 constexpr double kCrossingToleranceDays = 1e-7;
 constexpr int kCrossingIterationCap = 64;  // room for a full bisection of a quarter year
 
+// The same longitude with its complete rate: the series' own derivative through the
+// rotations, and the rates of precession, aberration and nutation (good to about 1e-6).
+SolarLongitude apparentSolarLongitudeWithRate(double jdTT);
+
 // The instant in [firstTT, secondTT] at which the apparent longitude equals
 // targetLongitude (rad). The longitude must increase through the target once
 // inside the bracket, which holds for brackets shorter than about half a year.
+// A first guess by the low-order sun, one evaluation of the full chain with its complete
+// rate and one step: within 1e-8 day of the root when the step is short enough; otherwise
+// the bracketed search below goes on from there.
 LongitudeCrossing solarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT);
+
+// The same instant by Newton's method in the bracket on the short series, then on the full
+// chain until a step is shorter than kCrossingToleranceDays.
+LongitudeCrossing bracketedSolarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT);
 
 }  // namespace varnex

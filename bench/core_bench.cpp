@@ -2,6 +2,7 @@
 //
 //   build/default/bench/varnex_core_bench [--benchmark_filter=...]
 #include "astro/apsides.h"
+#include "astro/constants.h"
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
 #include "cli/options.h"
@@ -16,6 +17,7 @@
 
 #include <sys/resource.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -58,6 +60,28 @@ void BM_PerihelionJD(benchmark::State& state) {
     overTheYears(state, [](std::int32_t year) { return PerihelionJD(year); });
 }
 BENCHMARK(BM_PerihelionJD);
+// The search of a crossing alone, on the brackets of a year's true-sun cross-quarter day
+// (one a year, the kind going round), by the current search and by the bracketed one it
+// replaced; the counters are evaluations of the full chain and of any series per instant.
+void BM_LongitudeCrossing(benchmark::State& state, LongitudeCrossing (*search)(double, double, double)) {
+    std::int32_t year = 1;
+    double full = 0, series = 0, instants = 0;
+    for (auto _ : state) {
+        const auto kind = static_cast<EventKind>(year % 4);
+        const double first = EquinoxSolsticeJDE(kind == 0 ? 3 : static_cast<EventKind>(kind - 1), kind == 0 ? year - 1 : year);
+        const double second = EquinoxSolsticeJDE(kind, year);
+        const LongitudeCrossing c = search(radiansFromDegrees(std::fmod(315.0 + 90.0 * kind, 360.0)), first, second);
+        benchmark::DoNotOptimize(c.jdTT);
+        full += c.evaluations;
+        series += c.seriesEvaluations;
+        ++instants;
+        year = year % 3000 + 1;
+    }
+    state.counters["full_evals"] = full / instants;
+    state.counters["series_evals"] = series / instants;
+}
+BENCHMARK_CAPTURE(BM_LongitudeCrossing, fast, solarLongitudeCrossing);
+BENCHMARK_CAPTURE(BM_LongitudeCrossing, bracketed, bracketedSolarLongitudeCrossing);
 
 void BM_ApparentSolarLongitude(benchmark::State& state) {
     double jd = 2451545.0;
