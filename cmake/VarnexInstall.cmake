@@ -12,6 +12,7 @@ foreach(file ${VARNEX_SHIPPED_FILES})
     cmake_path(GET file PARENT_PATH folder)
     install(FILES data/${file} DESTINATION ${VARNEX_DATA_INSTALL_DIR}/${folder})
 endforeach()
+install(FILES ${VARNEX_QM_FILES} DESTINATION ${VARNEX_DATA_INSTALL_DIR}/translations)
 
 # Desktop entry and metainfo, named by the application id.
 configure_file(data/linux/varnex.desktop.in ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.desktop @ONLY)

@@ -3,6 +3,7 @@
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
+#include "text/translation.h"
 
 #include <algorithm>
 
@@ -28,13 +29,13 @@ Selection fullSelection() {
 std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption) {
     const std::string title(calculateCaption);
     if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }))
-        return Message{"At least one event must be selected.", title, MessageIcon::None};
+        return Message{translate("Report", "At least one event must be selected."), title, MessageIcon::None};
     bool crossQuarter = false;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
         crossQuarter = crossQuarter || (selection.events[i] && isCrossQuarter(kEventTable[i]));
     if (crossQuarter && !selection.trueSun && !selection.meanSun)
-        return Message{std::string("When calculating cross-quarter days at least one of 'True sun' ") +
-                           "and 'Mean sun' must be selected.",
+        return Message{translate("Report", "When calculating cross-quarter days at least one of 'True sun' "
+                                           "and 'Mean sun' must be selected."),
                        title, MessageIcon::Information};
     return std::nullopt;
 }
@@ -54,6 +55,7 @@ EventInstant instantOf(const EventRow& row, Method method, std::int32_t year) {
 void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
                         const std::function<void(const RequestLine&)>& take) {
     CalendarDate work{};
+    const std::size_t labelWidth = resultLabelWidth(names);
     const auto add = [&](std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
         const EventInstant instant = instantOf(row, method, request.year);
@@ -66,7 +68,7 @@ void forEachRequestLine(const CalculateRequest& request, const EventNameTable& n
         // An equinox or solstice line keeps its label whatever the method: with the tag, the
         // longest name would not fit the label's width.
         const Method tag = isCrossQuarter(row) ? method : Method::None;
-        std::string line = eventLineText(name, tag, text, minutes, request.includeWeekday);
+        std::string line = eventLineText(name, tag, text, minutes, request.includeWeekday, labelWidth);
         take({event, method, instant, std::move(offset), text, std::move(line)});
     };
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
