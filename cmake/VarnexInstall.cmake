@@ -106,5 +106,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # about page.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # xdg-open runs the links; something must open HTML behind it (www-browser: any web browser).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | chromium | www-browser")
+# Qt's own translations give the text boxes' context menus in the user's language (German).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | chromium | www-browser, qt6-translations-l10n")
 include(CPack)
