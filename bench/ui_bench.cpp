@@ -54,7 +54,8 @@ void BM_StartUpAgainstBareWindow(benchmark::State& state) {
     QDir(prefix.path()).mkpath("share/varnex");
     const QString installedProbe = prefix.path() + "/bin/varnex_startup_probe";
     QFile::copy(probe, installedProbe);
-    for (const char* file : {"varnex.dat", "varnex-help.txt"})
+    QDir(prefix.path()).mkpath("share/varnex/translations");
+    for (const char* file : {"varnex.dat", "varnex-help.txt", "varnex-help.de.txt", "translations/varnex_de.qm"})
         QFile::copy(buildFolder + "/" + file, prefix.path() + "/share/varnex/" + file);
     std::vector<double> bare;
     std::vector<double> text;

@@ -12,6 +12,7 @@ foreach(file ${VARNEX_SHIPPED_FILES})
     cmake_path(GET file PARENT_PATH folder)
     install(FILES data/${file} DESTINATION ${VARNEX_DATA_INSTALL_DIR}/${folder})
 endforeach()
+install(FILES ${VARNEX_QM_FILES} DESTINATION ${VARNEX_DATA_INSTALL_DIR}/translations)
 
 # Desktop entry and metainfo, named by the application id.
 configure_file(data/linux/varnex.desktop.in ${VARNEX_LINUX_DIR}/${VARNEX_APP_ID}.desktop @ONLY)
@@ -105,5 +106,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # about page.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # xdg-open runs the links; something must open HTML behind it (www-browser: any web browser).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | chromium | www-browser")
+# Qt's own translations give the text boxes' context menus in the user's language (German).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, firefox-esr | chromium | www-browser, qt6-translations-l10n")
 include(CPack)

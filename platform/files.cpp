@@ -2,6 +2,7 @@
 
 #include "report/file_view.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,6 +35,9 @@ void ignoreFileSizeSignal() {
     (void)ignored;
 #endif
 }
+
+// A failure's description in the language of the window.
+std::string describe(const char* english) { return QCoreApplication::translate("Files", english).toStdString(); }
 
 QString systemText(int error) { return QString::fromStdString(std::generic_category().message(error)); }
 
@@ -115,10 +119,10 @@ TextFile readRegularFile(const QString& path, std::size_t maxBytes) {
 
 TextFile textFileFailure(int number) {
     switch (number) {
-    case kFileNotFound: return {{}, false, number, "File not found"};
-    case kInputPastEndOfFile: return {{}, false, number, "Input past end of file"};
-    case kPermissionDenied: return {{}, false, number, "Permission denied"};
-    default: return {{}, false, kPathFileAccessError, "Path/File access error"};
+    case kFileNotFound: return {{}, false, number, describe(QT_TRANSLATE_NOOP("Files", "File not found"))};
+    case kInputPastEndOfFile: return {{}, false, number, describe(QT_TRANSLATE_NOOP("Files", "Input past end of file"))};
+    case kPermissionDenied: return {{}, false, number, describe(QT_TRANSLATE_NOOP("Files", "Permission denied"))};
+    default: return {{}, false, kPathFileAccessError, describe(QT_TRANSLATE_NOOP("Files", "Path/File access error"))};
     }
 }
 

@@ -1,5 +1,7 @@
 #include "events.h"
 
+#include "text/program_text.h"
+
 namespace varnex {
 namespace {
 
@@ -10,6 +12,22 @@ constexpr std::size_t crossQuarterRow(int quarter) { return static_cast<std::siz
 static_assert(kEventTable[equinoxRow(2)].checkBox == "chkAE");
 static_assert(kEventTable[crossQuarterRow(3)].checkBox == "chkSamhain");
 
+// Characters of a result line's label before its date (result_text.h's kLabelWidth).
+constexpr std::size_t kLineLabelWidth = 32;
+
+std::size_t characters(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+// The name of an equinox or solstice in the result lines: its caption, or, when the caption
+// would leave no dot in the label (the German "Herbst-Tagundnachtgleiche (September)"), the
+// caption without the month in brackets, which the line's date shows anyway.
+std::string lineName(const std::string& caption) {
+    return characters(caption) + 3 <= kLineLabelWidth ? caption : RemoveParenthesizedPart(caption);
+}
+
 }  // namespace
 
 EventCaptions defaultEventCaptions() {
@@ -18,12 +36,21 @@ EventCaptions defaultEventCaptions() {
     return captions;
 }
 
+EventCaptions eventCaptions(std::int16_t language) {
+    EventCaptions captions = defaultEventCaptions();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        std::string text = GetProgramText(static_cast<std::int16_t>(kFirstEventCaptionText + static_cast<int>(i)), language);
+        if (!text.empty()) captions[i] = std::move(text);
+    }
+    return captions;
+}
+
 EventNameTable buildEventNames(const EventCaptions& captions) {
     EventNameTable names;
     for (int quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);
         const int opposite = (quarter + 2) % 4;  // the same season in the other hemisphere
-        names[kNameFullEquinoxSolstice][q] = captions[equinoxRow(quarter)];
+        names[kNameFullEquinoxSolstice][q] = lineName(captions[equinoxRow(quarter)]);
         names[kNameCrossQuarterNorth][q] = captions[crossQuarterRow(quarter)];
         names[kNameShortNorth][q] = RemoveParenthesizedPart(captions[equinoxRow(quarter)]);
         names[kNameShortSouth][q] = RemoveParenthesizedPart(captions[equinoxRow(opposite)]);
@@ -39,6 +66,8 @@ std::string RemoveParenthesizedPart(std::string_view caption) {
         return std::string(caption);
     std::string result(caption.substr(0, open));
     if (close + 2 < caption.size()) result += caption.substr(close + 2);
+    // Brackets at the end ("Herbst-Tagundnachtgleiche (September)") leave no blank behind.
+    else if (close + 1 >= caption.size() && !result.empty() && result.back() == ' ') result.pop_back();
     return result;
 }
 

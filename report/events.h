@@ -66,7 +66,8 @@ constexpr std::array<Method, 2> methodOrder(const EventRow& row) {
 
 // Name kinds of the event-name table.
 enum NameKind : std::int16_t {
-    kNameFullEquinoxSolstice = 0,  // caption of the equinox or solstice box
+    kNameFullEquinoxSolstice = 0,  // caption of the equinox or solstice box (without the month
+                                   // when it is too long for a line's label)
     kNameCrossQuarterNorth = 1,    // cross-quarter day before the quarter's event, north
     kNameShortNorth = 2,           // "Spring equinox" ...
     kNameShortSouth = 3,           // the same events named for the southern hemisphere
@@ -79,13 +80,25 @@ using EventNameTable = std::array<std::array<std::string, 4>, 5>;
 // The captions of the eight check boxes in the order of kEventTable.
 using EventCaptions = std::array<std::string, 8>;
 
+// The built-in English captions.
 EventCaptions defaultEventCaptions();
+
+// Program texts 60 to 67: the captions of the eight check boxes in the order of kEventTable.
+inline constexpr std::int16_t kFirstEventCaptionText = 60;
+
+// The captions in a language, from the loaded program text: each caption's text in that
+// language, else in English, else the built-in English caption. With the German language
+// index, buildEventNames(eventCaptions(intGerman)) gives the German names of the lines and
+// the summary.
+EventCaptions eventCaptions(std::int16_t language);
 
 // The five kinds of names built from the captions as they stand.
 EventNameTable buildEventNames(const EventCaptions& captions);
 
 // "Spring (March) equinox" -> "Spring equinox": drops from the first "(" to the first ")"
-// and the character after it. A caption without "(" ... ")" is returned unchanged.
+// and the character after it; brackets that end the caption take the blank before them
+// instead ("Sommersonnenwende (Juni)" -> "Sommersonnenwende"). A caption without "(" ... ")"
+// is returned unchanged.
 std::string RemoveParenthesizedPart(std::string_view caption);
 
 }  // namespace varnex

@@ -1,6 +1,7 @@
 #include "file_view.h"
 
 #include "text/number_text.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 
 namespace varnex {
@@ -9,16 +10,21 @@ static_assert(kViewerHeadNote.size() == 168 && kViewerTailNote.size() == 56);
 
 std::string viewerText(std::string_view fileText, bool cut) {
     if (!cut && utf8Length(fileText) < kViewerTextLimit) return std::string(fileText);
-    const std::size_t shown = kViewerTextLimit - kViewerHeadNote.size() - kViewerTailNote.size();  // 65306
-    std::string text(kViewerHeadNote);
+    // The notes in the language of the window; in English the text shows 65306 characters.
+    const std::string head = translate("Report", "NOTE: This file is too large to display entirely in this textbox.\r\n"
+                                                 "To view the entire contents of the file load it into NotePad,\r\n"
+                                                 "WordPad or some other text editor.\r\n\r\n");
+    const std::string tail = translate("Report", "NOTE: Entire contents of file have not been displayed.\r\n");
+    const std::size_t shown = kViewerTextLimit - utf8Length(head) - utf8Length(tail);
+    std::string text = head;
     text += utf8Prefix(fileText, shown);
     text += "\r\n\r\n";
-    text += kViewerTailNote;
+    text += tail;
     return text;
 }
 
 std::string fileErrorText(int number, std::string_view description) {
-    return "Error " + decimal(number) + ".  " + std::string(description);
+    return withArgument(translate("Report", "Error %1."), decimal(number)) + "  " + std::string(description);
 }
 
 }  // namespace varnex

@@ -6,6 +6,8 @@
 #include "astro/uncertainty.h"
 #include "calendar/calendar_date.h"
 #include "calendar/date_text.h"
+#include "text/program_text.h"
+#include "text/translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,13 +36,13 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
     const std::string title(calculateCaption);
     if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }) &&
         selection.turningPoints.empty())
-        return Message{"At least one event must be selected.", title, MessageIcon::None};
+        return Message{translate("Report", "At least one event must be selected."), title, MessageIcon::None};
     bool crossQuarter = false;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
         crossQuarter = crossQuarter || (selection.events[i] && isCrossQuarter(kEventTable[i]));
     if (crossQuarter && !selection.trueSun && !selection.meanSun && !selection.fixedDate)
-        return Message{std::string("When calculating cross-quarter days at least one of 'True sun' ") +
-                           "and 'Mean sun' must be selected.",
+        return Message{translate("Report", "When calculating cross-quarter days at least one of 'True sun' "
+                                           "and 'Mean sun' must be selected."),
                        title, MessageIcon::Information};
     return std::nullopt;
 }
@@ -92,7 +94,8 @@ namespace {
 // Makes the lines of one request, one call for each.
 class LineMaker {
 public:
-    LineMaker(const CalculateRequest& request, const EventNameTable& names) : request_(request), names_(names) {}
+    LineMaker(const CalculateRequest& request, const EventNameTable& names)
+        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)) {}
 
     RequestLine eventLine(std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
@@ -122,8 +125,8 @@ private:
         const bool uncertain = dayUncertain(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         std::string line = request_.withSeconds
                                ? eventLineTextWithSeconds(name, tag, text, minutes, request_.includeWeekday,
-                                                          instant.uncertaintySeconds, uncertain)
-                               : eventLineText(name, tag, text, minutes, request_.includeWeekday);
+                                                          instant.uncertaintySeconds, uncertain, labelWidth_)
+                               : eventLineText(name, tag, text, minutes, request_.includeWeekday, labelWidth_);
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain};
     }
 
@@ -131,14 +134,15 @@ private:
         const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, request_.calendarCode);
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
-                         WeekdayName(DayOfWeek(date.dayNumber), false, intEnglish), date, {}, none};
-        std::string line = fixedDateLineText(name, date, request_.includeWeekday);
+                         WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage), date, {}, none};
+        std::string line = fixedDateLineText(name, date, request_.includeWeekday, labelWidth_);
         return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
                 std::nullopt, false};
     }
 
     const CalculateRequest& request_;
     const EventNameTable& names_;
+    std::size_t labelWidth_;
     CalendarDate work_{};
 };
 

@@ -18,6 +18,7 @@
 
 namespace varnex {
 
+// The calendar list's entries (in English: the window translates them).
 inline constexpr std::array<std::string_view, 2> kCalendarItems = {"Common Era (Gregorian)", "Julian Calendar"};
 
 // Calendar code of the calendar list's selection: Julian for item 1, Gregorian otherwise.

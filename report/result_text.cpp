@@ -1,19 +1,22 @@
 #include "result_text.h"
 
 #include "calendar/date_text.h"
+#include "text/program_text.h"
+#include "text/translation.h"
 #include "text/utf8.h"
 #include "zones/fixed_offsets.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace varnex {
 namespace {
 
-std::string_view methodTag(Method method) {
+std::string methodTag(Method method) {
     switch (method) {
-    case Method::MeanSun: return "(mean sun) ";
-    case Method::TrueSun: return "(true sun) ";
-    case Method::Fixed: return "(fixed date) ";
+    case Method::MeanSun: return translate("Report", "(mean sun)") + " ";
+    case Method::TrueSun: return translate("Report", "(true sun)") + " ";
+    case Method::Fixed: return translate("Report", "(fixed date)") + " ";
     case Method::None: break;
     }
     return {};
@@ -29,22 +32,31 @@ InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t ca
     DayNumberToDate(work);
     std::string time = TimeOfDay(v);
     return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
-            WeekdayName(DayOfWeek(dayNumber), false, intEnglish), work, time, v};
+            WeekdayName(DayOfWeek(dayNumber), false, intLanguage), work, time, v};
 }
 
-std::string eventLabel(std::string_view name, Method method) {
+std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth) {
     std::string label(name);
     label += ' ';
     label += methodTag(method);
     const std::size_t length = utf8Length(label);
-    if (length < kLabelWidth - 1) label.append(kLabelWidth - 1 - length, '.');
+    if (length < labelWidth - 1) label.append(labelWidth - 1 - length, '.');
     label += ' ';
     return label;
 }
 
+std::size_t resultLabelWidth(const EventNameTable& names) {
+    std::size_t longest = 0;
+    for (const auto& name : names[kNameFullEquinoxSolstice]) longest = std::max(longest, utf8Length(name) + 1);
+    for (const auto& name : names[kNameCrossQuarterNorth])
+        for (const Method method : {Method::TrueSun, Method::MeanSun})
+            longest = std::max(longest, utf8Length(name) + 1 + utf8Length(methodTag(method)));
+    return std::max(kLabelWidth, longest + 1);
+}
+
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int16_t offsetMinutes, bool includeWeekday) {
-    std::string line = eventLabel(name, method);
+                          std::int16_t offsetMinutes, bool includeWeekday, std::size_t labelWidth) {
+    std::string line = eventLabel(name, method, labelWidth);
     line += instant.dateTime;
     line += TimezoneSuffix(offsetMinutes);
     if (includeWeekday) {
@@ -63,8 +75,8 @@ std::string uncertaintyText(double seconds) {
 
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
                                      std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
-                                     bool dayUncertain) {
-    std::string line = eventLabel(name, method);
+                                     bool dayUncertain, std::size_t labelWidth) {
+    std::string line = eventLabel(name, method, labelWidth);
     line += DateText(instant.date, DateOrderYMD, "-", ",", true);
     line += ' ';
     line += TimeOfDayText(instant.civilJD - std::floor(instant.civilJD), true);
@@ -80,12 +92,13 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
     return line;
 }
 
-std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday) {
-    std::string line = eventLabel(name, Method::Fixed);
+std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday,
+                              std::size_t labelWidth) {
+    std::string line = eventLabel(name, Method::Fixed, labelWidth);
     line += DateText(date, DateOrderYMD, "-", ",", true);
     if (includeWeekday) {
         line += ", ";
-        line += WeekdayName(DayOfWeek(date.dayNumber), false, intEnglish);
+        line += WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage);
     }
     line += kLineEnd;
     return line;
@@ -93,8 +106,8 @@ std::string fixedDateLineText(std::string_view name, const CalendarDate& date, b
 
 std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
                                  std::string_view meanSunText, std::string_view suffix) {
-    const std::string trueLine = "True sun: " + std::string(trueSunText) + std::string(suffix);
-    const std::string meanLine = "Mean sun: " + std::string(meanSunText) + std::string(suffix);
+    const std::string trueLine = translate("Report", "True sun: ") + std::string(trueSunText) + std::string(suffix);
+    const std::string meanLine = translate("Report", "Mean sun: ") + std::string(meanSunText) + std::string(suffix);
     const bool trueFirst = quarter == 0 || quarter == 1;
     std::string cell(name);
     cell += kLineEnd;

@@ -13,12 +13,13 @@ namespace varnex {
 inline constexpr std::string_view kLineEnd = "\r\n";
 // Between the lines of consecutive requests.
 inline constexpr std::string_view kRequestSeparator = "--------------------\r\n";
-// Characters before the date of a result line: name, blank, method tag, dots, blank.
+// Characters before the date of a result line: name, blank, method tag, dots, blank. Longer
+// names (German ones) widen it for all lines of a request alike (resultLabelWidth).
 inline constexpr std::size_t kLabelWidth = 32;
 
 struct InstantText {
     std::string dateTime;  // "2015-03-20 CE 22:45": local date, calendar suffix, local time
-    std::string weekday;   // English name of the local date's weekday
+    std::string weekday;   // name of the local date's weekday, in the language intLanguage
     CalendarDate date;     // the local date
     std::string time;      // "22:45"
     double civilJD = 0;    // the local date and time as a local civil Julian value (LocalCivilJD)
@@ -28,12 +29,16 @@ struct InstantText {
 // in the calendar of calendarCode. Reuses `work` as the date record of the conversion.
 InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work);
 
-// "Imbolc (true sun) ............. ": the 32 characters before the date.
-std::string eventLabel(std::string_view name, Method method);
+// "Imbolc (true sun) ............. ": the labelWidth characters before the date.
+std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth = kLabelWidth);
+
+// The label width of the lines named by `names`: kLabelWidth, or more when the longest label
+// would leave no blank before its date.
+std::size_t resultLabelWidth(const EventNameTable& names);
 
 // A whole result line: label, date and time, zone suffix, the weekday when asked, CR LF.
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int16_t offsetMinutes, bool includeWeekday);
+                          std::int16_t offsetMinutes, bool includeWeekday, std::size_t labelWidth = kLabelWidth);
 
 // The uncertainty of a line with seconds: "± 9 s" below two minutes, "± 4 min" (rounded
 // up) from there.
@@ -44,10 +49,11 @@ std::string uncertaintyText(double seconds);
 // weekday when asked, CR LF.
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
                                      std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
-                                     bool dayUncertain);
+                                     bool dayUncertain, std::size_t labelWidth = kLabelWidth);
 
 // The line of a traditional date, a whole day: label, date, the weekday when asked, CR LF.
-std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday);
+std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday,
+                              std::size_t labelWidth = kLabelWidth);
 
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
 // first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF.

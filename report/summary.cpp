@@ -3,6 +3,7 @@
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
 #include "result_text.h"
+#include "text/translation.h"
 #include "zones/fixed_offsets.h"
 
 namespace varnex {
@@ -41,9 +42,13 @@ std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendar
 }
 
 std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere) {
-    return "All dates and times for " + std::string(yearText) + " CE in the " +
-           (hemisphere == Hemisphere::South ? "Southern Hemisphere" : "Northern Hemisphere");
+    return withArgument(hemisphere == Hemisphere::South
+                            ? translate("Report", "All dates and times for %1 CE in the Southern Hemisphere")
+                            : translate("Report", "All dates and times for %1 CE in the Northern Hemisphere"),
+                        yearText);
 }
+
+std::string summaryNote() { return translate("Report", "Read clockwise from top left"); }
 
 std::string summaryText(const std::array<std::string, 9>& cells) {
     std::string text;

@@ -16,6 +16,9 @@ namespace varnex {
 enum class Hemisphere { North, South };
 
 inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
+
+// The note in the language of the window.
+std::string summaryNote();
 inline constexpr std::size_t kSummaryNoteCell = 4;
 // Cells of the 3 x 3 summary in reading order, clockwise from top left.
 inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 8, 7, 6, 3};

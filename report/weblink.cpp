@@ -2,6 +2,7 @@
 
 #include "text/number_text.h"
 #include "text/program_text.h"
+#include "text/translation.h"
 
 #include <algorithm>
 #include <cctype>
@@ -61,15 +62,18 @@ std::string resolveAddress(std::string_view address, std::string_view programFol
     return joinFolderAndFile(programFolder, address);
 }
 
+std::string launchFailureTitle() { return translate("Report", "Cannot launch web browser"); }
+
 std::string launchFailureText(int result, std::string_view address) {
-    std::string text = "Error launching web browser, error code = " + decimal(result) + ".";
+    std::string text = withArgument(translate("Report", "Error launching web browser, error code = %1."), decimal(result));
     switch (result) {
     case kLaunchNoAssociation:
-        text += "\r\n\r\nFile extension '" + GetFileExtension(address, true) +
-                "' is not associated with any application program.";
+        text += "\r\n\r\n" + withArgument(translate("Report", "File extension '%1' is not associated with any "
+                                                             "application program."),
+                                            GetFileExtension(address, true));
         break;
-    case kLaunchOutOfMemory: text += "\r\n\r\nOut of memory."; break;
-    case kLaunchFileNotFound: text += "\r\n\r\nPlease try once more."; break;
+    case kLaunchOutOfMemory: text += "\r\n\r\n" + translate("Report", "Out of memory."); break;
+    case kLaunchFileNotFound: text += "\r\n\r\n" + translate("Report", "Please try once more."); break;
     default: break;
     }
     return text;

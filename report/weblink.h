@@ -32,6 +32,9 @@ inline constexpr int kLaunchNoAssociation = 31;
 
 inline constexpr std::string_view kLaunchFailureTitle = "Cannot launch web browser";
 
+// kLaunchFailureTitle in the language of the window.
+std::string launchFailureTitle();
+
 // "Error launching web browser, error code = 31." and what the result means, for a
 // failed launch of `address`.
 std::string launchFailureText(int result, std::string_view address);

@@ -1,6 +1,7 @@
 #include "year_input.h"
 
 #include "text/program_text.h"
+#include "text/translation.h"
 
 #include <limits>
 
@@ -63,8 +64,12 @@ YearCheck checkYearText(std::string_view text) {
 
 Message yearMessage(YearCheckStatus status) {
     switch (status) {
-    case YearCheckStatus::Empty: return {"Year must be specified.", "Invalid input", MessageIcon::Information};
-    case YearCheckStatus::NotANumber: return {"Invalid input for year.", "Invalid input", MessageIcon::Information};
+    case YearCheckStatus::Empty:
+        return {translate("Report", "Year must be specified."), translate("Report", "Invalid input"),
+                MessageIcon::Information};
+    case YearCheckStatus::NotANumber:
+        return {translate("Report", "Invalid input for year."), translate("Report", "Invalid input"),
+                MessageIcon::Information};
     case YearCheckStatus::OutOfRange:
         return {textOr(kOutOfRangePrompt, "The year must lie between 1 and 3000."),
                 textOr(kOutOfRangeTitle, "Year out of range"), MessageIcon::Information};

@@ -8,8 +8,8 @@
 # without a password prompt; failing both, it prints the exact install line and stops.
 set -euo pipefail
 
-run=(g++ cmake ninja-build pkg-config qt6-base-dev liberfa-dev libcli11-dev nlohmann-json3-dev
-     libical-dev libhowardhinnant-date-dev tzdata fonts-liberation fonts-dejavu-core)
+run=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-l10n-tools liberfa-dev libcli11-dev nlohmann-json3-dev
+     libical-dev libhowardhinnant-date-dev tzdata fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 package=(help2man dpkg-dev file lintian)
 test=(libgtest-dev libbenchmark-dev tidy python3 python3-icalendar jq librsvg2-bin
       mandoc groff-base desktop-file-utils appstream bash-completion strace acl)

@@ -187,6 +187,11 @@ ProgramTextLoad LoadProgramText(std::string_view folder, std::string_view file) 
     return {code, programTextMessage(code, path)};
 }
 
-std::string GetProgramText(std::int16_t id) { return loadedText().text(id, intLanguage); }
+std::string GetProgramText(std::int16_t id, std::int16_t language) {
+    const ProgramTextFile& file = loadedText();
+    return file.text(id, file.has(id, language) ? language : intEnglish);
+}
+
+std::string GetProgramText(std::int16_t id) { return GetProgramText(id, intLanguage); }
 
 }  // namespace varnex

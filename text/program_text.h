@@ -22,8 +22,8 @@
 
 namespace varnex {
 
-// The language of every lookup (text/language.h); it starts as English and nothing in the
-// program changes it.
+// The language of every lookup (text/language.h); it starts as English, and the window sets
+// it from the user's locale before it loads the program text.
 extern std::int16_t intLanguage;
 
 inline constexpr std::size_t kProgramTextCapacity = 1024;  // longest text, in characters
@@ -42,6 +42,8 @@ public:
     int load(const std::string& path);
     // The text, or the empty string when there is none; "~" gives the empty string.
     std::string text(std::int16_t id, std::int16_t language) const;
+    // Whether the language has an entry for the identifier ("~" included).
+    bool has(std::int16_t id, std::int16_t language) const { return texts_.contains({language, id}); }
 
 private:
     // Takes one line of the file: 0, or the result code of a faulty line.
@@ -66,7 +68,12 @@ std::string joinFolderAndFile(std::string_view folder, std::string_view file);
 // failure belongs to the caller, which shows the message with the critical-error icon.
 ProgramTextLoad LoadProgramText(std::string_view folder, std::string_view file);
 
-// The text with the identifier in the language intLanguage; empty when there is none.
+// The text with the identifier in the language intLanguage, or in English when that language
+// has no entry for it (an entry "~" is an empty text, not a missing one); empty when there is
+// none.
 std::string GetProgramText(std::int16_t id);
+
+// The same in the given language.
+std::string GetProgramText(std::int16_t id, std::int16_t language);
 
 }  // namespace varnex

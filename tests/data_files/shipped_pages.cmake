@@ -4,7 +4,7 @@
 #   cmake -DDATA_DIR=<data> -DTIDY=<tidy or empty> -P shipped_pages.cmake
 set(failures "")
 
-file(STRINGS "${DATA_DIR}/varnex.dat" entries REGEX "^(14|15|16) ")
+file(STRINGS "${DATA_DIR}/varnex.dat" entries REGEX "^(14|15|16) ")  # of every language
 foreach(entry ${entries})
     string(REGEX REPLACE "^[0-9]+ " "" name "${entry}")
     if(NOT EXISTS "${DATA_DIR}/${name}")
@@ -12,13 +12,15 @@ foreach(entry ${entries})
     endif()
 endforeach()
 
-file(READ "${DATA_DIR}/varnex-help.txt" help)
-string(LENGTH "${help}" help_bytes)
-if(help_bytes GREATER_EQUAL 65530)
-    list(APPEND failures "varnex-help.txt has ${help_bytes} bytes: the viewer would show it in part")
-endif()
+foreach(help varnex-help.txt varnex-help.de.txt)
+    file(READ "${DATA_DIR}/${help}" text)
+    string(LENGTH "${text}" help_bytes)
+    if(help_bytes GREATER_EQUAL 65530)
+        list(APPEND failures "${help} has ${help_bytes} bytes: the viewer would show it in part")
+    endif()
+endforeach()
 
-foreach(page varnex-manual.html varnex-about.html)
+foreach(page varnex-manual.html varnex-about.html varnex-manual.de.html varnex-about.de.html)
     set(path "${DATA_DIR}/${page}")
     if(TIDY)
         execute_process(COMMAND ${TIDY} -q -e "${path}" RESULT_VARIABLE status ERROR_VARIABLE report OUTPUT_QUIET)

@@ -18,6 +18,9 @@ usr=$root/dest/usr
 expected=(bin/varnex bin/varnex-cli
     share/varnex/varnex.dat share/varnex/varnex-help.txt share/varnex/varnex-manual.html
     share/varnex/varnex-about.html share/varnex/images/main-window.png share/varnex/images/summary-window.png
+    share/varnex/varnex-help.de.txt share/varnex/varnex-manual.de.html share/varnex/varnex-about.de.html
+    share/varnex/images/main-window.de.png share/varnex/images/summary-window.de.png
+    share/varnex/translations/varnex_de.qm
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/varnex.1.gz share/man/man1/varnex-cli.1.gz
     share/bash-completion/completions/varnex-cli share/doc/varnex/copyright share/doc/varnex/changelog.gz)
@@ -41,6 +44,12 @@ cp "$usr/bin/varnex-cli" "$root/lone/"
 if "$root/lone/varnex-cli" 2026 >/dev/null 2>"$root/lone.err"; then fail "varnex-cli ran without its program text"; fi
 grep -qF "$root/share/varnex/varnex.dat" "$root/lone.err" || fail "the message names another path: $(cat "$root/lone.err")"
 if ldd "$usr/bin/varnex-cli" | grep -i 'libQt'; then fail "varnex-cli links Qt"; fi
+
+# The window's German translation is installed where it looks for it, and is the built one.
+cmp -s "$usr/share/varnex/translations/varnex_de.qm" "$build/bin/translations/varnex_de.qm" ||
+    fail "the installed translation differs from the built one"
+grep -q '^Name\[de\]=' "$usr/share/applications/$id.desktop" || fail "the desktop entry has no German name"
+grep -q '<summary xml:lang="de">' "$usr/share/metainfo/$id.metainfo.xml" || fail "the metainfo has no German summary"
 
 if have desktop-file-validate; then
     # hints allowed: Education and Science are both main categories, as the menu should have it
@@ -81,6 +90,8 @@ if have cpack && have dpkg-deb && have dpkg-shlibdeps; then
     for d in libqt6widgets6 liberfa1 libstdc++6 fonts-liberation fonts-dejavu-core; do
         grep -q "$d" <<<"$depends" || fail "the package does not depend on $d: $depends"
     done
+    dpkg-deb -f "$deb" Recommends | grep -q qt6-translations-l10n ||
+        fail "the package does not recommend Qt's own translations"
     # Debian's policy checks: errors and warnings fail; info and pedantic tags are allowed.
     if have lintian; then
         out=$(lintian --no-cfg --fail-on none "$deb" 2>&1) || fail "lintian did not run: $out"

@@ -5,6 +5,7 @@
 #include "astro/delta_t.h"
 #include "support/reference_data.h"
 #include "text/program_text.h"
+#include "text/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,25 @@ CalculateRequest only(std::size_t event, std::int32_t year = 2015, std::int16_t 
 // Prompt, title and icon of a message, if any.
 std::tuple<std::string, std::string, MessageIcon> fields(const std::optional<Message>& m) {
     return m ? std::tuple(m->prompt, m->title, m->icon) : std::tuple("(none)", "", MessageIcon::None);
+}
+
+// In German, from the shipped program text: the names, the weekday, and every date in one column.
+TEST(GermanLines, NamesWeekdaysAndOneColumn) {
+    ASSERT_TRUE(LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat").ok());
+    const EventNameTable names = buildEventNames(eventCaptions(intGerman));
+    EXPECT_EQ(names[kNameShortSouth][0], "Herbst-Tagundnachtgleiche");
+    CalculateRequest request{.year = 2015, .zone = Zone::fixed(330), .selection = fullSelection(), .includeWeekday = true};
+    intLanguage = intGerman;
+    const std::vector<RequestLine> lines = requestLines(request, names);
+    intLanguage = intEnglish;
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[2].text, "Frühlings-Tagundnachtgleiche .. 2015-03-21 CE 04:15 GMT+05:30, Samstag\r\n");
+    EXPECT_EQ(names[kNameFullEquinoxSolstice][1], "Sommersonnenwende (Juni)");
+    for (const RequestLine& line : lines)
+        EXPECT_EQ(utf8Length(line.text.substr(0, line.text.find(" 2015-"))), kLabelWidth - 1) << line.text;
+    EXPECT_EQ(resultLabelWidth(names), kLabelWidth);
+    EXPECT_EQ(resultLabelWidth(buildEventNames({"A name longer than the label of a line"})), 51u);
+    EXPECT_EQ(eventCaptions(intEnglish), defaultEventCaptions());
 }
 
 TEST(CheckYearText, StatusTrimmedTextAndValue) {

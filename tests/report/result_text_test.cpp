@@ -12,7 +12,7 @@ namespace {
 
 TEST(RemoveParenthesizedPart, DropsTheBracketAndTheBlankAfterIt) {
     EXPECT_EQ(RemoveParenthesizedPart("Imbolc"), "Imbolc");
-    EXPECT_EQ(RemoveParenthesizedPart("Trailing (part)"), "Trailing ");
+    EXPECT_EQ(RemoveParenthesizedPart("Trailing (part)"), "Trailing");
     EXPECT_EQ(RemoveParenthesizedPart("Wrong ) order ("), "Wrong ) order (");
 }
 

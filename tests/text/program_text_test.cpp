@@ -91,6 +91,33 @@ TEST_F(ProgramTextFileTest, MissingOrUnreadableFileAndTheFullPathInTheMessage) {
     EXPECT_EQ(LoadProgramText(folder_.path().string(), "folder.dat").message, "Error reading file.");
 }
 
+TEST_F(ProgramTextFileTest, ALanguageWithoutAnEntryFallsBackToEnglish) {
+    write("24 Out of range\n25 Title\n[1] Deutsch\n24 Außerhalb\n25 ~\n");
+    ASSERT_TRUE(LoadProgramText(folder_.path().string(), "varnex.dat").ok());
+    const std::vector<std::tuple<std::int16_t, std::int16_t, std::string>> texts = {
+        {24, intGerman, "Außerhalb"}, {25, intGerman, ""}, {24, intEnglish, "Out of range"}, {26, intGerman, ""}};
+    for (const auto& [id, language, text] : texts) EXPECT_EQ(GetProgramText(id, language), text) << id;
+    intLanguage = intGerman;
+    EXPECT_EQ(GetProgramText(24), "Außerhalb");
+    intLanguage = intEnglish;
+}
+
+TEST(LanguageOfLocale, GermanForAGermanLocaleOtherwiseEnglish) {
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and the language
+    const std::vector<std::tuple<const char*, const char*, const char*, const char*, std::int16_t>> cases = {
+        {"", "", "", "de_DE.UTF-8", intGerman}, {"", "", "", "de", intGerman}, {"", "", "", "de_AT@euro", intGerman},
+        {"", "", "", "de_CH.UTF-8", intGerman}, {"", "", "", "en_GB.UTF-8", intEnglish}, {"", "", "", "C", intEnglish},
+        {"", "", "", "C.UTF-8", intEnglish}, {"", "", "", "POSIX", intEnglish}, {"", "", "", "", intEnglish},
+        {"", "", "", "fr_FR.UTF-8", intEnglish}, {"", "", "", "deu", intEnglish}, {"de", "", "", "C", intEnglish},
+        {"", "en_US.UTF-8", "", "de_DE.UTF-8", intEnglish}, {"", "", "de_DE.UTF-8", "en_US.UTF-8", intGerman},
+        {"de:en", "", "", "en_US.UTF-8", intGerman}, {"fr:de_AT", "", "", "en_US.UTF-8", intGerman},
+        {"en", "", "", "de_DE.UTF-8", intEnglish}, {"fr", "", "", "de_DE.UTF-8", intGerman},
+        {"de", "", "", "", intEnglish}};
+    for (const auto& [language, all, messages, lang, expected] : cases)
+        EXPECT_EQ(languageOfLocale({language, all, messages, lang}), expected) << language << all << messages << lang;
+    EXPECT_EQ(std::string(languageCode(intGerman)) + "," + std::string(languageCode(7)), "de,en");
+}
+
 TEST(ShippedProgramText, HoldsEveryTextTheProgramUses) {
     const ProgramTextLoad loaded = LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat");
     ASSERT_TRUE(loaded.ok()) << loaded.message;

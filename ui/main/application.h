@@ -1,9 +1,18 @@
 #pragma once
 
+#include <cstdint>
+
 namespace varnex {
 
 // Settings of the application object that every start of the window shares: the widget
-// style (the classic one, whose frames hold their captions) and the program's name.
+// style (the classic one, whose frames hold their captions), the program's name, and the
+// language of the user's locale (applyLanguage(languageOfEnvironment())).
 void configureApplication();
+
+// Makes `language` the language of the window: intLanguage for the program text, and the
+// translators of the captions and messages built into the program (translations/varnex_xx.qm
+// in the program's folder) and of Qt's own (qtbase_xx.qm of the Qt installation). English
+// loads none. A missing translation file leaves its texts in English.
+void applyLanguage(std::int16_t language);
 
 }  // namespace varnex

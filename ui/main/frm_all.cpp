@@ -15,6 +15,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include <algorithm>
+
 namespace varnex {
 
 using platform::twipsToPixels;
@@ -53,7 +55,7 @@ void setColours(QWidget* w, const QColor& background, const QColor& text) {
 frmAll::frmAll(QWidget* mainWindow)
     : QDialog(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      cmdClose(new QPushButton("Close", this)), mainWindow_(mainWindow) {
+      cmdClose(new QPushButton(tr("Close"), this)), mainWindow_(mainWindow) {
     setObjectName("frmAll");
     setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
     setModal(false);
@@ -71,7 +73,10 @@ frmAll::frmAll(QWidget* mainWindow)
         lblEvent[i] = label;
     }
     cmdClose->setObjectName("cmdClose");
-    cmdClose->resize(twipsToPixels(900), twipsToPixels(330));
+    // 900 twips wide, or as wide as a translated caption needs.
+    const int captionWidth = cmdClose->fontMetrics().horizontalAdvance(cmdClose->text()) +
+                             2 * cmdClose->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, cmdClose);
+    cmdClose->resize(std::max(twipsToPixels(900), captionWidth), twipsToPixels(330));
     cmdClose->setAutoDefault(false);
     // Screen readers and Tab take the note, then the cells clockwise from top left, then Close
     // (raised over the centre cell); a click leaves the focus where it is.
@@ -130,7 +135,7 @@ void frmAll::Form_Activate() {
     QLabel* note = lblEvent[kSummaryNoteCell];
     setColours(note, palette().color(QPalette::Window), note->palette().color(QPalette::WindowText));
     note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    note->setText(QString::fromUtf8(kSummaryNote.data(), static_cast<qsizetype>(kSummaryNote.size())));
+    note->setText(QString::fromStdString(summaryNote()));
     note->setFont(platform::designFont("Arial", lblEvent[3]->font().pointSizeF() + 2));
     note->setFrameShape(QFrame::NoFrame);
 

@@ -3,6 +3,7 @@
 // unloads it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -14,6 +15,8 @@ class QPushButton;
 namespace varnex {
 
 class frmAll : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmAll)  // its captions and messages, translated in its own context
+
 public:
     // Takes the icon of the main window, its owner.
     explicit frmAll(QWidget* mainWindow);

@@ -48,6 +48,11 @@ using platform::twipsRect;
 
 namespace {
 
+// The calendar list's entries, marked for the translation files.
+constexpr std::array<const char*, 2> kCalendarItemTexts = {QT_TRANSLATE_NOOP("frmMain", "Common Era (Gregorian)"),
+                                                           QT_TRANSLATE_NOOP("frmMain", "Julian Calendar")};
+static_assert(kCalendarItems[0] == kCalendarItemTexts[0] && kCalendarItems[1] == kCalendarItemTexts[1]);
+
 constexpr const char* kTag = "VARNEX";
 constexpr std::int16_t kTitleText = 1;
 constexpr std::int16_t kResultsCaptionText = 20;
@@ -130,70 +135,70 @@ std::array<QCheckBox*, 4> frmMain::familyBoxes(EventFamily family) const {
 
 void frmMain::buildControls() {
     // Year, calendar and time zone.
-    lblYear = place<QLabel>(this, "lblYear", 120, 180, 450, 255, "Year:");
+    lblYear = place<QLabel>(this, "lblYear", 120, 180, 450, 255, tr("Year:"));
     txbYear = place<QLineEdit>(this, "txbYear", 600, 135, 700, 315, "2015");
     txbYear->setFont(designFont("Arial", 8.25));
-    lblCalendar = place<QLabel>(this, "lblCalendar", 1500, 180, 780, 255, "Calendar:");
+    lblCalendar = place<QLabel>(this, "lblCalendar", 1500, 180, 780, 255, tr("Calendar:"));
     cboCalendar = place<DropDownList>(this, "cboCalendar", 2300, 135, 2450, 315);
-    lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, "Timezone:");
+    lblTimezone = place<QLabel>(this, "lblTimezone", 4950, 180, 850, 255, tr("Timezone:"));
     cboTimezone = place<DropDownList>(this, "cboTimezone", 5850, 135, 2265, 315);
     cboTimezone->setMaxVisibleItems(16);
     // Names for screen readers where the caption is a label beside the control.
     const std::array<std::pair<QLabel*, QWidget*>, 3> buddies{{{lblYear, txbYear}, {lblCalendar, cboCalendar},
                                                                 {lblTimezone, cboTimezone}}};
     for (const auto& [label, control] : buddies) label->setBuddy(control);
-    txbYear->setAccessibleName("Year");
-    cboCalendar->setAccessibleName("Calendar");
-    cboTimezone->setAccessibleName("Time zone");
+    txbYear->setAccessibleName(tr("Year"));
+    cboCalendar->setAccessibleName(tr("Calendar"));
+    cboTimezone->setAccessibleName(tr("Time zone"));
 
     // The two frames side by side, each with its All and None buttons at the bottom.
-    Frame1 = place<QGroupBox>(this, "Frame1", 120, 600, 3645, 2250, "Select equinoxes and solstices: ");
+    Frame1 = place<QGroupBox>(this, "Frame1", 120, 600, 3645, 2250, tr("Select equinoxes and solstices: "));
     placeEventBoxes(Frame1, EventFamily::EquinoxSolstice, 3300);
-    cmdAllOrNoneVarnex[0] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_0", 240, 1770, 900, 330, "All");
-    cmdAllOrNoneVarnex[1] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_1", 1260, 1770, 900, 330, "None");
+    cmdAllOrNoneVarnex[0] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_0", 240, 1770, 900, 330, tr("All"));
+    cmdAllOrNoneVarnex[1] = place<QPushButton>(Frame1, "cmdAllOrNoneVarnex_1", 1260, 1770, 900, 330, tr("None"));
 
-    Frame2 = place<QGroupBox>(this, "Frame2", 3885, 600, 4230, 2250, "Select cross-quarter days: ");
+    Frame2 = place<QGroupBox>(this, "Frame2", 3885, 600, 4230, 2250, tr("Select cross-quarter days: "));
     placeEventBoxes(Frame2, EventFamily::CrossQuarter, 1700);
-    Label2 = place<QLabel>(Frame2, "Label2", 2100, 390, 2000, 255, "Calculation method:");
-    chkMeanSun = place<platform::TickBox>(Frame2, "chkMeanSun", 2220, 690, 1800, 300, "Mean sun");
-    chkTrueSun = place<platform::TickBox>(Frame2, "chkTrueSun", 2220, 1020, 1800, 300, "True sun");
-    cmdAllOrNoneVarnex[2] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_2", 240, 1770, 900, 330, "All");
-    cmdAllOrNoneVarnex[3] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_3", 1260, 1770, 900, 330, "None");
+    Label2 = place<QLabel>(Frame2, "Label2", 2100, 390, 2000, 255, tr("Calculation method:"));
+    chkMeanSun = place<platform::TickBox>(Frame2, "chkMeanSun", 2220, 690, 1800, 300, tr("Mean sun"));
+    chkTrueSun = place<platform::TickBox>(Frame2, "chkTrueSun", 2220, 1020, 1800, 300, tr("True sun"));
+    cmdAllOrNoneVarnex[2] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_2", 240, 1770, 900, 330, tr("All"));
+    cmdAllOrNoneVarnex[3] = place<QPushButton>(Frame2, "cmdAllOrNoneVarnex_3", 1260, 1770, 900, 330, tr("None"));
 
     // The commands, with the hemisphere beside Display all.
     cmdCalculate = place<QPushButton>(this, "cmdCalculate", 120, 3000, 4300, 420,
-                                      "Calculate dates and times of selected events");
+                                      tr("Calculate dates and times of selected events"));
     cmdCalculate->setFont(designFont("Arial", 8.25, true));
-    cmdDisplayAll = place<QPushButton>(this, "cmdDisplayAll", 4530, 3000, 1400, 420, "Display all for:");
-    optNH = place<QRadioButton>(this, "optNH", 6075, 2970, 2040, 240, "Northern hemisphere");
-    optSH = place<QRadioButton>(this, "optSH", 6075, 3210, 2040, 240, "Southern hemisphere");
-    chkIncludeWeekday = place<platform::TickBox>(this, "chkIncludeWeekday", 120, 3570, 2400, 300, "Include weekday");
-    cmdSaveSettings = place<QPushButton>(this, "cmdSaveSettings", 5850, 3525, 2265, 360, "Save settings");
+    cmdDisplayAll = place<QPushButton>(this, "cmdDisplayAll", 4530, 3000, 1400, 420, tr("Display all for:"));
+    optNH = place<QRadioButton>(this, "optNH", 6075, 2970, 2040, 240, tr("Northern hemisphere"));
+    optSH = place<QRadioButton>(this, "optSH", 6075, 3210, 2040, 240, tr("Southern hemisphere"));
+    chkIncludeWeekday = place<platform::TickBox>(this, "chkIncludeWeekday", 120, 3570, 2400, 300, tr("Include weekday"));
+    cmdSaveSettings = place<QPushButton>(this, "cmdSaveSettings", 5850, 3525, 2265, 360, tr("Save settings"));
 
     // The output box in a fixed-pitch font, so that the dates line up.
     txbOutput = place<QPlainTextEdit>(this, "txbOutput", 120, 4005, 7995, 3090);
     setReadOnly(txbOutput, true);
     txbOutput->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txbOutput->setFont(designFont("Courier New", 8.25));
-    txbOutput->setAccessibleName("Results");
+    txbOutput->setAccessibleName(tr("Results"));
 
-    cmdClear = place<QPushButton>(this, "cmdClear", 120, 7245, 900, 360, "Clear");
+    cmdClear = place<QPushButton>(this, "cmdClear", 120, 7245, 900, 360, tr("Clear"));
     cmdResults = place<QPushButton>(this, "cmdResults", 1080, 7245, 2700, 360, "");
     cmdResults->setFont(designFont("Arial", 9.75));
-    cmdHelp = place<QPushButton>(this, "cmdHelp", 5955, 7245, 1020, 360, "Help");
-    cmdQuit = place<QPushButton>(this, "cmdQuit", 7095, 7245, 1020, 360, "Quit");
+    cmdHelp = place<QPushButton>(this, "cmdHelp", 5955, 7245, 1020, 360, tr("Help"));
+    cmdQuit = place<QPushButton>(this, "cmdQuit", 7095, 7245, 1020, 360, tr("Quit"));
 
     // The maker's labels at the foot.
     // The two links come last in the tab order, as they are made last of the focusable controls.
     lblOstrel = place<LinkLabel>(this, "lblOstrel", 120, 7680, 1500, 225, "Ostrel");
-    lblOnlineUserManual = place<LinkLabel>(this, "lblOnlineUserManual", 4615, 7680, 3500, 225, "Online user manual");
+    lblOnlineUserManual = place<LinkLabel>(this, "lblOnlineUserManual", 4615, 7680, 3500, 225, tr("Online user manual"));
     lblOnlineUserManual->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont link = designFont("Tahoma", 8.25);
     link.setUnderline(true);
     for (QLabel* label : std::initializer_list<QLabel*>{lblOstrel, lblOnlineUserManual}) label->setFont(link);
     lblURL = place<QLabel>(this, "lblURL", 120, 7890, 3500, 225, "");
     lblCopyrightNotice = place<QLabel>(this, "lblCopyrightNotice", 3735, 7890, 4380, 225,
-                                       "Varnex \u00A9 Ostrel. All rights reserved.");
+                                       tr("Varnex \u00A9 Ostrel. All rights reserved."));
     lblCopyrightNotice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -235,11 +240,11 @@ void frmMain::InitializeForm() {
     for (QLabel* label : std::initializer_list<QLabel*>{lblOstrel, lblURL, lblOnlineUserManual}) setTextColour(label, notice);
     // The addresses are program texts: web addresses, or files shipped in the program's folder.
     lblURL->setTextFormat(Qt::PlainText);
-    lblURL->setText(QString::fromStdString(GetProgramText(kSiteText)));
-    lblOstrel->setToolTip(platform::plainToolTip("Click here for the Ostrel website at " +
-                                                 QString::fromStdString(addressOf(kSiteText)) + "."));
-    lblOnlineUserManual->setToolTip(platform::plainToolTip("Click here for the online user manual at " +
-                                                           QString::fromStdString(addressOf(kManualText)) + "."));
+    lblURL->setText(QString::fromStdString(shippedText(kSiteText)));
+    lblOstrel->setToolTip(platform::plainToolTip(
+        tr("Click here for the Ostrel website at %1.").arg(QString::fromStdString(addressOf(kSiteText)))));
+    lblOnlineUserManual->setToolTip(platform::plainToolTip(
+        tr("Click here for the online user manual at %1.").arg(QString::fromStdString(addressOf(kManualText)))));
 
     setOutputText({});
     txbYear->setText("2015");
@@ -247,14 +252,16 @@ void frmMain::InitializeForm() {
     InitPeriodicTerms();
 
     cboCalendar->clear();
-    for (const std::string_view item : kCalendarItems)
-        cboCalendar->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    for (const char* item : kCalendarItemTexts) cboCalendar->addItem(tr(item));
     cboCalendar->setCurrentIndex(0);
     cboTimezone->clear();
     for (const TimezoneEntry& entry : timezoneEntries())
         cboTimezone->addItem(QString::fromStdString(entry.text), static_cast<int>(entry.offsetMinutes));
     cboTimezone->setCurrentIndex(kGmtTimezoneIndex);
 
+    // The event boxes' captions in the language of the program text; the names follow them.
+    const EventCaptions languageCaptions = eventCaptions(intLanguage);
+    for (std::size_t i = 0; i < eventBox.size(); ++i) eventBox[i]->setText(QString::fromStdString(languageCaptions[i]));
     EventCaptions captions;
     for (std::size_t i = 0; i < eventBox.size(); ++i) captions[i] = eventBox[i]->text().toStdString();
     strEventName = buildEventNames(captions);
@@ -264,8 +271,16 @@ void frmMain::InitializeForm() {
     optNH->setChecked(true);
 }
 
+std::string frmMain::shippedText(std::int16_t textId) {
+    std::string text = GetProgramText(textId);
+    if (intLanguage == intEnglish || kindOfAddress(text) != AddressKind::File ||
+        platform::FileExists(QString::fromStdString(resolveAddress(text, platform::programFolder()))))
+        return text;
+    return GetProgramText(textId, intEnglish);
+}
+
 std::string frmMain::addressOf(std::int16_t textId) {
-    return resolveAddress(GetProgramText(textId), platform::programFolder());
+    return resolveAddress(shippedText(textId), platform::programFolder());
 }
 
 void frmMain::lblOstrel_Click() { LaunchWebBrowser(this, addressOf(kSiteText)); }

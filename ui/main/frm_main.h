@@ -6,6 +6,7 @@
 #include "report/events.h"
 #include "settings/settings_file.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -41,6 +42,8 @@ consteval std::size_t eventBoxIndex(std::string_view name) {
 }
 
 class frmMain : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(frmMain)  // its captions and messages, translated in its own context
+
 public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
@@ -141,6 +144,9 @@ private:
     void optNH_Click();
     void optSH_Click();
     void centreOnScreen();
+    // Program text textId naming a shipped file or an address, in the window's language; the
+    // English one when it names a file of the program's folder that is not there.
+    static std::string shippedText(std::int16_t textId);
     // Program text textId as an address to open (a file name lies in the program's folder).
     static std::string addressOf(std::int16_t textId);
     void appendOutput(std::string_view piece);

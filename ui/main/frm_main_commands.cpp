@@ -153,7 +153,7 @@ void frmMain::cmdCalculate_Click() {
         forEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
     } catch (const std::exception& failure) {
         // Lines already appended stay.
-        platform::showMessage(this, {std::string("The calculation failed: ") + failure.what(),
+        platform::showMessage(this, {tr("The calculation failed: %1").arg(QString::fromUtf8(failure.what())).toStdString(),
                                      cmdCalculate->text().toStdString(), MessageIcon::Warning});
     }
     txbOutput->moveCursor(QTextCursor::End);
@@ -178,7 +178,7 @@ void frmMain::ShowResults() {
                                                       [this]() -> const std::string& { return outputText_; },
                                                       [this](const std::string& text) { setOutputText(text); }});
     }
-    frmLargeTextbox_->setWindowTitle("Results");
+    frmLargeTextbox_->setWindowTitle(tr("Results"));
     frmLargeTextbox_->showText(outputText_, resultsPlace(platform::outerGeometry(this), txbOutput->y(),
                                                          utf8Length(outputText_) < kResultsShortTextChars));
 }
@@ -210,7 +210,7 @@ void frmMain::cmdDisplayAll_Click() {
 void frmMain::cmdHelp_Click() {
     if (!frmView_) frmView_ = new frmView(this);
     frmView_->blnCopyToClipboardInvisible = true;
-    frmView_->showFile(joinFolderAndFile(platform::programFolder(), GetProgramText(kHelpFileText)),
+    frmView_->showFile(joinFolderAndFile(platform::programFolder(), shippedText(kHelpFileText)),
                        QString::fromStdString(GetProgramText(kHelpCaptionText)),
                        helpViewerPlace(platform::outerGeometry(this)));
 }

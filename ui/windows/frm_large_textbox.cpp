@@ -27,14 +27,14 @@ constexpr std::int16_t kCopySelectionCaption = 424;
 
 frmLargeTextbox::frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox)
     : QDialog(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint),
-      txbText(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton("Copy to clipboard", this)),
-      cmdClose(new QPushButton("Close", this)), owner_(owner), ownerBox_(std::move(ownerBox)) {
+      txbText(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton(tr("Copy to clipboard"), this)),
+      cmdClose(new QPushButton(tr("Close"), this)), owner_(owner), ownerBox_(std::move(ownerBox)) {
     setObjectName("frmLargeTextbox");
-    setWindowTitle("Textbox");
+    setWindowTitle(tr("Textbox"));
     setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
     setModal(false);
 
-    setUpTextBox({"txbText", "Results", 9, "DokChampa", twipsRect(105, 105, 6030, 2535),
+    setUpTextBox({"txbText", tr("Results"), 9, "DokChampa", twipsRect(105, 105, 6030, 2535),
                   twipsRect(105, 2730, 3165, 330), twipsRect(4560, 2760, 1590, 330)},
                  txbText, cmdCopyToClipboard, cmdClose, this);
     txbText->setStyleSheet("QPlainTextEdit { background: white; }");

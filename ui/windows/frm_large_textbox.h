@@ -2,6 +2,7 @@
 // selected part) to the clipboard and to close. The main window shows its results here.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
@@ -21,6 +22,8 @@ struct OwnerTextBox {
 };
 
 class frmLargeTextbox : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmLargeTextbox)  // its captions and messages, translated in its own context
+
 public:
     // `owner` lends its icon and background colour; `ownerBox` is its text box.
     frmLargeTextbox(QWidget* owner, OwnerTextBox ownerBox);

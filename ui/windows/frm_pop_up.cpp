@@ -16,12 +16,12 @@ namespace varnex {
 using platform::twipsToPixels;
 
 frmPopUp::frmPopUp(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), lblMessage(new QLabel("Label1", this)),
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), lblMessage(new QLabel(tr("Label1"), this)),
       Timer1(new QTimer(this)) {
     setObjectName("frmPopUp");
     setModal(true);
     setWindowTitle({});
-    setAccessibleName("Message");  // the label's text is read as its name
+    setAccessibleName(tr("Message"));  // the label's text is read as its name
     setStyleSheet("QDialog#frmPopUp { background: white; border: 1px solid black; }");
     resize(twipsToPixels(3495), twipsToPixels(1995));
 

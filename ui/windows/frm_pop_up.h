@@ -2,6 +2,7 @@
 // timer runs out or the message is clicked.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <cstdint>
@@ -12,6 +13,8 @@ class QTimer;
 namespace varnex {
 
 class frmPopUp : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmPopUp)  // its captions and messages, translated in its own context
+
 public:
     explicit frmPopUp(QWidget* parent = nullptr);
 

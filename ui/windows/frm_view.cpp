@@ -38,15 +38,15 @@ constexpr int kCopySelectionWidthTwips = 4425;
 frmView::frmView(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowCloseButtonHint),
-      txbText1(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton("Copy to clipboard", this)),
-      cmdClose(new QPushButton("Close", this)) {
+      txbText1(new QPlainTextEdit(this)), cmdCopyToClipboard(new QPushButton(tr("Copy to clipboard"), this)),
+      cmdClose(new QPushButton(tr("Close"), this)) {
     setObjectName("frmView");
-    setWindowTitle("Viewing");
+    setWindowTitle(tr("Viewing"));
     setAttribute(Qt::WA_DeleteOnClose);  // the close box unloads it; Close only hides it
     setModal(false);
     resize(twipsToPixels(11670), twipsToPixels(6585));
 
-    setUpTextBox({"txbText1", "Help text", 8.25, "Tahoma", twipsRect(105, 105, 11460, 5760),
+    setUpTextBox({"txbText1", tr("Help text"), 8.25, "Tahoma", twipsRect(105, 105, 11460, 5760),
                   twipsRect(120, 6000, 2220, 330), twipsRect(9825, 6000, 1740, 330)},
                  txbText1, cmdCopyToClipboard, cmdClose, this);
     setReadOnly(txbText1, true);
@@ -85,7 +85,7 @@ void frmView::showFile(const std::string& path, const QString& title, const QRec
 
 void frmView::Form_Activate() {
     if (blnFileDisplayed || !isVisible()) return;
-    cmdClose->setText("Close");
+    cmdClose->setText(tr("Close"));
     txbText1->clear();
     text_.clear();
     setCopyCaption(false);
@@ -116,7 +116,7 @@ void frmView::showReadFailure(const platform::TextFile& failure) {
         platform::showMessage(this, {GetProgramText(kEmptyFileMessage), GetProgramText(kEmptyFileTitle),
                                      MessageIcon::Warning});
     } else {
-        platform::showMessage(this, {fileErrorText(failure.errorNumber, failure.description), "Error reading file",
+        platform::showMessage(this, {fileErrorText(failure.errorNumber, failure.description), tr("Error reading file").toStdString(),
                                      MessageIcon::Warning});
     }
     hide();
@@ -136,7 +136,7 @@ void frmView::Form_Resize() {
 }
 
 void frmView::setCopyCaption(bool selection) {
-    cmdCopyToClipboard->setText(selection ? "Copy selected text to clipboard" : "Copy to clipboard");
+    cmdCopyToClipboard->setText(selection ? tr("Copy selected text to clipboard") : tr("Copy to clipboard"));
     cmdCopyToClipboard->resize(twipsToPixels(selection ? kCopySelectionWidthTwips : kCopyAllWidthTwips),
                                cmdCopyToClipboard->height());
 }

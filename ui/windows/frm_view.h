@@ -4,6 +4,7 @@
 // that lies in the program's folder, and reads no more of it than it can show.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <string>
@@ -19,6 +20,8 @@ struct TextFile;
 }
 
 class frmView : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(frmView)  // its captions and messages, translated in its own context
+
 public:
     explicit frmView(QWidget* parent);
 

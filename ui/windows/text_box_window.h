@@ -16,7 +16,7 @@ namespace varnex {
 
 struct TextBoxLayout {
     const char* boxName;         // the box's objectName
-    const char* accessibleName;  // its name for screen readers
+    QString accessibleName;      // its name for screen readers
     double boxPoints;            // the size of its fixed-pitch font: text is laid out in columns
     const char* buttonFont;      // the commands' font, at 9.75 points
     QRect box, copy, close;      // pixels

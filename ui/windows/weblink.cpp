@@ -11,7 +11,7 @@ namespace varnex {
 void LaunchWebBrowser(QWidget* parent, const std::string& strAddress) {
     platform::openAddress(strAddress, parent, [parent, strAddress](int result) {
         if (result > kLaunchFailureLimit) return;
-        platform::showMessage(parent, {launchFailureText(result, strAddress), std::string(kLaunchFailureTitle),
+        platform::showMessage(parent, {launchFailureText(result, strAddress), launchFailureTitle(),
                                        MessageIcon::Warning});
     });
 }
