@@ -3,6 +3,7 @@
 #include "constants.h"
 #include "delta_t.h"
 #include "solar_longitude.h"
+#include "sun_crossings.h"
 
 #include <cassert>
 #include <cmath>
@@ -44,6 +45,9 @@ constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
 LongitudeCrossing trueSunCrossing(double targetDeg, double firstTT, double secondTT) {
     const double lo = std::fmin(firstTT, secondTT);
     const double hi = std::fmax(firstTT, secondTT);
+    // Every multiple of 15 degrees in the years 0 to 3001 is in the table, found by the same search.
+    if (const auto tabulated = tabulatedSunCrossing(targetDeg, lo, hi))
+        return {BracketedRootStatus::Converged, *tabulated, 0, 0};
     return solarLongitudeCrossing(radiansFromDegrees(targetDeg), lo, hi);
 }
 

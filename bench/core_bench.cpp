@@ -5,6 +5,7 @@
 #include "astro/constants.h"
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
+#include "astro/sun_crossings.h"
 #include "cli/options.h"
 #include "cli/run.h"
 #include "report/events.h"
@@ -82,6 +83,19 @@ void BM_LongitudeCrossing(benchmark::State& state, LongitudeCrossing (*search)(d
 }
 BENCHMARK_CAPTURE(BM_LongitudeCrossing, fast, solarLongitudeCrossing);
 BENCHMARK_CAPTURE(BM_LongitudeCrossing, bracketed, bracketedSolarLongitudeCrossing);
+
+// The same instants from the table of crossings of every 15 degrees (no evaluation at all).
+void BM_TabulatedSunCrossing(benchmark::State& state) {
+    std::int32_t year = 1;
+    for (auto _ : state) {
+        const auto kind = static_cast<EventKind>(year % 4);
+        const double first = EquinoxSolsticeJDE(kind == 0 ? 3 : static_cast<EventKind>(kind - 1), kind == 0 ? year - 1 : year);
+        const double second = EquinoxSolsticeJDE(kind, year);
+        benchmark::DoNotOptimize(tabulatedSunCrossing(std::fmod(315.0 + 90.0 * kind, 360.0), first, second));
+        year = year % 3000 + 1;
+    }
+}
+BENCHMARK(BM_TabulatedSunCrossing);
 
 void BM_ApparentSolarLongitude(benchmark::State& state) {
     double jd = 2451545.0;

@@ -15,11 +15,11 @@ namespace {
 
 using varnex::platform::WriteOutcome;
 
-// Writes the output to standard output, or replaces the file `path` with it. A reader that
-// has gone away ends the program quietly; any other failure is lost output.
-int emit(const std::string& text, const std::optional<std::string>& path) {
-    const varnex::platform::WriteResult result = path ? varnex::platform::writeOutputFile(*path, text)
-                                                      : varnex::platform::writeToStandardOutput(text);
+// Writes the output to standard output, or replaces the file `path` with it, as it is made. A
+// reader that has gone away ends the program quietly; any other failure is lost output.
+int emit(const varnex::platform::OutputWriter& write, const std::optional<std::string>& path) {
+    const varnex::platform::WriteResult result = path ? varnex::platform::writeOutputFile(*path, write)
+                                                      : varnex::platform::writeToStandardOutput(write);
     if (result.outcome == WriteOutcome::Failed) {
         std::cerr << "varnex-cli: " << (path ? "" : "standard output: ") << result.message << '\n';
         return varnex::kCliOutputLost;
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     const varnex::ParsedCommandLine parsed = varnex::parseCommandLine(args, answer, std::cerr);
     if (!parsed.options) {
         if (parsed.exitCode != varnex::kCliOk) return parsed.exitCode;
-        return emit(answer.str(), std::nullopt);
+        return emit([&answer](std::ostream& out) { out << answer.str(); }, std::nullopt);
     }
     const varnex::ProgramTextLoad text = varnex::LoadProgramText(varnex::platform::programFolder(), "varnex.dat");
     if (!text.ok()) {
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
     // The local year is asked for only when it is needed: reading the local zone may block (TZ
     // naming a pipe) or fail, which a run for a given year must not depend on.
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
-    const varnex::CliOutput output =
-        varnex::runCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), std::time(nullptr), std::cerr);
-    if (output.exitCode != varnex::kCliOk) return output.exitCode;
-    return emit(output.text, parsed.options->outputPath);
+    const varnex::CliRun run = varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(),
+                                                std::time(nullptr), std::cerr);
+    if (run.exitCode != varnex::kCliOk) return run.exitCode;
+    return emit(run.write, parsed.options->outputPath);
 }

@@ -13,6 +13,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <thread>
 #include <ostream>
 
 namespace varnex {
@@ -303,6 +304,9 @@ void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("--output", o.outputPath,
                    "write to FILE (- for standard output), replacing it only once the whole output is written")
         ->type_name("FILE");
+    app.add_option("--jobs", o.jobs, "threads computing the years of a range (the machine's cores by default)")
+        ->check(CLI::Range(1u, kMaxJobs))
+        ->type_name("N");
     app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "print the version and exit");
     app.footer(kFooter);
 }
@@ -343,6 +347,7 @@ void refuseEmptyValues(const std::vector<std::string>& args) {
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "varnex-cli");
     CliOptions options;
+    options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs);
     declareOptions(app, options);
     std::optional<std::string> rejection;
     try {

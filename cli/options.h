@@ -20,6 +20,8 @@ inline constexpr int kCliOk = 0;
 inline constexpr int kCliOutputLost = 1;  // also: the program text could not be read
 inline constexpr int kCliBadInput = 2;
 
+inline constexpr unsigned kMaxJobs = 256;  // --jobs
+
 enum class OutputFormat { Text, Csv, Json, ICalendar, Svg };
 enum class EquinoxMethodChoice { Meeus, True };  // of the equinoxes and solstices
 
@@ -55,6 +57,7 @@ struct CliOptions {
     OutputFormat format = OutputFormat::Text;
     bool crlf = false;
     std::optional<std::string> outputPath;  // none for standard output
+    unsigned jobs = 1;                      // threads computing the years (--jobs; the cores by default)
 };
 
 struct ParsedCommandLine {

@@ -3,8 +3,14 @@
 #include "export/writers.h"
 #include "report/year_input.h"
 
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
 #include <ostream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 namespace varnex {
 namespace {
@@ -50,51 +56,157 @@ CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
     return {year, options.calendarCode, options.zone, options.selection, options.weekday, options.seconds};
 }
 
-// The result lines, or the summary's cells, of every year, requests separated as in the output box.
-std::string textOf(const CliOptions& options, Years years) {
-    const EventNameTable names = buildEventNames(defaultEventCaptions());
+// What one year adds to the output, and how many rows of an export it holds.
+struct YearPiece {
     std::string text;
-    for (std::int32_t year = years.first; year <= years.last; ++year) {
-        if (year != years.first) text += kRequestSeparator;
-        if (options.all) {
-            text += summaryText(summaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
-            continue;
-        }
-        forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
+    std::size_t rows = 0;
+};
+
+// Makes every year's piece on `jobs` threads and hands the pieces to `use` in year order, as
+// soon as each is ready: the threads run at most a few years ahead of it, so the memory held
+// stays that of a few years whatever the range. `use` returns false to stop (a reader gone).
+// A year that throws ends the run with its exception, rethrown here.
+template <typename Make, typename Use>
+void inYearOrder(Years years, unsigned jobs, const Make& make, const Use& use) {
+    const std::int64_t count = std::int64_t{years.last} - years.first + 1;
+    const auto yearAt = [&](std::int64_t i) { return static_cast<std::int32_t>(years.first + i); };
+    if (jobs <= 1 || count == 1) {
+        for (std::int64_t i = 0; i < count; ++i)
+            if (!use(make(yearAt(i)))) return;
+        return;
     }
-    return withLineEnds(std::move(text), options.crlf);
+    struct Slot {
+        std::optional<YearPiece> piece;
+        std::exception_ptr error;
+    };
+    const std::int64_t window = 4 * std::int64_t{jobs};
+    std::vector<Slot> slots(static_cast<std::size_t>(window));
+    const auto slotOf = [&](std::int64_t i) -> Slot& { return slots[static_cast<std::size_t>(i % window)]; };
+    std::mutex mutex;
+    std::condition_variable made, used;
+    std::int64_t next = 0, done = 0;  // the next year to make, and the years used
+    bool stop = false;
+    const auto work = [&] {
+        for (;;) {
+            std::int64_t i = 0;
+            {
+                std::unique_lock lock(mutex);
+                used.wait(lock, [&] { return stop || next >= count || next < done + window; });
+                if (stop || next >= count) return;
+                i = next++;
+            }
+            Slot result;
+            try {
+                result.piece = make(yearAt(i));
+            } catch (...) {
+                result.error = std::current_exception();
+            }
+            {
+                const std::lock_guard lock(mutex);
+                slotOf(i) = std::move(result);
+            }
+            made.notify_all();
+        }
+    };
+    std::vector<std::jthread> threads;
+    const auto stopAll = [&] {
+        {
+            const std::lock_guard lock(mutex);
+            stop = true;
+        }
+        used.notify_all();
+        threads.clear();  // joins them
+    };
+    for (unsigned j = 0; j < std::min<std::int64_t>(jobs, count); ++j) threads.emplace_back(work);
+    for (std::int64_t i = 0; i < count; ++i) {
+        Slot slot;
+        {
+            std::unique_lock lock(mutex);
+            made.wait(lock, [&] { return slotOf(i).piece || slotOf(i).error; });
+            slot = std::move(slotOf(i));
+            slotOf(i) = Slot();
+            done = i + 1;
+        }
+        used.notify_all();
+        if (slot.error) {
+            stopAll();
+            std::rethrow_exception(slot.error);
+        }
+        if (!use(std::move(*slot.piece))) break;
+    }
+    stopAll();
+}
+
+// The result lines, or the summary's cells, of every year, requests separated as in the output box.
+void writeText(const CliOptions& options, Years years, std::ostream& out) {
+    const EventNameTable names = buildEventNames(defaultEventCaptions());
+    const auto make = [&](std::int32_t year) {
+        std::string text;
+        if (year != years.first) text += kRequestSeparator;
+        if (options.all)
+            text += summaryText(summaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
+        else
+            forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
+        return YearPiece{withLineEnds(std::move(text), options.crlf)};
+    };
+    inYearOrder(years, options.jobs, make, [&out](const YearPiece& piece) {
+        out.write(piece.text.data(), static_cast<std::streamsize>(piece.text.size()));
+        return out.good();
+    });
 }
 
 // An export of every year's rows, or the wheel of the one year.
-std::string exportOf(const CliOptions& options, Years years, std::time_t now) {
-    std::ostringstream out;
+void writeExport(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
     if (options.format == OutputFormat::Svg) {
         writeWheelSvg(requestOf(options, years.first), options.zoneText, options.hemisphere, out);
-        return std::move(out).str();
-    }
-    std::vector<ExportRow> rows;
-    for (std::int32_t year = years.first; year <= years.last; ++year) {
-        std::vector<ExportRow> more = rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);
-        rows.insert(rows.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
+        return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
-    if (options.format == OutputFormat::Csv) writeCsv(rows, out, lineEnd);
-    if (options.format == OutputFormat::Json) writeJson(rows, out, lineEnd);
-    if (options.format == OutputFormat::ICalendar) writeICalendar(rows, out, static_cast<std::int64_t>(now));
-    return std::move(out).str();
+    const std::unique_ptr<RowFormat> format = options.format == OutputFormat::Csv    ? csvFormat(lineEnd)
+                                              : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
+                                                                                     : iCalendarFormat(now);
+    const auto make = [&](std::int32_t year) {
+        const std::vector<ExportRow> rows =
+            rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);
+        std::ostringstream text;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i > 0) format->separator(text);
+            format->row(rows[i], text);
+        }
+        return YearPiece{std::move(text).str(), rows.size()};
+    };
+    format->begin(out);
+    bool anyRows = false;
+    inYearOrder(years, options.jobs, make, [&](const YearPiece& piece) {
+        if (piece.rows == 0) return out.good();
+        if (anyRows) format->separator(out);
+        anyRows = true;
+        out.write(piece.text.data(), static_cast<std::streamsize>(piece.text.size()));
+        return out.good();
+    });
+    format->end(anyRows, out);
 }
 
 }  // namespace
 
-CliOutput runCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
+CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
     std::string message;
     const auto years = yearsOf(options, currentYear, message);
     if (!years) {
         err << message << '\n';
         return {kCliBadInput, {}};
     }
-    if (options.format == OutputFormat::Text) return {kCliOk, textOf(options, *years)};
-    return {kCliOk, exportOf(options, *years, now)};
+    if (options.format == OutputFormat::Text)
+        return {kCliOk, [&options, years = *years](std::ostream& out) { writeText(options, years, out); }};
+    return {kCliOk, [&options, years = *years, now](std::ostream& out) { writeExport(options, years, now, out); }};
+}
+
+CliOutput runCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
+    const CliRun run = startCli(options, currentYear, now, err);
+    if (run.exitCode != kCliOk) return {run.exitCode, {}};
+    std::ostringstream out;
+    run.write(out);
+    return {kCliOk, std::move(out).str()};
 }
 
 }  // namespace varnex

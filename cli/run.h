@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -16,7 +17,18 @@ struct CliOutput {
     std::string text;  // the whole output; empty when exitCode is not kCliOk
 };
 
-// The output for `options`: the result lines (or the summary's cells) with the window's CR LF
+// A checked command line and the writer of its output, which writes the output to the stream
+// it is given as it is made (the years on options.jobs threads, in order). `options` must
+// outlive the writer.
+struct CliRun {
+    int exitCode = kCliOk;
+    std::function<void(std::ostream& out)> write;  // empty when exitCode is not kCliOk
+};
+
+// The years are checked here, with the window's messages on `err`; see runCli.
+CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
+
+// The output for `options`, whole in memory: the result lines (or the summary's cells) with the window's CR LF
 // turned into LF unless options.crlf, or an export. The years are checked here, with the
 // window's messages on `err` (the program text must be loaded). `currentYear` is the year when
 // none is given; `now` the DTSTAMP of an iCalendar export.

@@ -82,18 +82,29 @@ void appendRow(std::string& line, const ExportRow& row) {
     if (row.datesDiffer) appendFlag(line, *row.datesDiffer);
 }
 
-}  // namespace
-
-void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
-    out << kHeader << lineEnd;
-    // Each row is put together in one reused buffer and written at once: one stream call a row.
-    std::string line;
-    for (const ExportRow& row : rows) {
-        line.clear();
+class CsvFormat final : public RowFormat {
+public:
+    explicit CsvFormat(std::string_view lineEnd) : lineEnd_(lineEnd) {}
+    void begin(std::ostream& out) const override { out << kHeader << lineEnd_; }
+    // Each row is put together in one buffer and written at once: one stream call a row.
+    void row(const ExportRow& row, std::ostream& out) const override {
+        std::string line;
         appendRow(line, row);
-        line += lineEnd;
+        line += lineEnd_;
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
+    void end(bool, std::ostream&) const override {}
+
+private:
+    std::string lineEnd_;
+};
+
+}  // namespace
+
+std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd) { return std::make_unique<CsvFormat>(lineEnd); }
+
+void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
+    writeRows(CsvFormat(lineEnd), rows, out);
 }
 
 }  // namespace varnex

@@ -152,14 +152,27 @@ void writeCalendarHead(std::ostream& out) {
         << kCrLf << "CALSCALE:GREGORIAN" << kCrLf;
 }
 
+class ICalendarFormat final : public RowFormat {
+public:
+    explicit ICalendarFormat(std::int64_t stampUnixSeconds)
+        : stamp_(icaltime_from_timet_with_zone(static_cast<std::time_t>(stampUnixSeconds), 0,
+                                               icaltimezone_get_utc_timezone())) {}
+    void begin(std::ostream& out) const override { writeCalendarHead(out); }
+    void row(const ExportRow& row, std::ostream& out) const override { writeComponent(makeEvent(row, stamp_).get(), out); }
+    void end(bool, std::ostream& out) const override { out << "END:VCALENDAR" << kCrLf; }
+
+private:
+    icaltimetype stamp_;
+};
+
 }  // namespace
 
+std::unique_ptr<RowFormat> iCalendarFormat(std::int64_t stampUnixSeconds) {
+    return std::make_unique<ICalendarFormat>(stampUnixSeconds);
+}
+
 void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, std::int64_t stampUnixSeconds) {
-    const icaltimetype stamp =
-        icaltime_from_timet_with_zone(static_cast<std::time_t>(stampUnixSeconds), 0, icaltimezone_get_utc_timezone());
-    writeCalendarHead(out);
-    for (const ExportRow& row : rows) writeComponent(makeEvent(row, stamp).get(), out);
-    out << "END:VCALENDAR" << kCrLf;
+    writeRows(ICalendarFormat(stampUnixSeconds), rows, out);
 }
 
 }  // namespace varnex

@@ -48,17 +48,29 @@ std::string rowLine(const ExportRow& row) {
     return rowObject(row).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
+// The array's objects one a line: "  {...}", a comma and the line end between two.
+class JsonFormat final : public RowFormat {
+public:
+    explicit JsonFormat(std::string_view lineEnd) : lineEnd_(lineEnd) {}
+    void begin(std::ostream& out) const override { out << '[' << lineEnd_; }
+    void row(const ExportRow& row, std::ostream& out) const override { out << "  " << rowLine(row); }
+    void separator(std::ostream& out) const override { out << ',' << lineEnd_; }
+    void end(bool anyRows, std::ostream& out) const override {
+        if (anyRows) out << lineEnd_;
+        out << ']' << lineEnd_;
+    }
+
+private:
+    std::string lineEnd_;
+};
+
 }  // namespace
+
+std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd) { return std::make_unique<JsonFormat>(lineEnd); }
 
 void writeJson(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
     // Each object is made and written on its own, so the whole array is never held in memory.
-    out << '[' << lineEnd;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        out << "  " << rowLine(rows[i]);
-        if (i + 1 < rows.size()) out << ',';
-        out << lineEnd;
-    }
-    out << ']' << lineEnd;
+    writeRows(JsonFormat(lineEnd), rows, out);
 }
 
 }  // namespace varnex

@@ -4,11 +4,31 @@
 #include "export/export_row.h"
 
 #include <cstdint>
+#include <memory>
 #include <ostream>
 #include <string_view>
 #include <vector>
 
 namespace varnex {
+
+// An export format written a row at a time, for output made as it goes: begin, then the rows
+// with a separator between two rows, then end. Rows may be formatted on several threads at once.
+class RowFormat {
+public:
+    virtual ~RowFormat() = default;
+    virtual void begin(std::ostream& out) const = 0;
+    virtual void row(const ExportRow& row, std::ostream& out) const = 0;
+    virtual void separator(std::ostream& out) const;  // nothing but in JSON
+    virtual void end(bool anyRows, std::ostream& out) const = 0;
+};
+
+// The formats of the writers below.
+std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd);
+std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd);
+std::unique_ptr<RowFormat> iCalendarFormat(std::int64_t stampUnixSeconds);
+
+// All of `rows` in `format`.
+void writeRows(const RowFormat& format, const std::vector<ExportRow>& rows, std::ostream& out);
 
 // RFC 4180 CSV: a header line, then one row per record, each line ending in `lineEnd`
 // ("\n", or "\r\n" as RFC 4180 has it). A field holding a comma, a quote or a line break is

@@ -10,6 +10,8 @@
 #include <deque>
 #include <filesystem>
 #include <optional>
+#include <ostream>
+#include <sstream>
 #include <random>
 #include <string>
 #include <variant>
@@ -192,6 +194,52 @@ private:
 
 // ---- Writing ------------------------------------------------------------------------------------
 
+// A stream buffer that passes what is written on to a descriptor, 64 KiB at a time. After a
+// failed write it takes nothing more (the stream goes bad) and keeps the failure.
+class DescriptorBuffer final : public std::streambuf {
+public:
+    explicit DescriptorBuffer(int fd) : fd_(fd), buffer_(1 << 16) { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+    const WriteResult& result() const { return result_; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!drain()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return drain() ? 0 : -1; }
+
+private:
+    bool drain() {
+        if (result_.outcome != WriteOutcome::Written) return false;
+        result_ = writeToDescriptor(fd_, std::string_view(pbase(), static_cast<std::size_t>(pptr() - pbase())));
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+        return result_.outcome == WriteOutcome::Written;
+    }
+
+    int fd_;
+    std::vector<char> buffer_;
+    WriteResult result_;
+};
+
+WriteResult streamToDescriptor(int fd, const OutputWriter& write) {
+    DescriptorBuffer buffer(fd);
+    std::ostream out(&buffer);
+    write(out);
+    out.flush();
+    return buffer.result();
+}
+
+// The whole output of a writer, for the file written in place.
+std::string wholeOutput(const OutputWriter& write) {
+    std::ostringstream out;
+    write(out);
+    return std::move(out).str();
+}
+
 // Writes `text` at the start of `fd` and cuts what follows.
 WriteResult overwrite(int fd, std::string_view text) {
     for (off_t at = 0; !text.empty();) {
@@ -247,10 +295,10 @@ WriteResult writeInPlace(const std::string& path, std::string_view text) {
 }
 
 // A device, a pipe or a socket, written as the shell's `>` would.
-WriteResult writeToSpecialFile(const std::string& path, std::string_view text) {
+WriteResult writeToSpecialFile(const std::string& path, const OutputWriter& write) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return failed(errno, path);
-    WriteResult result = writeToDescriptor(fd, text);
+    WriteResult result = streamToDescriptor(fd, write);
     if (::close(fd) != 0 && result.outcome == WriteOutcome::Written) return failed(errno, path);
     if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
     return result;
@@ -346,8 +394,8 @@ bool takeOver(int fd, const Target& old) {
 
 enum class Replaced { Yes, InPlaceInstead, Failed };
 
-// Writes `text` to a new file in the target's folder and renames it over the target.
-Replaced replace(const Target& target, std::string_view text, WriteResult& result) {
+// Writes the output to a new file in the target's folder and renames it over the target.
+Replaced replace(const Target& target, const OutputWriter& write, WriteResult& result) {
     const std::string folder = folderOf(target.path);
     std::string named;
     const int fd = openTemporary(folder, named);
@@ -364,7 +412,7 @@ Replaced replace(const Target& target, std::string_view text, WriteResult& resul
     };
     if (target.exists ? !takeOver(fd, target) : ::fchmod(fd, newFileMode()) != 0)
         return giveUp(0, Replaced::InPlaceInstead);
-    if (const WriteResult written = writeToDescriptor(fd, text); written.outcome != WriteOutcome::Written) {
+    if (const WriteResult written = streamToDescriptor(fd, write); written.outcome != WriteOutcome::Written) {
         result = {WriteOutcome::Failed, written.message + ": " + target.path};
         giveUp(0, Replaced::InPlaceInstead);
         return Replaced::Failed;
@@ -384,16 +432,19 @@ Replaced replace(const Target& target, std::string_view text, WriteResult& resul
 
 bool mayWrite(const std::string& path) { return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0; }
 
-WriteResult writeFile(const Target& target, std::string_view text) {
-    if (target.exists && !S_ISREG(target.status.st_mode)) return writeToSpecialFile(target.path, text);
+// The writer is called once: by replace, or (replace giving up before it writes) for the
+// whole output to write in place.
+WriteResult writeFile(const Target& target, const OutputWriter& write) {
+    if (target.exists && !S_ISREG(target.status.st_mode)) return writeToSpecialFile(target.path, write);
     if (target.exists && !mayWrite(target.path)) return failed(errno, target.path);  // as `>` would refuse
     const bool folderWritable = ::faccessat(AT_FDCWD, folderOf(target.path).c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-    if (target.exists && (target.status.st_nlink > 1 || !folderWritable)) return writeInPlace(target.path, text);
+    if (target.exists && (target.status.st_nlink > 1 || !folderWritable))
+        return writeInPlace(target.path, wholeOutput(write));
     TemporaryGuard guard;
     WriteResult result;
-    switch (replace(target, text, result)) {
+    switch (replace(target, write, result)) {
         case Replaced::Yes: return {};
-        case Replaced::InPlaceInstead: return writeInPlace(target.path, text);
+        case Replaced::InPlaceInstead: return writeInPlace(target.path, wholeOutput(write));
         case Replaced::Failed: break;
     }
     return result;
@@ -416,16 +467,24 @@ WriteResult writeToDescriptor(int fd, std::string_view text) {
 
 WriteResult writeToStandardOutput(std::string_view text) { return writeToDescriptor(STDOUT_FILENO, text); }
 
+WriteResult writeToDescriptor(int fd, const OutputWriter& write) { return streamToDescriptor(fd, write); }
+
+WriteResult writeToStandardOutput(const OutputWriter& write) { return streamToDescriptor(STDOUT_FILENO, write); }
+
 WriteResult writeOutputFile(const std::string& path, std::string_view text) {
+    return writeOutputFile(path, [text](std::ostream& out) { out.write(text.data(), static_cast<std::streamsize>(text.size())); });
+}
+
+WriteResult writeOutputFile(const std::string& path, const OutputWriter& write) {
     const Followed followed = follow(path);
     if (const auto* refusal = std::get_if<WriteResult>(&followed)) return *refusal;
     if (const int* fd = std::get_if<int>(&followed)) {
         if (::fcntl(*fd, F_GETFD) < 0) return failed(errno, path);
-        WriteResult result = writeToDescriptor(*fd, text);
+        WriteResult result = streamToDescriptor(*fd, write);
         if (result.outcome == WriteOutcome::Failed) result.message += ": " + path;
         return result;
     }
-    return writeFile(std::get<Target>(followed), text);
+    return writeFile(std::get<Target>(followed), write);
 }
 
 }  // namespace varnex::platform

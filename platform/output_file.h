@@ -2,6 +2,8 @@
 // the file a command line names. Both report failure as a message; nothing is thrown.
 #pragma once
 
+#include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,14 @@ WriteResult writeToDescriptor(int fd, std::string_view text);
 
 // writeToDescriptor on standard output.
 WriteResult writeToStandardOutput(std::string_view text);
+
+// Output made as it goes: called once, it writes the whole output to the stream it is given.
+// Once a write fails the stream is bad; the writer may look (out.good()) and stop early.
+using OutputWriter = std::function<void(std::ostream& out)>;
+
+// The same from a writer, the output passed on in pieces of 64 KiB as it is made.
+WriteResult writeToDescriptor(int fd, const OutputWriter& write);
+WriteResult writeToStandardOutput(const OutputWriter& write);
 
 // Writes `text` to the file `path` names. Afterwards a regular file holds either its old
 // content or the whole of `text`, never a part of it, whatever fails (a full disk, a size limit,
@@ -42,5 +52,10 @@ WriteResult writeToStandardOutput(std::string_view text);
 // While a named temporary file exists, SIGINT, SIGTERM and SIGHUP remove it before the program
 // ends as the signal says.
 WriteResult writeOutputFile(const std::string& path, std::string_view text);
+
+// The same from a writer, with the same guarantee: the output goes as it is made into the new
+// file (or the descriptor, device or pipe); only a file written in place gets the whole output
+// in memory first, to reserve its space before the old content is touched.
+WriteResult writeOutputFile(const std::string& path, const OutputWriter& write);
 
 }  // namespace varnex::platform

@@ -1,8 +1,10 @@
 // The Sun's apparent longitude against independent references, and the bracketed Newton
 // search that finds its crossings (checked against the reference in solar_events_test).
+#include "astro/constants.h"
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
+#include "astro/sun_crossings.h"
 #include "astro/vsop87b_earth.h"
 #include "support/reference_data.h"
 #include "vsop87_file.h"
@@ -16,6 +18,7 @@
 #include <functional>
 #include <limits>
 #include <numbers>
+#include <optional>
 
 namespace varnex {
 namespace {
@@ -163,16 +166,53 @@ TEST(SolarLongitudeCrossing, EveryTrueSunInstantOf1To3000AsTheBracketedSearchFin
                 const double target = targetDeg * std::numbers::pi / 180;
                 const LongitudeCrossing fast = solarLongitudeCrossing(target, first, second);
                 const LongitudeCrossing reference = bracketedSolarLongitudeCrossing(target, first, second);
+                const std::optional<double> tabulated = tabulatedSunCrossing(targetDeg, first, second);
                 ASSERT_EQ(fast.status, BracketedRootStatus::Converged) << year << " " << targetDeg;
                 ASSERT_EQ(reference.status, BracketedRootStatus::Converged) << year << " " << targetDeg;
+                ASSERT_TRUE(tabulated) << year << " " << targetDeg;
                 maxDays = largerError(maxDays, std::abs(fast.jdTT - reference.jdTT));
+                maxDays = largerError(maxDays, std::abs(*tabulated - reference.jdTT));
                 evaluations += fast.evaluations;
             }
         }
     }
-    std::printf("fast search against the bracketed one: %.2e day at most, %.3f evaluations per instant\n", maxDays,
+    std::printf("fast search and table against the bracketed search: %.2e day at most, %.3f evaluations per instant\n", maxDays,
                 evaluations / 24000.0);
     EXPECT_LT(maxDays, 1e-7);
+}
+
+TEST(SunCrossingTable, EverySolarTermOf0To3001AsTheBracketedSearchFindsIt) {
+    // The terms between the events above, in a bracket of 20 days around the table's estimate.
+    double maxDays = 0;
+    for (std::int32_t year = kSunCrossingFirstYear; year <= kSunCrossingLastYear; ++year) {
+        for (int step = 0; step < kSunCrossingsPerYear; ++step) {
+            if (step % 3 == 0) continue;
+            const double estimate = approximateSunCrossingTT(year, step);
+            const LongitudeCrossing reference = bracketedSolarLongitudeCrossing(
+                radiansFromDegrees(15.0 * step), estimate - 10, estimate + 10);
+            const std::optional<double> tabulated = tabulatedSunCrossing(15.0 * step, estimate - 10, estimate + 10);
+            ASSERT_EQ(reference.status, BracketedRootStatus::Converged) << year << " " << step;
+            ASSERT_TRUE(tabulated) << year << " " << step;
+            maxDays = largerError(maxDays, std::abs(*tabulated - reference.jdTT));
+        }
+    }
+    std::printf("solar terms of the table against the bracketed search: %.2e day at most\n", maxDays);
+    EXPECT_LT(maxDays, 1e-7);
+}
+
+TEST(SunCrossingTable, NothingForOtherLongitudesYearsOrBrackets) {
+    const double march2000 = approximateSunCrossingTT(2000, 0);
+    const struct { double deg, first, second; } cases[] = {
+        {12.345, march2000 - 10, march2000 + 10},  // not a multiple of 15 degrees
+        {360.0, march2000 - 10, march2000 + 10},   // outside [0, 360)
+        {-15.0, march2000 - 10, march2000 + 10},
+        {kNaN, march2000 - 10, march2000 + 10},
+        {0.0, march2000 + 10, march2000 + 20},     // the crossing is not in the bracket
+        {0.0, approximateSunCrossingTT(-1, 0) - 10, approximateSunCrossingTT(-1, 0) + 10},      // before the table
+        {0.0, approximateSunCrossingTT(3002, 0) - 10, approximateSunCrossingTT(3002, 0) + 10},  // after it
+    };
+    for (const auto& c : cases) EXPECT_FALSE(tabulatedSunCrossing(c.deg, c.first, c.second)) << c.deg << " " << c.first;
+    EXPECT_TRUE(tabulatedSunCrossing(0.0, march2000 - 10, march2000 + 10));
 }
 
 }  // namespace

@@ -73,6 +73,8 @@ done <<'TABLE'
 --all --equinox-method true|--all
 --format xml|Accepted: text, csv, json, ics, svg.
 --calendar julian --calendar gregorian|--calendar
+--jobs 0|--jobs
+--jobs two|--jobs
 --csv --all|--csv
 --all --format json|--all
 --from 2000 --to 2001 --format svg|draws one year
@@ -105,6 +107,13 @@ TZ=$work/tz-pipe timeout 10 "$cli" 2015 --zone GMT >/dev/null || fail "a given y
 "$cli" 2015 >/dev/full 2>"$work/err"; [ $? = 1 ] && grep -q 'No space left' "$work/err" || fail "> /dev/full"
 "$cli" --from 1 --to 3000 2>"$work/err" | head -1 >/dev/null
 [ "${PIPESTATUS[0]}" = 0 ] && [ ! -s "$work/err" ] || fail "a broken pipe: ${PIPESTATUS[0]} $(cat "$work/err")"
+
+# The years on one thread or several: the same bytes in every format.
+for format in text csv json ics; do
+    "$cli" --from 1990 --to 2030 --format $format --jobs 1 | grep -v '^DTSTAMP' >"$work/one" &&
+        "$cli" --from 1990 --to 2030 --format $format --jobs 3 | grep -v '^DTSTAMP' >"$work/three" &&
+        cmp -s "$work/one" "$work/three" || fail "--jobs 1 and --jobs 3 differ in $format"
+done
 
 # The exports, read back.
 "$cli" --from 1 --to 3000 --format csv >"$work/all.csv" || fail "csv of 1-3000"
