@@ -47,7 +47,19 @@ std::string withLineEnds(std::string text, bool crlf) {
 }
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
-    return {year, options.calendarCode, options.zone, options.selection, options.weekday, options.seconds};
+    return {year,           options.calendarCode, options.zone,  options.selection, options.weekday,
+            options.seconds, options.reform,      options.dualDates};
+}
+
+// The wheel is one year round from 1 January: under a reform, in the calendar in force on that
+// day throughout.
+CalculateRequest wheelRequestOf(const CliOptions& options, std::int32_t year) {
+    CalculateRequest request = requestOf(options, year);
+    if (request.reform)
+        request.calendarCode = static_cast<std::int16_t>(
+            dayNumberFromDate(year, 1, 1, kJulianCode) < request.reform->firstGregorianDay ? kJulianCode : kGregorianCode);
+    request.reform.reset();
+    return request;
 }
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
@@ -57,7 +69,7 @@ std::string textOf(const CliOptions& options, Years years) {
     for (std::int32_t year = years.first; year <= years.last; ++year) {
         if (year != years.first) text += kRequestSeparator;
         if (options.all) {
-            text += summaryText(summaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
+            text += summaryText(summaryCells(year, reformOf(requestOf(options, year)), options.zone, options.hemisphere, names));
             continue;
         }
         forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
@@ -69,7 +81,7 @@ std::string textOf(const CliOptions& options, Years years) {
 std::string exportOf(const CliOptions& options, Years years, std::time_t now) {
     std::ostringstream out;
     if (options.format == OutputFormat::Svg) {
-        writeWheelSvg(requestOf(options, years.first), options.zoneText, options.hemisphere, out);
+        writeWheelSvg(wheelRequestOf(options, years.first), options.zoneText, options.hemisphere, out);
         return std::move(out).str();
     }
     std::vector<ExportRow> rows;
@@ -80,7 +92,10 @@ std::string exportOf(const CliOptions& options, Years years, std::time_t now) {
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
     if (options.format == OutputFormat::Csv) writeCsv(rows, out, lineEnd);
     if (options.format == OutputFormat::Json) writeJson(rows, out, lineEnd);
-    if (options.format == OutputFormat::ICalendar) writeICalendar(rows, out, static_cast<std::int64_t>(now));
+    if (options.format == OutputFormat::ICalendar)
+        writeICalendar(rows, out,
+                       {static_cast<std::int64_t>(now), options.allDay, options.reminderMinutes, years.first, years.last,
+                        options.zoneText, options.calendarText});
     return std::move(out).str();
 }
 
