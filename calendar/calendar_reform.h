@@ -26,6 +26,11 @@ struct CalendarReform {
 inline constexpr CalendarReform kProlepticGregorian{std::numeric_limits<std::int32_t>::min()};
 inline constexpr CalendarReform kProlepticJulian{std::numeric_limits<std::int32_t>::max()};
 
+// The proleptic calendar of a calendar code: Julian for kJulianCode, Gregorian for any other.
+constexpr CalendarReform prolepticReformOf(std::int32_t calendarCode) {
+    return calendarCode == kJulianCode ? kProlepticJulian : kProlepticGregorian;
+}
+
 // The words of the named reforms, in any case (see calendar_reform.cpp for their history),
 // and the prefix of a reform by its first Gregorian day, "reform:YYYY-MM-DD".
 inline constexpr std::array<std::string_view, 4> kReformWords = {"rome", "britain", "russia", "greece"};

@@ -49,8 +49,10 @@ int main(int argc, char** argv) {
     // The local year is asked for only when it is needed: reading the local zone may block (TZ
     // naming a pipe) or fail, which a run for a given year must not depend on.
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
-    const varnex::CliRun run = varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(),
-                                                std::time(nullptr), std::cerr);
+    const std::time_t now = parsed.options->sourceDateEpoch ? static_cast<std::time_t>(*parsed.options->sourceDateEpoch)
+                                                            : std::time(nullptr);
+    const varnex::CliRun run =
+        varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), now, std::cerr);
     if (run.exitCode != varnex::kCliOk) return run.exitCode;
     return emit(run.write, parsed.options->outputPath);
 }

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdlib>
 #include <map>
 #include <thread>
@@ -62,6 +63,25 @@ constexpr const char* kFooter =
     "day_uncertain true mean that the instant, give or take that much, reaches across local\n"
     "midnight: the date could go either way.\n"
     "\n"
+    "Calendars: gregorian and julian are proleptic, every date in the one calendar. A reform dates\n"
+    "each day in the calendar in force on it, Julian before its first Gregorian day and Gregorian\n"
+    "from it: rome (4 Oct 1582 JC, then 15 Oct 1582 CE), britain (2 Sep 1752, then 14 Sep),\n"
+    "russia (31 Jan 1918, then 14 Feb), greece (15 Feb 1923, then 1 Mar), or reform:YYYY-MM-DD\n"
+    "(the first Gregorian day). --dual-dates adds to each line and row of the years 1582 to 1923\n"
+    "the same day in the other calendar with its weekday (CSV and JSON: other_date,\n"
+    "other_weekday).\n"
+    "\n"
+    "iCalendar: each event is the second that holds its instant, in UTC (DURATION:PT1S); calendar\n"
+    "programs show it in the viewer's own zone, so --zone changes nothing in the file but the\n"
+    "days of --all-day (each event as the whole local day in ZONE, the instant in its\n"
+    "description) and of the fixed dates, which are whole days always. iCalendar dates are\n"
+    "Gregorian: a Julian date is written as the same day's Gregorian date. Each event keeps its\n"
+    "UID from one export to the next (year, event, method, and -allday for --all-day), so a\n"
+    "program that matches events by UID (khal) updates them when the file is imported again;\n"
+    "one that does not (calcurse) adds them a second time. DTSTAMP is the time of the export, or\n"
+    "SOURCE_DATE_EPOCH (seconds since 1970) when it is set, so the same request gives the same\n"
+    "bytes; SEQUENCE is that time in minutes, so a later export supersedes an earlier one.\n"
+    "\n"
     "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
     "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
     "With --equinox-method true the CSV, JSON and iCalendar rows of the equinoxes and solstices\n"
@@ -69,6 +89,11 @@ constexpr const char* kFooter =
     "\n"
     "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
     "2 bad input (a message on standard error, nothing on standard output).";
+
+// The latest DTSTAMP an iCalendar file can hold: 9999-12-31 23:59:59 UTC.
+constexpr std::int64_t kLastStampSeconds = 253'402'300'799;
+// The longest reminder: a year ahead, in minutes.
+constexpr std::int32_t kLongestReminderMinutes = 366 * 1440;
 
 constexpr std::string_view kCalculateCaption = "Calculate dates and times of selected events";
 
@@ -199,6 +224,51 @@ std::string zoneComplaint(const std::string& text) {
            "the tz database (Europe/London) or local.";
 }
 
+// The calendar of a text: gregorian or julian, or a reform (calendar_reform.h).
+std::string checkCalendar(const std::string& text, CliOptions& o) {
+    o.calendarText = lowered(text);
+    o.calendarCode = o.calendarText == kCalendarWords[1] ? kJulianCode : kGregorianCode;
+    o.reform.reset();
+    if (o.calendarText == kCalendarWords[0] || o.calendarText == kCalendarWords[1]) return {};
+    std::string complaint;
+    o.reform = parseReform(o.calendarText, complaint);
+    if (o.reform || o.calendarText.starts_with(kReformDatePrefix)) return complaint;
+    const std::string accepted = complaint.substr(complaint.find("Accepted: "));
+    return "unknown calendar '" + text + "'. " + accepted.substr(0, 10) + std::string(kCalendarWords[0]) + ", " +
+           std::string(kCalendarWords[1]) + ", " + accepted.substr(10);
+}
+
+// A reminder's lead in minutes: a whole number of minutes, hours, days or weeks (30m, 2h, 1d,
+// 1w), from a minute to a year; otherwise empty.
+std::optional<std::int32_t> reminderMinutesOf(const std::string& text) {
+    if (text.size() < 2) return std::nullopt;
+    const char unit = static_cast<char>(std::tolower(static_cast<unsigned char>(text.back())));
+    const std::int32_t per = unit == 'm' ? 1 : unit == 'h' ? 60 : unit == 'd' ? 1440 : unit == 'w' ? 7 * 1440 : 0;
+    std::int32_t amount = 0;
+    const char* const end = text.data() + text.size() - 1;
+    const auto [stop, error] = std::from_chars(text.data(), end, amount);
+    if (per == 0 || error != std::errc() || stop != end || amount < 1 || amount > kLongestReminderMinutes / per)
+        return std::nullopt;
+    return amount * per;
+}
+
+// SOURCE_DATE_EPOCH as the DTSTAMP of an iCalendar file: unset or empty leaves the time of the
+// export; anything but a whole number of seconds from 1970 to 9999 is bad input, so that a
+// build that asks for a reproducible file does not get one stamped with today.
+std::optional<std::string> checkSourceDateEpoch(CliOptions& o) {
+    const char* const value = std::getenv("SOURCE_DATE_EPOCH");
+    if (!value || !*value) return std::nullopt;
+    const std::string_view text(value);
+    std::int64_t seconds = 0;
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.find_first_not_of("0123456789") != std::string_view::npos || error != std::errc() ||
+        stop != text.data() + text.size() || seconds > kLastStampSeconds)
+        return "SOURCE_DATE_EPOCH='" + std::string(text) +
+               "' is no time: a whole number of seconds since 1970-01-01 00:00 UTC (up to 253402300799) is needed.";
+    o.sourceDateEpoch = seconds;
+    return std::nullopt;
+}
+
 // A transformer from the words of an option, in any case, to the number of their value, which
 // CLI11 then stores in the option's enum or integer; otherwise a complaint naming the words.
 template <typename Value>
@@ -261,10 +331,13 @@ void declareLongitudeOption(CLI::App& app, CliOptions& o) {
 
 void declareOptions(CLI::App& app, CliOptions& o) {
     app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
-    app.add_option("--calendar", o.calendarCode, "calendar of the dates: gregorian (default) or julian")
-        ->transform(wordsOf<std::int32_t>("calendar", {{std::string(kCalendarWords[0]), kGregorianCode},
-                                                        {std::string(kCalendarWords[1]), kJulianCode}}))
+    app.add_option("--calendar", o.calendarText,
+                   "calendar of the dates: gregorian (default) or julian, or the one in force under a reform: rome, "
+                   "britain, russia, greece or reform:YYYY-MM-DD (see Calendars below)")
+        ->check(CLI::Validator([&o](std::string& text) { return checkCalendar(text, o); }, ""))
         ->type_name("CAL");
+    app.add_flag("--dual-dates", o.dualDates,
+                 "in the years 1582 to 1923, each date also in the other calendar, with its weekday");
     app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
         ->check(CLI::Validator(
             [&o](std::string& text) {
@@ -301,6 +374,22 @@ void declareOptions(CLI::App& app, CliOptions& o) {
     csv->excludes(format);
     all->excludes(csv);
     app.add_flag("--crlf", o.crlf, "end text, CSV and JSON lines in CR LF, as the window's output box");
+    app.add_flag("--all-day", o.allDay,
+                 "iCalendar: each event as the whole day of its local date in ZONE, not as an instant");
+    app.add_option("--remind", o.remindTexts,
+                   "iCalendar: a reminder that long before each event: 30m, 2h, 1d, 1w (repeatable)")
+        ->check(CLI::Validator(
+            [&o](std::string& text) {
+                const auto minutes = reminderMinutesOf(text);
+                if (!minutes)
+                    return "a reminder is a whole number of minutes, hours, days or weeks before the event, up to a "
+                           "year (30m, 2h, 1d, 1w), not '" + text + "'";
+                if (std::find(o.reminderMinutes.begin(), o.reminderMinutes.end(), *minutes) == o.reminderMinutes.end())
+                    o.reminderMinutes.push_back(*minutes);
+                return std::string();
+            },
+            ""))
+        ->type_name("DURATION");
     app.add_option("--output", o.outputPath,
                    "write to FILE (- for standard output), replacing it only once the whole output is written")
         ->type_name("FILE");
@@ -326,6 +415,13 @@ std::optional<std::string> crossCheck(CliOptions& o) {
     o.selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
     if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
     if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";
+    if ((o.allDay || !o.remindTexts.empty()) && o.format != OutputFormat::ICalendar)
+        return std::string(o.allDay ? "--all-day" : "--remind") + " is for --format ics.";
+    if (o.dualDates && (o.all || o.format == OutputFormat::ICalendar || o.format == OutputFormat::Svg))
+        return "--dual-dates is for the lines and for --format csv or json.";
+    std::sort(o.reminderMinutes.rbegin(), o.reminderMinutes.rend());  // the earliest alarm first
+    if (o.format == OutputFormat::ICalendar)
+        if (auto complaint = checkSourceDateEpoch(o)) return complaint;
     if (o.all || o.format == OutputFormat::Svg) return std::nullopt;
     if (const auto rejection = checkSelection(o.selection, kCalculateCaption))
         return rejection->title.empty() ? rejection->prompt : rejection->title + ": " + rejection->prompt;

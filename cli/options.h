@@ -3,6 +3,7 @@
 
 #include "report/request.h"
 #include "calendar/calendar_date.h"
+#include "calendar/calendar_reform.h"
 #include "report/summary.h"
 #include "zones/zone.h"
 
@@ -34,6 +35,7 @@ inline constexpr std::array<std::string_view, 4> kMethodWords = {"true", "mean",
 inline constexpr std::array<std::string_view, 2> kEquinoxMethodWords = {"meeus", "true"};
 inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
+// --calendar also takes the words of the reforms (kReformWords) and reform:YYYY-MM-DD.
 
 // A command line as CLI11 reads it: every value bound to its type (the zone parsed once), the
 // cross-option rules checked. The years stay text: they are checked with the window's messages,
@@ -43,6 +45,9 @@ struct CliOptions {
     std::optional<std::string> fromText;
     std::optional<std::string> toText;
     std::int16_t calendarCode = kGregorianCode;
+    std::optional<CalendarReform> reform;  // a calendar with a reform date, in place of calendarCode's
+    std::string calendarText = "gregorian";  // as given, lower case
+    bool dualDates = false;
     std::string zoneText = "GMT";  // as given
     Zone zone;
     std::optional<std::string> eventsText;
@@ -56,6 +61,10 @@ struct CliOptions {
     Hemisphere hemisphere = Hemisphere::North;
     OutputFormat format = OutputFormat::Text;
     bool crlf = false;
+    bool allDay = false;                        // iCalendar: instants as local days
+    std::vector<std::string> remindTexts;
+    std::vector<std::int32_t> reminderMinutes;  // iCalendar: the reminders, in minutes, each once
+    std::optional<std::int64_t> sourceDateEpoch;  // iCalendar: SOURCE_DATE_EPOCH, the DTSTAMP when set
     std::optional<std::string> outputPath;  // none for standard output
     unsigned jobs = 1;                      // threads computing the years (--jobs; the cores by default)
 };

@@ -53,7 +53,19 @@ std::string withLineEnds(std::string text, bool crlf) {
 }
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
-    return {year, options.calendarCode, options.zone, options.selection, options.weekday, options.seconds};
+    return {year,           options.calendarCode, options.zone,  options.selection, options.weekday,
+            options.seconds, options.reform,      options.dualDates};
+}
+
+// The wheel is one year round from 1 January: under a reform, in the calendar in force on that
+// day throughout.
+CalculateRequest wheelRequestOf(const CliOptions& options, std::int32_t year) {
+    CalculateRequest request = requestOf(options, year);
+    if (request.reform)
+        request.calendarCode = static_cast<std::int16_t>(
+            dayNumberFromDate(year, 1, 1, kJulianCode) < request.reform->firstGregorianDay ? kJulianCode : kGregorianCode);
+    request.reform.reset();
+    return request;
 }
 
 // What one year adds to the output, and how many rows of an export it holds.
@@ -144,7 +156,8 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
         std::string text;
         if (year != years.first) text += kRequestSeparator;
         if (options.all)
-            text += summaryText(summaryCells(year, options.calendarCode, options.zone, options.hemisphere, names));
+            text += summaryText(
+                summaryCells(year, reformOf(requestOf(options, year)), options.zone, options.hemisphere, names));
         else
             forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
         return YearPiece{withLineEnds(std::move(text), options.crlf)};
@@ -158,13 +171,15 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
 // An export of every year's rows, or the wheel of the one year.
 void writeExport(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
     if (options.format == OutputFormat::Svg) {
-        writeWheelSvg(requestOf(options, years.first), options.zoneText, options.hemisphere, out);
+        writeWheelSvg(wheelRequestOf(options, years.first), options.zoneText, options.hemisphere, out);
         return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
     const std::unique_ptr<RowFormat> format = options.format == OutputFormat::Csv    ? csvFormat(lineEnd)
                                               : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
-                                                                                     : iCalendarFormat(now);
+                                                                                     : iCalendarFormat({static_cast<std::int64_t>(now), options.allDay,
+                                                                                                        options.reminderMinutes, years.first, years.last,
+                                                                                                        options.zoneText, options.calendarText});
     const auto make = [&](std::int32_t year) {
         const std::vector<ExportRow> rows =
             rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);

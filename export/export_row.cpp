@@ -47,7 +47,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         if (!present) continue;
         if (std::isnan(trueJD)) trueJD = instantOf(table, Method::TrueSun, request.year).jdUT;
         if (std::isnan(meanJD)) meanJD = instantOf(table, Method::MeanSun, request.year).jdUT;
-        const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, request.calendarCode).dayNumber;
+        const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, reformOf(request)).dayNumber;
         const std::int32_t trueDay = localDayOf(trueJD, request.zone);
         const bool differ = trueDay != localDayOf(meanJD, request.zone) || trueDay != fixedDay;
         for (ExportRow& row : rows) {
@@ -64,12 +64,15 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
                               RowNames names) {
     static const EventNameTable table = buildEventNames(defaultEventCaptions());
     std::vector<ExportRow> rows;
+    const bool dual = dualDatesApply(request);
     forEachRequestLine(request, table, [&](const RequestLine& line) {
         std::string name = line.turningPoint ? turningPointName(*line.turningPoint)
                                              : nameOf(kEventTable[line.event], table, hemisphere, names);
         rows.push_back({request.year, line.event, line.method, line.instant.jdUT, line.instant.deltaTSeconds,
                         line.offset, line.local.civilJD, line.local.date, std::string(zoneText), std::move(name),
-                        line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt});
+                        line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt,
+                        std::nullopt});
+        if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
     });
     addThreeAnswers(rows, request);
     return rows;

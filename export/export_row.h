@@ -36,6 +36,8 @@ struct ExportRow {
     // the traditional date are not all the same day.
     std::optional<double> gapHours;
     std::optional<bool> datesDiffer;
+    // The same day in the other calendar, where the request asks for dual dates (dualDatesApply).
+    std::optional<CalendarDate> otherDate{};
 };
 
 // A traditional date: a whole day without an instant.

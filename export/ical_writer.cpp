@@ -1,20 +1,25 @@
-// iCalendar export (RFC 5545): one VEVENT per record, each an instant in UTC, made with libical.
+// iCalendar export (RFC 5545): one VEVENT per record, an instant in UTC or a whole day, made
+// with libical.
 #include "writers.h"
 
 #include "calendar/calendar_date.h"
+#include "calendar/date_text.h"
 #include "report/result_text.h"
 #include "varnex/version.h"
 
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <climits>
 #include <cstring>
 #include <ctime>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace varnex {
 namespace {
@@ -48,9 +53,9 @@ icaltimetype utcTime(double jdUT) {
     return time;
 }
 
-// The date of a traditional day as an iCalendar DATE, which is always Gregorian.
-icaltimetype allDayDate(const ExportRow& row) {
-    CalendarDate gregorian{0, 0, 0, kGregorianCode, row.localDate.dayNumber};
+// A local day as an iCalendar DATE, which is always Gregorian.
+icaltimetype dateOfDay(std::int32_t dayNumber) {
+    CalendarDate gregorian{0, 0, 0, kGregorianCode, dayNumber};
     DayNumberToDate(gregorian);
     icaltimetype date = icaltime_null_date();
     date.year = gregorian.year;
@@ -77,9 +82,12 @@ const char* categoriesOf(const ExportRow& row) {
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
 // calendar that matches events by UID updates them on a second import instead of doubling them.
 // A turning point's id names it whole (2026-term-015, 2026-perihelion).
-std::string uidOf(const ExportRow& row) {
+// An instant shown as its local day is another event ("-allday"): both kinds can be imported
+// side by side, and neither replaces the other. A traditional date is a day in both kinds.
+std::string uidOf(const ExportRow& row, bool allDay) {
     std::string uid = std::to_string(row.year) + '-' + eventKey(row);
     if (row.method != Method::None && !row.turningPoint) uid += '-' + std::string(methodKey(row.method));
+    if (allDay && !isAllDay(row)) uid += "-allday";
     return uid += kUidDomain;
 }
 
@@ -108,12 +116,14 @@ std::string numberTextOf(double value, int decimals = -1) {
 }
 
 // The exact instant, the method, Delta T and the uncertainty, one to a line (libical escapes
-// the line breaks); for a traditional date, what it is.
-std::string descriptionOf(const ExportRow& row) {
+// the line breaks); for an instant shown as a day, also its local time; for a traditional
+// date, what it is.
+std::string descriptionOf(const ExportRow& row, bool allDay) {
     if (isAllDay(row))
         return "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 November): a whole "
-               "day, no instant.";
-    std::string text = "Instant: " + utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)\nMethod: " +
+               "day, no instant.\nDate: " + DateText(row.localDate, DateOrderYMD, "-", ",", true);
+    std::string text = allDay ? "Local time: " + lineDateTimeText(row) + " (" + row.zone + ")\n" : std::string();
+    text += "Instant: " + utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)\nMethod: " +
                        methodText(row) + "\nDelta T: " + numberTextOf(row.deltaTSeconds, 1) + " s\nUncertainty: " +
                        uncertaintyText(row.uncertaintySeconds);
     if (row.dayUncertain)
@@ -122,18 +132,49 @@ std::string descriptionOf(const ExportRow& row) {
     return text;
 }
 
-// One row's VEVENT: an instant (DTSTART, no DTEND) that takes no time in the calendar, or a
-// traditional date as a whole day (DTSTART as a DATE).
-Component makeEvent(const ExportRow& row, const icaltimetype& stamp) {
+// A reminder `minutes` before the start, in the largest whole unit: -P1W, -P1D, -PT2H, -PT30M.
+icalcomponent* alarmOf(std::int32_t minutes, const std::string& text) {
+    icaldurationtype before = icaldurationtype_null_duration();
+    before.is_neg = 1;
+    if (minutes % (7 * 1440) == 0) before.weeks = static_cast<unsigned>(minutes / (7 * 1440));
+    else if (minutes % 1440 == 0) before.days = static_cast<unsigned>(minutes / 1440);
+    else if (minutes % 60 == 0) before.hours = static_cast<unsigned>(minutes / 60);
+    else before.minutes = static_cast<unsigned>(minutes);
+    icaltriggertype trigger{icaltime_null_time(), before};
+    icalcomponent* alarm = icalcomponent_new_valarm();
+    icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icalcomponent_add_property(alarm, icalproperty_new_description(text.c_str()));
+    icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+    return alarm;
+}
+
+// One row's VEVENT: an instant, or a local day (DTSTART and DTEND as DATEs). An instant is the
+// second that holds it (DTSTART in UTC, cut to the second, and DURATION:PT1S): calendar
+// programs then show a moment. Without an end khal gives it an hour; an end equal to the start
+// (DTEND, or DURATION:PT0S) is read as an hour by khal or refused by calcurse.
+// Every event of one export has the same SEQUENCE: the DTSTAMP in whole minutes.
+Component makeEvent(const ExportRow& row, const icaltimetype& stamp, const ICalendarOptions& options) {
     Component event(icalcomponent_new_vevent());
     icalcomponent* const e = event.get();
-    icalcomponent_add_property(e, icalproperty_new_uid(uidOf(row).c_str()));
+    const std::string summary = summaryOf(row);
+    icalcomponent_add_property(e, icalproperty_new_uid(uidOf(row, options.allDay).c_str()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(e, icalproperty_new_dtstart(isAllDay(row) ? allDayDate(row) : utcTime(row.jdUT)));
-    icalcomponent_add_property(e, icalproperty_new_summary(summaryOf(row).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row).c_str()));
+    icalcomponent_add_property(
+        e, icalproperty_new_sequence(static_cast<int>(std::clamp<std::int64_t>(options.stampUnixSeconds / 60, 0, INT_MAX))));
+    if (isAllDay(row) || options.allDay) {
+        icalcomponent_add_property(e, icalproperty_new_dtstart(dateOfDay(row.localDate.dayNumber)));
+        icalcomponent_add_property(e, icalproperty_new_dtend(dateOfDay(row.localDate.dayNumber + 1)));
+    } else {
+        icalcomponent_add_property(e, icalproperty_new_dtstart(utcTime(row.jdUT)));
+        icaldurationtype second = icaldurationtype_null_duration();
+        second.seconds = 1;
+        icalcomponent_add_property(e, icalproperty_new_duration(second));
+    }
+    icalcomponent_add_property(e, icalproperty_new_summary(summary.c_str()));
+    icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row, options.allDay).c_str()));
     icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row)));
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    for (const std::int32_t minutes : options.reminderMinutes) icalcomponent_add_component(e, alarmOf(minutes, summary));
     return event;
 }
 
@@ -144,35 +185,87 @@ void writeComponent(icalcomponent* component, std::ostream& out) {
     out.write(text.get(), static_cast<std::streamsize>(std::strlen(text.get())));
 }
 
-// The calendar's own lines are fixed and short (nothing to escape or fold), so they are written
-// here; the events between them are made and written one at a time, which keeps the time linear
-// and the memory that of one event.
-void writeCalendarHead(std::ostream& out) {
+// "2026–2035", or "2026" for one year.
+std::string yearsText(const ICalendarOptions& options) {
+    std::string text = std::to_string(options.firstYear);
+    if (options.lastYear != options.firstYear) text += "\u2013" + std::to_string(options.lastYear);
+    return text;
+}
+
+// The calendar's name: its years, and the zone where the zone decides the dates.
+std::string calendarName(const ICalendarOptions& options) {
+    return "Wheel of the year " + yearsText(options) + (options.allDay ? ", " + options.zone : std::string());
+}
+
+// What the calendar holds and how its times are to be read.
+std::string calendarDescription(const ICalendarOptions& options) {
+    std::string text = "Equinoxes, solstices and cross-quarter days of " + yearsText(options) +
+                       ", computed by Varnex " + kVersion + ". ";
+    text += options.allDay ? "Each event is the whole local day in " + options.zone +
+                                 ", with the exact instant in its description."
+                           : "Times are UTC; calendar programs show them in the viewer's time zone.";
+    if (options.calendar != "gregorian")
+        text += " Days dated in the Julian calendar are written as the same days' Gregorian dates, as iCalendar "
+                "requires.";
+    return text;
+}
+
+// A text property of the calendar itself as one content line: the value escaped (backslash,
+// semicolon, comma, line break) and folded after 75 octets, never inside a UTF-8 character.
+void writeTextProperty(std::string_view name, std::string_view value, std::ostream& out) {
+    std::string line(name);
+    line += ':';
+    for (const char c : value) {
+        if (c == '\\' || c == ';' || c == ',') line += '\\';
+        line += c == '\n' ? std::string("\\n") : std::string(1, c);
+    }
+    std::size_t start = 0, width = 75;  // the continuation lines' leading blank counts
+    while (line.size() - start > width) {
+        std::size_t cut = start + width;
+        while ((static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;  // a continuation byte
+        out << std::string_view(line).substr(start, cut - start) << kCrLf << ' ';
+        start = cut;
+        width = 74;
+    }
+    out << std::string_view(line).substr(start) << kCrLf;
+}
+
+// The calendar's own lines come first; the events after them are made and written one at a
+// time, which keeps the time linear and the memory that of one event. The data changes only
+// with a new version of the program, so a subscribed copy is fetched again once a week.
+void writeCalendarHead(std::ostream& out, const ICalendarOptions& options) {
     out << "BEGIN:VCALENDAR" << kCrLf << "VERSION:2.0" << kCrLf << "PRODID:-//Ostrel//Varnex " << kVersion << "//EN"
         << kCrLf << "CALSCALE:GREGORIAN" << kCrLf;
+    writeTextProperty("X-WR-CALNAME", calendarName(options), out);
+    writeTextProperty("X-WR-CALDESC", calendarDescription(options), out);
+    out << "REFRESH-INTERVAL;VALUE=DURATION:P1W" << kCrLf << "X-PUBLISHED-TTL:P1W" << kCrLf;
 }
 
 class ICalendarFormat final : public RowFormat {
 public:
-    explicit ICalendarFormat(std::int64_t stampUnixSeconds)
-        : stamp_(icaltime_from_timet_with_zone(static_cast<std::time_t>(stampUnixSeconds), 0,
+    explicit ICalendarFormat(ICalendarOptions options)
+        : options_(std::move(options)),
+          stamp_(icaltime_from_timet_with_zone(static_cast<std::time_t>(options_.stampUnixSeconds), 0,
                                                icaltimezone_get_utc_timezone())) {}
-    void begin(std::ostream& out) const override { writeCalendarHead(out); }
-    void row(const ExportRow& row, std::ostream& out) const override { writeComponent(makeEvent(row, stamp_).get(), out); }
+    void begin(std::ostream& out) const override { writeCalendarHead(out, options_); }
+    void row(const ExportRow& row, std::ostream& out) const override {
+        writeComponent(makeEvent(row, stamp_, options_).get(), out);
+    }
     void end(bool, std::ostream& out) const override { out << "END:VCALENDAR" << kCrLf; }
 
 private:
+    ICalendarOptions options_;
     icaltimetype stamp_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowFormat> iCalendarFormat(std::int64_t stampUnixSeconds) {
-    return std::make_unique<ICalendarFormat>(stampUnixSeconds);
+std::unique_ptr<RowFormat> iCalendarFormat(const ICalendarOptions& options) {
+    return std::make_unique<ICalendarFormat>(options);
 }
 
-void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, std::int64_t stampUnixSeconds) {
-    writeRows(ICalendarFormat(stampUnixSeconds), rows, out);
+void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const ICalendarOptions& options) {
+    writeRows(ICalendarFormat(options), rows, out);
 }
 
 }  // namespace varnex

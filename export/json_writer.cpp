@@ -13,7 +13,7 @@ namespace {
 // A row as a JSON object with the CSV's column names as keys, in the same order (hence
 // ordered_json): numbers as numbers, flags as booleans, null where the CSV leaves a field
 // empty (the method of an event that has none, the instant of a traditional date, the gap
-// of an event that is no cross-quarter day).
+// of an event that is no cross-quarter day, the other calendar's date when none is asked for).
 nlohmann::ordered_json rowObject(const ExportRow& row) {
     using Json = nlohmann::ordered_json;
     const bool instant = !isAllDay(row);
@@ -38,6 +38,8 @@ nlohmann::ordered_json rowObject(const ExportRow& row) {
     // The gap to 0.01 h, as the CSV writes it.
     object["gap_hours"] = row.gapHours ? Json(std::round(*row.gapHours * 100.0) / 100.0) : Json(nullptr);
     object["dates_differ"] = row.datesDiffer ? Json(*row.datesDiffer) : Json(nullptr);
+    object["other_date"] = row.otherDate ? Json(isoDateText(*row.otherDate)) : Json(nullptr);
+    object["other_weekday"] = row.otherDate ? Json(weekdayText(row)) : Json(nullptr);
     return object;
 }
 

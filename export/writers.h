@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,10 +23,21 @@ public:
     virtual void end(bool anyRows, std::ostream& out) const = 0;
 };
 
+// What an iCalendar file says beyond its rows: when it was made, how its events are shown,
+// and what the calendar as a whole holds.
+struct ICalendarOptions {
+    std::int64_t stampUnixSeconds = 0;  // DTSTAMP of every event; SEQUENCE is its whole minutes
+    bool allDay = false;                // each instant as its whole local day (VALUE=DATE)
+    std::vector<std::int32_t> reminderMinutes{};  // a VALARM for each, that long before the start
+    std::int32_t firstYear = 0, lastYear = 0;     // the years of the rows
+    std::string zone{};                           // as the user gave it
+    std::string calendar = "gregorian";         // gregorian, julian, britain, reform:1752-09-14, ...
+};
+
 // The formats of the writers below.
 std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd);
 std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd);
-std::unique_ptr<RowFormat> iCalendarFormat(std::int64_t stampUnixSeconds);
+std::unique_ptr<RowFormat> iCalendarFormat(const ICalendarOptions& options);
 
 // All of `rows` in `format`.
 void writeRows(const RowFormat& format, const std::vector<ExportRow>& rows, std::ostream& out);
@@ -39,11 +51,17 @@ void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string
 // numbers, the method null where the event has none. Lines end in `lineEnd`.
 void writeJson(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd);
 
-// An RFC 5545 calendar (lines end in CR LF, as the format requires): one VEVENT per row,
-// DTSTART in UTC, a UID stable across exports (year, event and method), SUMMARY from the
-// name (and the method of a cross-quarter day), a DESCRIPTION with the exact instant, the
-// method and Delta T, CATEGORIES, TRANSP:TRANSPARENT. `stampUnixSeconds` is the DTSTAMP.
-void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, std::int64_t stampUnixSeconds);
+// An RFC 5545 calendar (lines end in CR LF, as the format requires), named for its years (and
+// the zone of its all-day dates) by X-WR-CALNAME, with X-WR-CALDESC and a refresh interval for
+// subscribed copies. One VEVENT per row: by default the second that holds the instant, in UTC
+// (DURATION:PT1S: a moment, not an hour); with `allDay`, and always for a traditional date,
+// the local day as a DATE (iCalendar dates are Gregorian: a Julian day is written as the same
+// day's Gregorian date) with the instant in the description. The UID is stable across exports (year, event,
+// method, and "allday" for an instant shown as a day); SEQUENCE is the DTSTAMP in whole minutes
+// since 1970, so a later export always supersedes an earlier one. SUMMARY from the name (and the
+// method of a cross-quarter day), a DESCRIPTION with the exact instant, the method and Delta T,
+// CATEGORIES, TRANSP:TRANSPARENT, and a display alarm for each reminder.
+void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const ICalendarOptions& options);
 
 // The wheel of the request's year as a standalone SVG picture: the year as a circle, January at
 // the top and clockwise, every event by both methods (whatever the request selects) at the

@@ -80,6 +80,27 @@ CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t c
     return date;
 }
 
+CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform) {
+    const std::int32_t month = 2 + 3 * quarter;
+    const auto day = dayNumberInForce(year, month, 1, reform);
+    return dateInForce(day ? *day : static_cast<std::int32_t>(dayNumberFromDate(year, month, 1, kJulianCode)), reform);
+}
+
+CalendarReform reformOf(const CalculateRequest& request) {
+    return request.reform ? *request.reform : prolepticReformOf(request.calendarCode);
+}
+
+bool dualDatesApply(const CalculateRequest& request) {
+    return request.dualDates && request.year >= kDualDateFirstYear && request.year <= kDualDateLastYear;
+}
+
+std::string dualDateText(const CalendarDate& inForce) {
+    const CalendarDate other = otherCalendarDate(inForce.dayNumber, inForce.calendar);
+    return std::string(other.calendar == kJulianCode ? " (Julian " : " (Gregorian ") +
+           DateText(other, DateOrderYMD, "-", ",", true) + ", " +
+           WeekdayName(DayOfWeek(other.dayNumber), false, intEnglish) + ")";
+}
+
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
     const auto localDay = [&zone](double jd) {
         const UtcOffset offset = zone.offsetAt(jd);
@@ -95,7 +116,8 @@ namespace {
 class LineMaker {
 public:
     LineMaker(const CalculateRequest& request, const EventNameTable& names)
-        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)) {}
+        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)), reform_(reformOf(request)),
+          dual_(dualDatesApply(request)) {}
 
     RequestLine eventLine(std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
@@ -121,28 +143,40 @@ private:
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
         const std::int16_t minutes = offset.wholeMinutes();
-        InstantText text = FormatInstant(instant.jdUT + offset.restDays(), minutes, request_.calendarCode, work_);
+        const double local = instant.jdUT + offset.restDays();
+        const auto day = static_cast<std::int32_t>(std::floor(LocalCivilJD(local, minutes)));
+        const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform_).calendar);
+        InstantText text = FormatInstant(local, minutes, calendar, work_);
         const bool uncertain = dayUncertain(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         std::string line = request_.withSeconds
                                ? eventLineTextWithSeconds(name, tag, text, minutes, request_.includeWeekday,
                                                           instant.uncertaintySeconds, uncertain, labelWidth_)
                                : eventLineText(name, tag, text, minutes, request_.includeWeekday, labelWidth_);
+        withDualDate(line, text.date);
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain};
     }
 
     RequestLine fixedLine(std::size_t event, std::string_view name) {
-        const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, request_.calendarCode);
+        const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, reform_);
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
                          WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage), date, {}, none};
         std::string line = fixedDateLineText(name, date, request_.includeWeekday, labelWidth_);
+        withDualDate(line, date);
         return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
                 std::nullopt, false};
+    }
+
+    // The other calendar's date before the line's end, where the request asks for it.
+    void withDualDate(std::string& line, const CalendarDate& date) const {
+        if (dual_) line.insert(line.size() - kLineEnd.size(), dualDateText(date));
     }
 
     const CalculateRequest& request_;
     const EventNameTable& names_;
     std::size_t labelWidth_;
+    const CalendarReform reform_;
+    const bool dual_;
     CalendarDate work_{};
 };
 

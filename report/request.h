@@ -2,6 +2,7 @@
 // line put out for a year.
 #pragma once
 
+#include "calendar/calendar_reform.h"
 #include "events.h"
 #include "messages.h"
 #include "result_text.h"
@@ -47,7 +48,24 @@ struct CalculateRequest {
     Selection selection;
     bool includeWeekday = false;
     bool withSeconds = false;  // lines with the second, the uncertainty and the day's mark
+    // The calendar in force on each day (Julian before the reform, Gregorian from it), in
+    // place of calendarCode's proleptic calendar, when set.
+    std::optional<CalendarReform> reform{};
+    bool dualDates = false;  // each line and row also in the other calendar (see dualDatesApply)
 };
+
+// The request's calendar as a reform: its reform, or calendarCode's proleptic calendar.
+CalendarReform reformOf(const CalculateRequest& request);
+
+// The years whose lines and rows give the other calendar's date when asked: from the first
+// reform (1582) to the last of the named ones (1923).
+inline constexpr std::int32_t kDualDateFirstYear = 1582;
+inline constexpr std::int32_t kDualDateLastYear = 1923;
+bool dualDatesApply(const CalculateRequest& request);
+
+// " (Julian 1700-02-18 JC, Thursday)": the day's date in the calendar other than `inForce`'s,
+// with its weekday, as a line appends it.
+std::string dualDateText(const CalendarDate& inForce);
 
 struct EventInstant {
     double jdUT;                // the instant, UT
@@ -66,6 +84,11 @@ EventInstant instantOf(const TurningPoint& point, std::int32_t year);
 // The traditional date of the cross-quarter day of `quarter` (0 to 3: 1 February, 1 May,
 // 1 August, 1 November of `year`) in the calendar of calendarCode.
 CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode);
+
+// The same under a reform: the first of the month read in the calendar in force on that day.
+// A first that the reform skipped (1 February 1918 in Russia) is the day the old calendar's
+// date became (14 February 1918, Gregorian).
+CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform);
 
 // Whether the local dates of jdUT - uncertainty and jdUT + uncertainty differ in the zone:
 // the instant's local date could honestly go either way.

@@ -6,6 +6,8 @@
 #include "text/translation.h"
 #include "zones/fixed_offsets.h"
 
+#include <cmath>
+
 namespace varnex {
 namespace {
 
@@ -17,13 +19,21 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names) {
+    return summaryCells(year, prolepticReformOf(calendarCode), zone, hemisphere, names);
+}
+
+std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& reform, const Zone& zone,
+                                        Hemisphere hemisphere, const EventNameTable& names) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
     const bool south = hemisphere == Hemisphere::South;
     // The date and time with the zone's suffix; the cell texts then add none.
     const auto dateTime = [&](double jd) {
         const UtcOffset offset = zone.offsetAt(jd);
-        return FormatInstant(jd + offset.restDays(), offset.wholeMinutes(), calendarCode, work).dateTime +
+        const double local = jd + offset.restDays();
+        const auto day = static_cast<std::int32_t>(std::floor(LocalCivilJD(local, offset.wholeMinutes())));
+        const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform).calendar);
+        return FormatInstant(local, offset.wholeMinutes(), calendar, work).dateTime +
                TimezoneSuffix(offset.wholeMinutes());
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {

@@ -3,6 +3,7 @@
 // take their texts from here.
 #pragma once
 
+#include "calendar/calendar_reform.h"
 #include "events.h"
 #include "zones/zone.h"
 
@@ -28,6 +29,9 @@ inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 
 // solstice cell its name and instant, each with the suffix of the zone's offset at that
 // instant and never the weekday.
 std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
+                                        Hemisphere hemisphere, const EventNameTable& names);
+// The same with each date in the calendar in force on its day.
+std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& reform, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names);
 
 // Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".

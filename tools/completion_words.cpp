@@ -1,8 +1,9 @@
 // Writes the bash completion of varnex-cli from its template, with the words of the options
 // taken from the program's own tables: the event keys from the event table, the formats,
-// methods, hemispheres and calendars from the command line's.
+// methods, hemispheres and calendars from the command line's, the reforms from calendar/.
 //
 //   completion_words TEMPLATE OUTPUT
+#include "calendar/calendar_reform.h"
 #include "cli/options.h"
 #include "report/events.h"
 #include "report/turning_points.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
         {"@METHODS@", joined(varnex::kMethodWords)},
         {"@EQUINOX_METHODS@", joined(varnex::kEquinoxMethodWords)},
         {"@HEMISPHERES@", joined(varnex::kHemisphereWords)},
-        {"@CALENDARS@", joined(varnex::kCalendarWords)}};
+        {"@CALENDARS@", joined(varnex::kCalendarWords) + " " + joined(varnex::kReformWords)}};
     for (const auto& [field, words] : fields) {
         const auto at = text.find(field);
         if (at == std::string::npos) {

@@ -60,7 +60,16 @@ done <<'TABLE'
 --zone Mars/Olympus|a zone of the tz database
 --zone|--zone
 --events march,midsummer|Accepted: imbolc, march
---calendar x|Accepted: gregorian, julian.
+--calendar x|Accepted: gregorian, julian, rome, britain, russia, greece, or reform:YYYY-MM-DD
+--calendar reform:1752-02-30|names no Gregorian date
+--calendar reform:0100-01-01|before 0200-03-01
+--remind 1d --format ics --remind 0d|a reminder is a whole number of minutes
+--remind 1y --format ics|up to a year (30m, 2h, 1d, 1w), not '1y'
+--remind 53w --format ics|not '53w'
+--remind 1d|--remind is for --format ics.
+--all-day --csv|--all-day is for --format ics.
+--dual-dates --format ics|--dual-dates is for the lines
+--all --dual-dates|--dual-dates is for the lines
 --method all|Accepted: a comma-separated list of true, mean and fixed, or both
 --method ' , '|a method is needed
 --longitude 360|a solar longitude in degrees from 0 to 360
@@ -130,8 +139,48 @@ PY
 if command -v jq >/dev/null; then
     [ "$("$cli" --from 2000 --to 2009 --format json | jq 'length')" = 120 ] || fail "jq reads the JSON"
 fi
+# iCalendar: the UIDs stable across zones and calendars, other ones for all-day events; the
+# December solstice of 2011 on the local day of each zone; the same bytes for the same
+# SOURCE_DATE_EPOCH, and a malformed one refused.
 "$cli" --from 2026 --to 2035 --format ics >"$work/events.ics" || fail "ics"
-"$python" "$source/tests/export/check_ics.py" "$work/events.ics" 120 || fail "Python's icalendar"
+"$python" "$source/tests/export/check_ics.py" "$work/events.ics" 120 >"$work/uids" || fail "Python's icalendar: $(cat "$work/uids")"
+"$cli" --from 2026 --to 2035 --format ics --zone Asia/Tokyo --calendar julian >"$work/tokyo.ics"
+"$python" "$source/tests/export/check_ics.py" "$work/tokyo.ics" 120 | cmp -s - "$work/uids" || fail "UIDs and instants differ by zone"
+"$cli" --from 2026 --to 2035 --format ics --all-day --remind 1w --remind 2h --remind 1d >"$work/days.ics"
+"$python" "$source/tests/export/check_ics.py" "$work/days.ics" 120 3 >"$work/days" || fail "all-day: $(cat "$work/days")"
+[ -z "$(cut -d' ' -f1 "$work/uids" "$work/days" | sort | uniq -d)" ] || fail "an all-day UID is a timed one's"
+for zone_day in America/Chicago:20111221 America/New_York:20111222; do
+    "$cli" 2011 --events december --format ics --all-day --zone "${zone_day%:*}" >"$work/day.ics"
+    [ "$("$python" "$source/tests/export/check_ics.py" "$work/day.ics" 1)" = "2011-december-allday@varnex.ostrel.example ${zone_day#*:}" ] ||
+        fail "the December solstice of 2011 all-day in ${zone_day%:*}"
+done
+SOURCE_DATE_EPOCH=0 "$cli" --from 2026 --to 2035 --format ics >"$work/a.ics" && sleep 1 &&
+    SOURCE_DATE_EPOCH=0 "$cli" --from 2026 --to 2035 --format ics >"$work/b.ics" && cmp -s "$work/a.ics" "$work/b.ics" &&
+    grep -q $'^DTSTAMP:19700101T000000Z\r$' "$work/a.ics" || fail "SOURCE_DATE_EPOCH=0: not the same bytes"
+for epoch in 12x -1 ' 1' 253402300800; do
+    SOURCE_DATE_EPOCH=$epoch run 2026 --format ics
+    [ "$status" = 2 ] && [ ! -s "$work/out" ] && [[ $err == *SOURCE_DATE_EPOCH* ]] || fail "SOURCE_DATE_EPOCH='$epoch': $status"
+done
+SOURCE_DATE_EPOCH=x run 2026 && [ "$status" = 0 ] || fail "SOURCE_DATE_EPOCH read for the text lines"
+start=$(date +%s%N)
+"$cli" --from 1 --to 3000 --format ics --remind 1d --remind 1w >"$work/all.ics" || fail "ics of 1-3000"
+echo "ics of 1-3000 with two reminders: $((($(date +%s%N) - start) / 1000000)) ms, $(stat -c %s "$work/all.ics") bytes"
+"$python" "$source/tests/export/check_ics.py" "$work/all.ics" 36000 2 >/dev/null || fail "ics of 1-3000"
+
+# Calendars with a reform: the gap of Rome; the dual dates of 1700 in Britain, one day apart
+# in the CSV; the fixed date that Russia skipped.
+[[ $("$cli" 1582 --calendar rome --events september,samhain --method fixed) == *"1582-09-13 JC "*"1582-11-01 CE"* ]] ||
+    fail "1582 in Rome"
+"$cli" 1700 --calendar britain --dual-dates --csv >"$work/dual.csv"
+"$python" - "$work/dual.csv" <<'PY' || fail "dual dates"
+import csv, sys, datetime
+for r in csv.DictReader(open(sys.argv[1], newline="")):
+    local, other = datetime.date.fromisoformat(r["local_date"]), datetime.date.fromisoformat(r["other_date"])
+    assert r["calendar"] == "julian" and (other - local).days == 11 - (local < datetime.date(1700, 3, 1)), r
+    assert r["other_weekday"] == r["weekday"] == other.strftime("%A"), r
+PY
+[ "$("$cli" 1918 --calendar russia --events imbolc --method fixed --dual-dates)" = \
+  "Imbolc (fixed date) ........... 1918-02-14 CE (Julian 1918-02-01 JC, Thursday)" ] || fail "1 Feb 1918 in Russia"
 
 # Named zones: every event at the wall-clock minute of the C library's tz reading: 1970-2037,
 # and local mean time (offsets with seconds: Monrovia -0:44:30 until 1972, London -0:01:15).

@@ -18,7 +18,7 @@ namespace {
 
 const std::string kColumns =
     "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
-    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ";
+    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday";
 
 // What a test row is made of, and the texts the writers must give for it: a Julian date in year
 // 800, a cross-quarter day by both methods, and year 1 with a comma and quotes in its zone and
@@ -104,7 +104,7 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
             // The local time to the second: the test instants lie 30 s into their local minute.
             EXPECT_EQ(row, (std::vector<std::string>{std::to_string(r.year), t[0], t[1], t[2], r.zone, t[3], row.at(6),
                                                      row.at(7), t[4], t[5], t[6], t[7], r.name, t[5] + ":30", "0",
-                                                     "false", "", ""}));
+                                                     "false", "", "", "", ""}));
             EXPECT_EQ(std::stod(row[6]), r.jdUT);
             EXPECT_EQ(std::stod(row[7]), r.deltaTSeconds);
         }
@@ -132,7 +132,7 @@ TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
 // The UIDs of the records' calendar, after checking its lines, DTSTARTs and SUMMARYs.
 std::vector<std::string> checkedUids(const std::vector<ExportRow>& records) {
     std::ostringstream out;
-    writeICalendar(records, out, 1'780'000'000);
+    writeICalendar(records, out, {.stampUnixSeconds = 1'780'000'000});
     const std::string text = out.str();
     EXPECT_TRUE(text.ends_with("END:VCALENDAR\r\n"));
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
@@ -156,6 +156,33 @@ std::vector<std::string> checkedUids(const std::vector<ExportRow>& records) {
     icalcomponent_free(calendar);
     EXPECT_EQ(uids.size(), records.size());
     return uids;
+}
+
+// With --all-day each instant is its local day as a Gregorian DATE (the Julian 17 December 800
+// is 21 December), under a UID of its own, with one display alarm for each reminder.
+TEST(Export, ICalendarAllDayEventsWithReminders) {
+    std::ostringstream out;
+    writeICalendar(kRecords, out, {.allDay = true, .reminderMinutes = {10080, 90}});
+    icalcomponent* calendar = icalparser_parse_string(out.str().c_str());
+    std::size_t i = 0;
+    for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
+         event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++i) {
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        const RowCase& c = kCases.at(i);
+        CalendarDate gregorian{0, 0, 0, kGregorianCode, kRecords[i].localDate.dayNumber};
+        DayNumberToDate(gregorian);
+        EXPECT_TRUE(start.is_date);
+        EXPECT_EQ(std::vector({start.year, start.month, start.day}), std::vector({gregorian.year, gregorian.month, gregorian.day}));
+        EXPECT_TRUE(std::string(icalcomponent_get_uid(event)).ends_with("-allday@varnex.ostrel.example")) << c.name;
+        std::vector<std::string> triggers;
+        for (icalcomponent* alarm = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT); alarm;
+             alarm = icalcomponent_get_next_component(event, ICAL_VALARM_COMPONENT))
+            triggers.emplace_back(icalproperty_get_value_as_string(
+                icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY)));
+        EXPECT_EQ(triggers, std::vector<std::string>({"-P1W", "-PT90M"}));
+    }
+    icalcomponent_free(calendar);
+    EXPECT_EQ(i, kRecords.size());
 }
 
 TEST(Export, ICalendarReadsBackWithUidsStableAcrossZonesAndCalendars) {

@@ -57,7 +57,7 @@ expect() {
 }
 
 expect "--cal" --calendar
-expect "--calendar " gregorian julian
+expect "--calendar " gregorian julian rome britain russia greece
 expect "--calendar=j" julian
 expect "--zone GMT+05" GMT+05:00 GMT+05:30 GMT+05:45
 expect "--zone GMT+05:3" 30 # bash replaces only the text after the ':'
@@ -120,6 +120,7 @@ check_values --equinox-method
 check_values --hemisphere --all
 check_values --events
 check_values --format
+check_values --remind --format ics
 
 # The options offered are those of --help: the first one of each of its option lines
 # ("  --zone ZONE ...", "  -h,--help ..."), not those named in its prose.
