@@ -362,6 +362,11 @@ void declareOptions(CLI::App& app, CliOptions& o) {
                    "north (default) or south: the names of the summary's cells and of the exports")
         ->transform(wordsOf<Hemisphere>("hemisphere", inEnumOrder<Hemisphere>(kHemisphereWords)))
         ->type_name("H");
+    app.add_option("--names", o.namesLanguage,
+                   "language of the events' names in the lines and exports: en (default) or de; the rest, and "
+                   "the turning points' names, stay English")
+        ->transform(wordsOf<std::int16_t>("language", inEnumOrder<std::int16_t>(kNamesWords)))
+        ->type_name("LANG");
     auto* from = app.add_option("--from", o.fromText, "first year of a range, instead of YEAR")->type_name("Y1");
     auto* to = app.add_option("--to", o.toText, "last year of the range")->type_name("Y2");
     from->needs(to);

@@ -34,6 +34,8 @@ inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", 
 inline constexpr std::array<std::string_view, 4> kMethodWords = {"true", "mean", "fixed", "both"};
 inline constexpr std::array<std::string_view, 2> kEquinoxMethodWords = {"meeus", "true"};
 inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
+// The languages of --names, in the order of the program text's language indexes.
+inline constexpr std::array<std::string_view, 2> kNamesWords = {"en", "de"};
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
 // --calendar also takes the words of the reforms (kReformWords) and reform:YYYY-MM-DD.
 
@@ -48,6 +50,7 @@ struct CliOptions {
     std::optional<CalendarReform> reform;  // a calendar with a reform date, in place of calendarCode's
     std::string calendarText = "gregorian";  // as given, lower case
     bool dualDates = false;
+    std::int16_t namesLanguage = 0;  // intEnglish; intGerman with --names de
     std::string zoneText = "GMT";  // as given
     Zone zone;
     std::optional<std::string> eventsText;

@@ -54,7 +54,7 @@ std::string withLineEnds(std::string text, bool crlf) {
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
     return {year,           options.calendarCode, options.zone,  options.selection, options.weekday,
-            options.seconds, options.reform,      options.dualDates};
+            options.seconds, options.reform,      options.dualDates, options.namesLanguage};
 }
 
 // The wheel is one year round from 1 January: under a reform, in the calendar in force on that
@@ -151,7 +151,7 @@ void inYearOrder(Years years, unsigned jobs, const Make& make, const Use& use) {
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
 void writeText(const CliOptions& options, Years years, std::ostream& out) {
-    const EventNameTable names = buildEventNames(defaultEventCaptions());
+    const EventNameTable& names = eventNamesOf(options.namesLanguage);
     const auto make = [&](std::int32_t year) {
         std::string text;
         if (year != years.first) text += kRequestSeparator;

@@ -62,7 +62,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
 
 std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                               RowNames names) {
-    static const EventNameTable table = buildEventNames(defaultEventCaptions());
+    const EventNameTable& table = eventNamesOf(request.namesLanguage);
     std::vector<ExportRow> rows;
     const bool dual = dualDatesApply(request);
     forEachRequestLine(request, table, [&](const RequestLine& line) {

@@ -36,6 +36,13 @@ EventCaptions defaultEventCaptions() {
     return captions;
 }
 
+const EventNameTable& eventNamesOf(std::int16_t language) {
+    static const EventNameTable english = buildEventNames(defaultEventCaptions());
+    if (language != intGerman) return english;
+    static const EventNameTable german = buildEventNames(eventCaptions(intGerman));
+    return german;
+}
+
 EventCaptions eventCaptions(std::int16_t language) {
     EventCaptions captions = defaultEventCaptions();
     for (std::size_t i = 0; i < captions.size(); ++i) {

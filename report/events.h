@@ -92,6 +92,10 @@ inline constexpr std::int16_t kFirstEventCaptionText = 60;
 // the summary.
 EventCaptions eventCaptions(std::int16_t language);
 
+// The names of the lines, the summary and the exports in a language (intEnglish, intGerman):
+// the English ones built in, the others from the loaded program text, each built once.
+const EventNameTable& eventNamesOf(std::int16_t language);
+
 // The five kinds of names built from the captions as they stand.
 EventNameTable buildEventNames(const EventCaptions& captions);
 

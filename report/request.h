@@ -52,6 +52,7 @@ struct CalculateRequest {
     // place of calendarCode's proleptic calendar, when set.
     std::optional<CalendarReform> reform{};
     bool dualDates = false;  // each line and row also in the other calendar (see dualDatesApply)
+    std::int16_t namesLanguage = 0;  // the events' names in the exports: intEnglish, intGerman
 };
 
 // The request's calendar as a reform: its reform, or calendarCode's proleptic calendar.

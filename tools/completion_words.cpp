@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
         {"@METHODS@", joined(varnex::kMethodWords)},
         {"@EQUINOX_METHODS@", joined(varnex::kEquinoxMethodWords)},
         {"@HEMISPHERES@", joined(varnex::kHemisphereWords)},
+        {"@NAMES@", joined(varnex::kNamesWords)},
         {"@CALENDARS@", joined(varnex::kCalendarWords) + " " + joined(varnex::kReformWords)}};
     for (const auto& [field, words] : fields) {
         const auto at = text.find(field);
