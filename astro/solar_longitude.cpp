@@ -33,6 +33,39 @@ struct Model {
 const Model kFull{kEarthL, kEarthB, kEarthR, true};
 const Model kGuess{kGuessL, kGuessB, kGuessR, false};
 
+// The Sun's direction in the ecliptic and equinox of date (x, y of a unit vector): `sun`, in the
+// VSOP87 ecliptic J2000, turned to the FK5 equator J2000 and then by toEclipticOfDate.
+struct DirectionOfDate {
+    double x;
+    double y;
+};
+
+DirectionOfDate directionOfDate(const double (&sun)[3], const double (&toEclipticOfDate)[3][3]) {
+    double equator[3];
+    for (int i = 0; i < 3; ++i)
+        equator[i] = kVsopToEquator[i][0] * sun[0] + kVsopToEquator[i][1] * sun[1] + kVsopToEquator[i][2] * sun[2];
+    const double x = toEclipticOfDate[0][0] * equator[0] + toEclipticOfDate[0][1] * equator[1] +
+                     toEclipticOfDate[0][2] * equator[2];
+    const double y = toEclipticOfDate[1][0] * equator[0] + toEclipticOfDate[1][1] * equator[1] +
+                     toEclipticOfDate[1][2] * equator[2];
+    return {x, y};
+}
+
+// The apparent longitude in [0, 2pi) of that direction: the annual aberration for the distance
+// r (au), and the nutation in longitude when `nutation` is set.
+double apparentLongitudeOf(DirectionOfDate direction, double r, double jdTT, bool nutation) {
+    double longitude = std::atan2(direction.y, direction.x) - kAberrationRad / r;
+    if (nutation) {
+        double nutationInLongitude = 0.0;
+        double nutationInObliquity = 0.0;
+        eraNut80(kJ2000, jdTT - kJ2000, &nutationInLongitude, &nutationInObliquity);
+        longitude += nutationInLongitude;
+    }
+    longitude = std::fmod(longitude, kTwoPi);
+    if (longitude < 0.0) longitude += kTwoPi;
+    return longitude;
+}
+
 SolarLongitude longitudeOf(const Model& model, double jdTT) {
     const VsopArguments arguments((jdTT - kJ2000) / kDaysPerJulianMillennium);
     const SeriesValue l = evaluateSeriesWithRate(model.l, arguments);
@@ -43,26 +76,9 @@ SolarLongitude longitudeOf(const Model& model, double jdTT) {
     const double cosB = std::cos(b);
     const double sun[3] = {-cosB * std::cos(l.value), -cosB * std::sin(l.value), -std::sin(b)};
 
-    double equator[3];
-    for (int i = 0; i < 3; ++i)
-        equator[i] = kVsopToEquator[i][0] * sun[0] + kVsopToEquator[i][1] * sun[1] + kVsopToEquator[i][2] * sun[2];
-
     double toEclipticOfDate[3][3];
     eraLtecm(eraEpj(kJ2000, jdTT - kJ2000), toEclipticOfDate);
-    const double x = toEclipticOfDate[0][0] * equator[0] + toEclipticOfDate[0][1] * equator[1] +
-                     toEclipticOfDate[0][2] * equator[2];
-    const double y = toEclipticOfDate[1][0] * equator[0] + toEclipticOfDate[1][1] * equator[1] +
-                     toEclipticOfDate[1][2] * equator[2];
-
-    double longitude = std::atan2(y, x) - kAberrationRad / r;
-    if (model.nutation) {
-        double nutationInLongitude = 0.0;
-        double nutationInObliquity = 0.0;
-        eraNut80(kJ2000, jdTT - kJ2000, &nutationInLongitude, &nutationInObliquity);
-        longitude += nutationInLongitude;
-    }
-    longitude = std::fmod(longitude, kTwoPi);
-    if (longitude < 0.0) longitude += kTwoPi;
+    const double longitude = apparentLongitudeOf(directionOfDate(sun, toEclipticOfDate), r, jdTT, model.nutation);
     return {longitude, l.ratePerMillennium / kDaysPerJulianMillennium + kPrecessionRadPerDay};
 }
 
@@ -173,14 +189,9 @@ SolarLongitude longitudeWithRate(double jdTT) {
         for (int j = 0; j < 3; ++j)
             m[i][j] = toEclipticOfDate[i][0] * kVsopToEquator[0][j] + toEclipticOfDate[i][1] * kVsopToEquator[1][j] +
                       toEclipticOfDate[i][2] * kVsopToEquator[2][j];
-    // The same products as longitudeOf: the equatorial vector first.
-    double equator[3];
-    for (int i = 0; i < 3; ++i)
-        equator[i] = kVsopToEquator[i][0] * sun[0] + kVsopToEquator[i][1] * sun[1] + kVsopToEquator[i][2] * sun[2];
-    const double x = toEclipticOfDate[0][0] * equator[0] + toEclipticOfDate[0][1] * equator[1] +
-                     toEclipticOfDate[0][2] * equator[2];
-    const double y = toEclipticOfDate[1][0] * equator[0] + toEclipticOfDate[1][1] * equator[1] +
-                     toEclipticOfDate[1][2] * equator[2];
+    // The same products as longitudeOf, so the same longitude to the bit.
+    const DirectionOfDate direction = directionOfDate(sun, toEclipticOfDate);
+    const double x = direction.x, y = direction.y;
     const double xRate = m[0][0] * sunRate[0] + m[0][1] * sunRate[1] + m[0][2] * sunRate[2];
     const double yRate = m[1][0] * sunRate[0] + m[1][1] * sunRate[1] + m[1][2] * sunRate[2];
     const double geometricRate = (x * yRate - y * xRate) / (x * x + y * y) / kDaysPerJulianMillennium;
@@ -190,13 +201,7 @@ SolarLongitude longitudeWithRate(double jdTT) {
     const double precessionRate = (5028.796195 + 2 * 1.1054348 * t) * kRadPerArcsec / kDaysPerJulianCentury;
     const double aberrationRate = kAberrationRad * r.ratePerMillennium / (r.value * r.value) / kDaysPerJulianMillennium;
 
-    double longitude = std::atan2(y, x) - kAberrationRad / r.value;
-    double nutationInLongitude = 0.0;
-    double nutationInObliquity = 0.0;
-    eraNut80(kJ2000, jdTT - kJ2000, &nutationInLongitude, &nutationInObliquity);
-    longitude += nutationInLongitude;
-    longitude = std::fmod(longitude, kTwoPi);
-    if (longitude < 0.0) longitude += kTwoPi;
+    const double longitude = apparentLongitudeOf(direction, r.value, jdTT, true);
     return {longitude, geometricRate + precessionRate + aberrationRate + nutationRate(jdTT)};
 }
 
