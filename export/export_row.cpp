@@ -24,12 +24,6 @@ const std::string& nameOf(const EventRow& row, const EventNameTable& names, Hemi
     return names[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice][q];
 }
 
-// The local day number of an instant in the request's zone.
-std::int32_t localDayOf(double jdUT, const Zone& zone) {
-    const UtcOffset offset = zone.offsetAt(jdUT);
-    return static_cast<std::int32_t>(std::floor(LocalCivilJD(jdUT + offset.restDays(), offset.wholeMinutes())));
-}
-
 // Sets gapHours and datesDiffer on every cross-quarter row, from the instants of the rows
 // where the request has them and computed where it has not.
 void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& request) {
@@ -48,8 +42,8 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         if (std::isnan(trueJD)) trueJD = instantOf(table, Method::TrueSun, request.year).jdUT;
         if (std::isnan(meanJD)) meanJD = instantOf(table, Method::MeanSun, request.year).jdUT;
         const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, reformOf(request)).dayNumber;
-        const std::int32_t trueDay = localDayOf(trueJD, request.zone);
-        const bool differ = trueDay != localDayOf(meanJD, request.zone) || trueDay != fixedDay;
+        const std::int32_t trueDay = localDayNumber(trueJD, request.zone);
+        const bool differ = trueDay != localDayNumber(meanJD, request.zone) || trueDay != fixedDay;
         for (ExportRow& row : rows) {
             if (row.turningPoint || row.event != event) continue;
             row.gapHours = (meanJD - trueJD) * 24.0;

@@ -101,13 +101,14 @@ std::string dualDateText(const CalendarDate& inForce) {
            WeekdayName(DayOfWeek(other.dayNumber), false, intEnglish) + ")";
 }
 
+std::int32_t localDayNumber(double jdUT, const Zone& zone) {
+    const UtcOffset offset = zone.offsetAt(jdUT);
+    return static_cast<std::int32_t>(std::floor(LocalCivilJD(jdUT + offset.restDays(), offset.wholeMinutes())));
+}
+
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
-    const auto localDay = [&zone](double jd) {
-        const UtcOffset offset = zone.offsetAt(jd);
-        return std::floor(LocalCivilJD(jd + offset.restDays(), offset.wholeMinutes()));
-    };
     const double u = uncertaintySeconds / 86400.0;
-    return localDay(jdUT - u) != localDay(jdUT + u);
+    return localDayNumber(jdUT - u, zone) != localDayNumber(jdUT + u, zone);
 }
 
 namespace {

@@ -91,6 +91,9 @@ CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t c
 // date became (14 February 1918, Gregorian).
 CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform);
 
+// The local day number of the instant jdUT in the zone, as the lines date it.
+std::int32_t localDayNumber(double jdUT, const Zone& zone);
+
 // Whether the local dates of jdUT - uncertainty and jdUT + uncertainty differ in the zone:
 // the instant's local date could honestly go either way.
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone);
