@@ -162,7 +162,7 @@ private:
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
                          WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage), date, {}, none};
-        std::string line = fixedDateLineText(name, date, request_.includeWeekday, labelWidth_);
+        std::string line = fixedDateLineText(name, text, request_.includeWeekday, labelWidth_);
         withDualDate(line, date);
         return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
                 std::nullopt, false};

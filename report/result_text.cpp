@@ -92,13 +92,13 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
     return line;
 }
 
-std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday,
+std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
                               std::size_t labelWidth) {
     std::string line = eventLabel(name, Method::Fixed, labelWidth);
-    line += DateText(date, DateOrderYMD, "-", ",", true);
+    line += day.dateTime;
     if (includeWeekday) {
         line += ", ";
-        line += WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage);
+        line += day.weekday;
     }
     line += kLineEnd;
     return line;

@@ -51,8 +51,9 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
                                      std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
                                      bool dayUncertain, std::size_t labelWidth = kLabelWidth);
 
-// The line of a traditional date, a whole day: label, date, the weekday when asked, CR LF.
-std::string fixedDateLineText(std::string_view name, const CalendarDate& date, bool includeWeekday,
+// The line of a traditional date, a whole day: label, the date of `day` (its dateTime holds the
+// date alone), its weekday when asked, CR LF.
+std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
                               std::size_t labelWidth = kLabelWidth);
 
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
