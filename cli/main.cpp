@@ -7,9 +7,13 @@
 #include "platform/program_folder.h"
 #include "text/program_text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <iostream>
+#include <new>
 #include <sstream>
+#include <system_error>
 
 namespace {
 
@@ -27,9 +31,8 @@ int emit(const varnex::platform::OutputWriter& write, const std::optional<std::s
     return varnex::kCliOk;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The whole program; what it throws (no memory, no thread, a library's failure) main reports.
+int run(int argc, char** argv) {
     varnex::platform::rememberProgramName(argc > 0 ? argv[0] : nullptr);
     varnex::platform::takeWriteFailuresAsErrors();
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -51,8 +54,23 @@ int main(int argc, char** argv) {
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
     const std::time_t now = parsed.options->sourceDateEpoch ? static_cast<std::time_t>(*parsed.options->sourceDateEpoch)
                                                             : std::time(nullptr);
-    const varnex::CliRun run =
+    const varnex::CliRun started =
         varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), now, std::cerr);
-    if (run.exitCode != varnex::kCliOk) return run.exitCode;
-    return emit(run.write, parsed.options->outputPath);
+    if (started.exitCode != varnex::kCliOk) return started.exitCode;
+    return emit(started.write, parsed.options->outputPath);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "varnex-cli: " << std::strerror(ENOMEM) << '\n';
+    } catch (const std::system_error& e) {
+        std::cerr << "varnex-cli: " << e.code().message() << '\n';
+    } catch (const std::exception& e) {
+        std::cerr << "varnex-cli: " << e.what() << '\n';
+    }
+    return varnex::kCliOutputLost;
 }
