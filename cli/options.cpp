@@ -87,11 +87,12 @@ constexpr const char* kFooter =
     "With --equinox-method true the CSV, JSON and iCalendar rows of the equinoxes and solstices\n"
     "have the method true; their text lines keep the window's labels.\n"
     "\n"
-    "Exit status: 0 success, 1 output lost (a write error) or the program text unreadable,\n"
-    "2 bad input (a message on standard error, nothing on standard output).";
+    "Exit status: 0 success, 1 output lost (a write error, no memory) or the program text\n"
+    "unreadable, 2 bad input (a message on standard error, nothing on standard output).";
 
-// The latest DTSTAMP an iCalendar file can hold: 9999-12-31 23:59:59 UTC.
-constexpr std::int64_t kLastStampSeconds = 253'402'300'799;
+// The latest DTSTAMP written: 3000-12-31 23:59:59 UTC, the end of the program's years (libical
+// writes a later time as a date of the year 0).
+constexpr std::int64_t kLastStampSeconds = 32'535'215'999;
 // The longest reminder: a year ahead, in minutes.
 constexpr std::int32_t kLongestReminderMinutes = 366 * 1440;
 
@@ -253,7 +254,7 @@ std::optional<std::int32_t> reminderMinutesOf(const std::string& text) {
 }
 
 // SOURCE_DATE_EPOCH as the DTSTAMP of an iCalendar file: unset or empty leaves the time of the
-// export; anything but a whole number of seconds from 1970 to 9999 is bad input, so that a
+// export; anything but a whole number of seconds from 1970 to 3000 is bad input, so that a
 // build that asks for a reproducible file does not get one stamped with today.
 std::optional<std::string> checkSourceDateEpoch(CliOptions& o) {
     const char* const value = std::getenv("SOURCE_DATE_EPOCH");
@@ -264,7 +265,7 @@ std::optional<std::string> checkSourceDateEpoch(CliOptions& o) {
     if (text.find_first_not_of("0123456789") != std::string_view::npos || error != std::errc() ||
         stop != text.data() + text.size() || seconds > kLastStampSeconds)
         return "SOURCE_DATE_EPOCH='" + std::string(text) +
-               "' is no time: a whole number of seconds since 1970-01-01 00:00 UTC (up to 253402300799) is needed.";
+               "' is no time: a whole number of seconds since 1970-01-01 00:00 UTC (up to 32535215999, the end of 3000) is needed.";
     o.sourceDateEpoch = seconds;
     return std::nullopt;
 }

@@ -157,7 +157,9 @@ done
 SOURCE_DATE_EPOCH=0 "$cli" --from 2026 --to 2035 --format ics >"$work/a.ics" && sleep 1 &&
     SOURCE_DATE_EPOCH=0 "$cli" --from 2026 --to 2035 --format ics >"$work/b.ics" && cmp -s "$work/a.ics" "$work/b.ics" &&
     grep -q $'^DTSTAMP:19700101T000000Z\r$' "$work/a.ics" || fail "SOURCE_DATE_EPOCH=0: not the same bytes"
-for epoch in 12x -1 ' 1' 253402300800; do
+SOURCE_DATE_EPOCH=32535215999 "$cli" 2026 --events march --format ics | grep -q $'^DTSTAMP:30001231T235959Z\r$' ||
+    fail "SOURCE_DATE_EPOCH at the last second of 3000"
+for epoch in 12x -1 ' 1' 32535216000 253402300799; do
     SOURCE_DATE_EPOCH=$epoch run 2026 --format ics
     [ "$status" = 2 ] && [ ! -s "$work/out" ] && [[ $err == *SOURCE_DATE_EPOCH* ]] || fail "SOURCE_DATE_EPOCH='$epoch': $status"
 done
