@@ -20,7 +20,7 @@ expected=(bin/varnex bin/varnex-cli
     share/varnex/varnex-about.html share/varnex/images/main-window.png share/varnex/images/summary-window.png
     share/varnex/varnex-help.de.txt share/varnex/varnex-manual.de.html share/varnex/varnex-about.de.html
     share/varnex/images/main-window.de.png share/varnex/images/summary-window.de.png
-    share/varnex/translations/varnex_de.qm
+    share/varnex/translations/varnex_de.qm share/varnex/translations/varnex_de.qm.sha256
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
     "share/icons/hicolor/scalable/apps/$id.svg" share/man/man1/varnex.1.gz share/man/man1/varnex-cli.1.gz
     share/bash-completion/completions/varnex-cli share/doc/varnex/copyright share/doc/varnex/changelog.gz)
@@ -48,6 +48,8 @@ if ldd "$usr/bin/varnex-cli" | grep -i 'libQt'; then fail "varnex-cli links Qt";
 # The window's German translation is installed where it looks for it, and is the built one.
 cmp -s "$usr/share/varnex/translations/varnex_de.qm" "$build/bin/translations/varnex_de.qm" ||
     fail "the installed translation differs from the built one"
+(cd "$usr/share/varnex/translations" && sed 's/$/  varnex_de.qm/' varnex_de.qm.sha256 | sha256sum --check --quiet) ||
+    fail "the installed translation does not match its checksum"
 grep -q '^Name\[de\]=' "$usr/share/applications/$id.desktop" || fail "the desktop entry has no German name"
 grep -q '<summary xml:lang="de">' "$usr/share/metainfo/$id.metainfo.xml" || fail "the metainfo has no German summary"
 

@@ -4,6 +4,7 @@
 // its control at its designed size, measured with the control's own font.
 #include "ui_support.h"
 
+#include "platform/program_folder.h"
 #include "report/weblink.h"
 #include "ui/main/application.h"
 #include "ui/main/frm_all.h"
@@ -176,6 +177,43 @@ private slots:
             QVERIFY2(!file.has(id, intEnglish) || (file.has(id, intGerman) && (file.text(id, intGerman) == file.text(
                                                        id, intEnglish)) == kProgramTextsSameInBoth.contains(id)),
                      qPrintable(QString::number(id)));
+    }
+
+    // A translation file that does not match its checksum (bit flips, a missing checksum) is
+    // never handed to Qt, whose loader can crash on one: its texts stay English. The intact copy
+    // beside it is German, so the damage, not the copy, is what is tested.
+    void aDamagedTranslationStaysEnglish() {
+        const auto german = [] { return QCoreApplication::translate("frmMain", "Calculate dates and times of selected events"); };
+        const QString english = "Calculate dates and times of selected events";
+        QFile built(QCoreApplication::applicationDirPath() + "/translations/varnex_de.qm");
+        QVERIFY(built.open(QIODevice::ReadOnly));
+        const QByteArray intact = built.readAll();
+        TempFolder program;
+        std::filesystem::create_directory(program / "translations");
+        const QString qm = QString::fromStdString((program / "translations/varnex_de.qm").string());
+        QFile::copy(built.fileName() + ".sha256", qm + ".sha256");
+        const auto install = [&](const QByteArray& bytes) {
+            QFile file(qm);
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        };
+        platform::setProgramFolderForTesting(program.path().string());
+        install(intact);
+        applyLanguage(intGerman);
+        QVERIFY(german() != english);
+        for (const qsizetype at : {qsizetype(20), intact.size() / 2, intact.size() - 3}) {
+            QByteArray damaged = intact;
+            damaged[at] = static_cast<char>(damaged[at] ^ 0x10);
+            install(damaged);
+            applyLanguage(intGerman);
+            QCOMPARE(german(), english);
+        }
+        install(intact);
+        QFile::remove(qm + ".sha256");
+        applyLanguage(intGerman);
+        QCOMPARE(german(), english);
+        platform::setProgramFolderForTesting({});
+        applyLanguage(intGerman);
+        QVERIFY(german() != english);
     }
 
     // The translation source: every text translated, none left as it was.

@@ -7,8 +7,13 @@
 #include "varnex/version.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
+
+#include <cstdio>
 
 namespace varnex {
 namespace {
@@ -22,6 +27,25 @@ QTranslator& programTranslator() {
 QTranslator& qtTranslator() {
     static QTranslator translator;
     return translator;
+}
+
+// The bytes of the program's translation file `path`, when they match the SHA-256 the build
+// wrote beside it (`path`.sha256): Qt's loader trusts a .qm file, and a damaged one can crash
+// it. A missing file gives nothing; a damaged one (or one without its checksum) gives nothing
+// and a line on standard error.
+QByteArray checkedTranslation(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) return {};
+    QFile sum(path + ".sha256");
+    constexpr qint64 kLargest = 16 << 20;  // bytes; ours is about 10 KB
+    const QByteArray data = file.open(QIODevice::ReadOnly) && file.size() <= kLargest ? file.readAll() : QByteArray();
+    const QByteArray expected = sum.open(QIODevice::ReadOnly) ? sum.read(64) : QByteArray();
+    if (!data.isEmpty() && expected.size() == 64 &&
+        QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex() == expected.toLower())
+        return data;
+    std::fprintf(stderr, "varnex: %s is damaged (it does not match its checksum %s.sha256); its texts stay English\n",
+                 qPrintable(path), qPrintable(QFileInfo(path).fileName()));
+    return {};
 }
 
 }  // namespace
@@ -43,7 +67,11 @@ void applyLanguage(std::int16_t language) {
     if (language == intEnglish) return;
     const QString code = QString::fromUtf8(languageCode(language).data(), static_cast<qsizetype>(languageCode(language).size()));
     const QString folder = QString::fromStdString(platform::programFolder()) + "/translations";
-    if (programTranslator().load("varnex_" + code, folder)) QCoreApplication::installTranslator(&programTranslator());
+    static QByteArray translation;  // the translator reads it for as long as it is installed
+    translation = checkedTranslation(folder + "/varnex_" + code + ".qm");
+    if (!translation.isEmpty() &&
+        programTranslator().load(reinterpret_cast<const uchar*>(translation.constData()), int(translation.size()), folder))
+        QCoreApplication::installTranslator(&programTranslator());
     if (qtTranslator().load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator());
     setTranslator([](const char* context, const char* english) {
