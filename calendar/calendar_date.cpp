@@ -1,5 +1,7 @@
 #include "calendar_date.h"
 
+#include <cmath>
+
 namespace varnex {
 namespace {
 
@@ -77,6 +79,17 @@ static_assert(julianFromDayNumber(0).year == -4712 && julianFromDayNumber(0).mon
 }  // namespace
 
 double LocalCivilJD(double jd, std::int16_t zoneMinutes) { return (jd + 0.5) + zoneMinutes / 1440.0; }
+
+CivilTime civilTimeOf(double jd, std::int32_t offsetSeconds) {
+    // jd + 0.5 and its fraction are exact: 0.5 is a multiple of the unit of jd's last place.
+    const double midnightBased = jd + 0.5;
+    const double day = std::floor(midnightBased);
+    const double fraction = (midnightBased - day) + offsetSeconds / 86400.0;
+    const double carry = std::floor(fraction);
+    const double rest = fraction - carry;  // 1 only when a fraction just below 0 rounds up
+    return rest < 1.0 ? CivilTime{static_cast<std::int32_t>(day + carry), rest}
+                      : CivilTime{static_cast<std::int32_t>(day + carry + 1), 0.0};
+}
 
 void DayNumberToDate(CalendarDate& date) {
     const Ymd ymd = date.calendar == kJulianCode ? julianFromDayNumber(date.dayNumber)

@@ -30,6 +30,16 @@ static_assert(sizeof(CalendarDate) == 20, "CalendarDate is five 32-bit integers 
 // local time of day since midnight.
 double LocalCivilJD(double jd, std::int16_t zoneMinutes);
 
+// The local day and time of day of the instant jd (UT) at offsetSeconds east of Greenwich, as
+// LocalCivilJD's floor and fraction, but with the fraction exact: jd's own fraction of a day
+// plus the offset, where LocalCivilJD adds the offset at the size of a day number and rounds
+// it to about 20 microseconds. So an instant cuts to the same second in UT and in every zone.
+struct CivilTime {
+    std::int32_t dayNumber;  // of the local date
+    double dayFraction;      // [0, 1): the time since local midnight
+};
+CivilTime civilTimeOf(double jd, std::int32_t offsetSeconds);
+
 // Fills year, month and day from dayNumber in the calendar of the record (the Julian
 // calendar for kJulianCode, the Gregorian calendar for any other code). Leaves calendar
 // and dayNumber as they are.

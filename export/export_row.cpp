@@ -63,7 +63,7 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
         std::string name = line.turningPoint ? turningPointName(*line.turningPoint)
                                              : nameOf(kEventTable[line.event], table, hemisphere, names);
         rows.push_back({request.year, line.event, line.method, line.instant.jdUT, line.instant.deltaTSeconds,
-                        line.offset, line.local.civilJD, line.local.date, std::string(zoneText), std::move(name),
+                        line.offset, line.local.dayFraction, line.local.date, std::string(zoneText), std::move(name),
                         line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt,
                         std::nullopt});
         if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
@@ -83,10 +83,10 @@ std::string_view calendarKey(const ExportRow& row) {
 std::string isoDateText(const CalendarDate& date) { return printed("%04d-%02d-%02d", date.year, date.month, date.day); }
 
 UtcParts utcPartsOf(double jdUT) {
-    const double v = LocalCivilJD(jdUT, 0);
-    CalendarDate date{0, 0, 0, kGregorianCode, static_cast<std::int32_t>(std::floor(v))};
+    const CivilTime utc = civilTimeOf(jdUT, 0);
+    CalendarDate date{0, 0, 0, kGregorianCode, utc.dayNumber};
     DayNumberToDate(date);
-    return {date, secondOfDay(v - std::floor(v))};
+    return {date, secondOfDay(utc.dayFraction)};
 }
 
 std::string utcText(double jdUT) {
@@ -94,17 +94,11 @@ std::string utcText(double jdUT) {
     return isoDateText(utc.date) + "T" + clockText(utc.second, true) + "Z";
 }
 
-std::string offsetText(const UtcOffset& offset) {
-    const int minutes = offset.wholeMinutes();
-    const int magnitude = std::abs(minutes);
-    return printed("%c%02d:%02d", minutes < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
-}
+std::string offsetText(const UtcOffset& offset) { return isoOffsetText(offset.seconds); }
 
-std::string localTimeText(const ExportRow& row) { return TimeOfDay(row.localCivilJD); }
+std::string localTimeText(const ExportRow& row) { return TimeOfDayText(row.localDayFraction, false); }
 
-std::string localTimeSecondsText(const ExportRow& row) {
-    return TimeOfDayText(row.localCivilJD - std::floor(row.localCivilJD), true);
-}
+std::string localTimeSecondsText(const ExportRow& row) { return TimeOfDayText(row.localDayFraction, true); }
 
 std::string weekdayText(const ExportRow& row) {
     return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, intEnglish);
@@ -112,7 +106,7 @@ std::string weekdayText(const ExportRow& row) {
 
 std::string lineDateTimeText(const ExportRow& row) {
     return DateText(row.localDate, DateOrderYMD, "-", ",", true) + " " + localTimeText(row) +
-           TimezoneSuffix(row.offset.wholeMinutes());
+           offsetSuffix(row.offset.seconds);
 }
 
 }  // namespace varnex

@@ -24,7 +24,7 @@ struct ExportRow {
     double jdUT = 0;                // the instant, UT (NaN for Method::Fixed, a whole day)
     double deltaTSeconds = 0;       // TT - UT applied to it
     UtcOffset offset;               // the zone's offset in force at the instant
-    double localCivilJD = 0;        // local date and time as a local civil Julian value
+    double localDayFraction = 0;    // the local time of day, [0, 1) (civilTimeOf)
     CalendarDate localDate{};       // its day in the request's calendar (calendar, dayNumber set)
     std::string zone;               // the zone as the user gave it: "GMT+05:30", "Europe/London"
     std::string name;               // the event's name (RowNames)
@@ -67,7 +67,7 @@ struct UtcParts {
 UtcParts utcPartsOf(double jdUT);
 // 2026-03-20T14:45:57Z: utcPartsOf as text.
 std::string utcText(double jdUT);
-// +05:30, -03:00, +00:00: the offset's whole minutes toward zero, as the lines' suffix shows it.
+// +05:30, -03:00, +00:00, +12:13:48: the offset, as the lines' suffix shows it (isoOffsetText).
 std::string offsetText(const UtcOffset& offset);
 std::string localTimeText(const ExportRow& row);         // 14:45: the result line's cut minute
 std::string localTimeSecondsText(const ExportRow& row);  // 14:45:57, cut as the minute is

@@ -82,7 +82,7 @@ Point at(double turn, double radius) {
 double turnOf(const ExportRow& row, const WheelOptions& options) {
     const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
     const std::int64_t next = dayNumberFromDate(options.year + 1, 1, 1, options.calendarCode);
-    const double dayFraction = row.localCivilJD - std::floor(row.localCivilJD);
+    const double dayFraction = row.localDayFraction;
     const std::int32_t minute = secondOfDay(dayFraction) / 60;
     return (static_cast<double>(row.localDate.dayNumber - first) + minute / 1440.0) / static_cast<double>(next - first);
 }

@@ -102,8 +102,7 @@ std::string dualDateText(const CalendarDate& inForce) {
 }
 
 std::int32_t localDayNumber(double jdUT, const Zone& zone) {
-    const UtcOffset offset = zone.offsetAt(jdUT);
-    return static_cast<std::int32_t>(std::floor(LocalCivilJD(jdUT + offset.restDays(), offset.wholeMinutes())));
+    return civilTimeOf(jdUT, zone.offsetAt(jdUT).seconds).dayNumber;
 }
 
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
@@ -143,16 +142,14 @@ private:
     RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
-        const std::int16_t minutes = offset.wholeMinutes();
-        const double local = instant.jdUT + offset.restDays();
-        const auto day = static_cast<std::int32_t>(std::floor(LocalCivilJD(local, minutes)));
+        const std::int32_t day = civilTimeOf(instant.jdUT, offset.seconds).dayNumber;
         const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform_).calendar);
-        InstantText text = FormatInstant(local, minutes, calendar, work_);
+        InstantText text = FormatInstant(instant.jdUT, offset.seconds, calendar, work_);
         const bool uncertain = dayUncertain(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         std::string line = request_.withSeconds
-                               ? eventLineTextWithSeconds(name, tag, text, minutes, request_.includeWeekday,
+                               ? eventLineTextWithSeconds(name, tag, text, offset.seconds, request_.includeWeekday,
                                                           instant.uncertaintySeconds, uncertain, labelWidth_)
-                               : eventLineText(name, tag, text, minutes, request_.includeWeekday, labelWidth_);
+                               : eventLineText(name, tag, text, offset.seconds, request_.includeWeekday, labelWidth_);
         withDualDate(line, text.date);
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain};
     }

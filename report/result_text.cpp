@@ -24,15 +24,14 @@ std::string methodTag(Method method) {
 
 }  // namespace
 
-InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work) {
-    const double v = LocalCivilJD(jd, offsetMinutes);
-    const auto dayNumber = static_cast<std::int32_t>(std::floor(v));
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, CalendarDate& work) {
+    const CivilTime local = civilTimeOf(jd, offsetSeconds);
     work.calendar = calendarCode;
-    work.dayNumber = dayNumber;
+    work.dayNumber = local.dayNumber;
     DayNumberToDate(work);
-    std::string time = TimeOfDay(v);
+    std::string time = TimeOfDayText(local.dayFraction, false);
     return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
-            WeekdayName(DayOfWeek(dayNumber), false, intLanguage), work, time, v};
+            WeekdayName(DayOfWeek(local.dayNumber), false, intLanguage), work, time, local.dayFraction};
 }
 
 std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth) {
@@ -55,10 +54,10 @@ std::size_t resultLabelWidth(const EventNameTable& names) {
 }
 
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int16_t offsetMinutes, bool includeWeekday, std::size_t labelWidth) {
+                          std::int32_t offsetSeconds, bool includeWeekday, std::size_t labelWidth) {
     std::string line = eventLabel(name, method, labelWidth);
     line += instant.dateTime;
-    line += TimezoneSuffix(offsetMinutes);
+    line += offsetSuffix(offsetSeconds);
     if (includeWeekday) {
         line += ", ";
         line += instant.weekday;
@@ -74,13 +73,13 @@ std::string uncertaintyText(double seconds) {
 }
 
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
-                                     std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
+                                     std::int32_t offsetSeconds, bool includeWeekday, double uncertaintySeconds,
                                      bool dayUncertain, std::size_t labelWidth) {
     std::string line = eventLabel(name, method, labelWidth);
     line += DateText(instant.date, DateOrderYMD, "-", ",", true);
     line += ' ';
-    line += TimeOfDayText(instant.civilJD - std::floor(instant.civilJD), true);
-    line += TimezoneSuffix(offsetMinutes);
+    line += TimeOfDayText(instant.dayFraction, true);
+    line += offsetSuffix(offsetSeconds);
     line += ' ';
     line += uncertaintyText(uncertaintySeconds);
     if (dayUncertain) line += " (day uncertain)";

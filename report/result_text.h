@@ -18,16 +18,17 @@ inline constexpr std::string_view kRequestSeparator = "--------------------\r\n"
 inline constexpr std::size_t kLabelWidth = 32;
 
 struct InstantText {
-    std::string dateTime;  // "2015-03-20 CE 22:45": local date, calendar suffix, local time
-    std::string weekday;   // name of the local date's weekday, in the language intLanguage
-    CalendarDate date;     // the local date
-    std::string time;      // "22:45"
-    double civilJD = 0;    // the local date and time as a local civil Julian value (LocalCivilJD)
+    std::string dateTime;    // "2015-03-20 CE 22:45": local date, calendar suffix, local time
+    std::string weekday;     // name of the local date's weekday, in the language intLanguage
+    CalendarDate date;       // the local date
+    std::string time;        // "22:45"
+    double dayFraction = 0;  // the local time of day, [0, 1) (civilTimeOf)
 };
 
-// The local date and time of the instant jd (UT) in the zone offsetMinutes east of Greenwich,
-// in the calendar of calendarCode. Reuses `work` as the date record of the conversion.
-InstantText FormatInstant(double jd, std::int16_t offsetMinutes, std::int16_t calendarCode, CalendarDate& work);
+// The local date and time of the instant jd (UT) in the zone offsetSeconds east of Greenwich
+// (civilTimeOf), in the calendar of calendarCode. Reuses `work` as the date record of the
+// conversion.
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, CalendarDate& work);
 
 // "Imbolc (true sun) ............. ": the labelWidth characters before the date.
 std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth = kLabelWidth);
@@ -36,9 +37,10 @@ std::string eventLabel(std::string_view name, Method method, std::size_t labelWi
 // would leave no blank before its date.
 std::size_t resultLabelWidth(const EventNameTable& names);
 
-// A whole result line: label, date and time, zone suffix, the weekday when asked, CR LF.
+// A whole result line: label, date and time, zone suffix (offsetSuffix), the weekday when
+// asked, CR LF.
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int16_t offsetMinutes, bool includeWeekday, std::size_t labelWidth = kLabelWidth);
+                          std::int32_t offsetSeconds, bool includeWeekday, std::size_t labelWidth = kLabelWidth);
 
 // The uncertainty of a line with seconds: "± 9 s" below two minutes, "± 4 min" (rounded
 // up) from there.
@@ -48,7 +50,7 @@ std::string uncertaintyText(double seconds);
 // the uncertainty and " (day uncertain)" where the local date could go either way, then the
 // weekday when asked, CR LF.
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
-                                     std::int16_t offsetMinutes, bool includeWeekday, double uncertaintySeconds,
+                                     std::int32_t offsetSeconds, bool includeWeekday, double uncertaintySeconds,
                                      bool dayUncertain, std::size_t labelWidth = kLabelWidth);
 
 // The line of a traditional date, a whole day: label, the date of `day` (its dateTime holds the

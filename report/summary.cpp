@@ -30,11 +30,8 @@ std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform&
     // The date and time with the zone's suffix; the cell texts then add none.
     const auto dateTime = [&](double jd) {
         const UtcOffset offset = zone.offsetAt(jd);
-        const double local = jd + offset.restDays();
-        const auto day = static_cast<std::int32_t>(std::floor(LocalCivilJD(local, offset.wholeMinutes())));
-        const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform).calendar);
-        return FormatInstant(local, offset.wholeMinutes(), calendar, work).dateTime +
-               TimezoneSuffix(offset.wholeMinutes());
+        const auto calendar = static_cast<std::int16_t>(dateInForce(civilTimeOf(jd, offset.seconds).dayNumber, reform).calendar);
+        return FormatInstant(jd, offset.seconds, calendar, work).dateTime + offsetSuffix(offset.seconds);
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);

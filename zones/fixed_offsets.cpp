@@ -41,6 +41,19 @@ std::string TimezoneSuffix(std::int16_t offsetMinutes) {
     return offsetMinutes == 0 ? std::string(" GMT") : " " + timezoneText(offsetMinutes);
 }
 
+std::string isoOffsetText(std::int32_t offsetSeconds) {
+    const std::int32_t magnitude = std::abs(offsetSeconds);
+    std::string text = std::string(offsetSeconds < 0 ? "-" : "+") + twoDigits(magnitude / 3600) + ":" +
+                       twoDigits(magnitude / 60 % 60);
+    if (magnitude % 60 != 0) text += ":" + twoDigits(magnitude % 60);
+    return text;
+}
+
+std::string offsetSuffix(std::int32_t offsetSeconds) {
+    if (offsetSeconds % 60 == 0) return TimezoneSuffix(static_cast<std::int16_t>(offsetSeconds / 60));
+    return " GMT" + isoOffsetText(offsetSeconds);
+}
+
 std::int16_t timezoneOffsetOfIndex(int index) {
     if (index < 0 || index >= kTimezoneCount) return 0;
     return timezoneEntries()[static_cast<std::size_t>(index)].offsetMinutes;

@@ -29,6 +29,15 @@ std::string timezoneText(std::int16_t offsetMinutes);
 // the list text of the zone.
 std::string TimezoneSuffix(std::int16_t offsetMinutes);
 
+// The suffix of an offset in seconds: TimezoneSuffix of its minutes where it has no seconds,
+// otherwise " GMT" and the offset with its seconds, " GMT+12:13:48" (a zone's local mean time
+// before its standard time).
+std::string offsetSuffix(std::int32_t offsetSeconds);
+
+// The offset as ISO 8601 writes it: "+05:30", "-03:00", "+00:00", with its seconds where it
+// has them, "+12:13:48".
+std::string isoOffsetText(std::int32_t offsetSeconds);
+
 // Offset of the selected list item; no selection (-1, or any index outside the list)
 // counts as GMT.
 std::int16_t timezoneOffsetOfIndex(int index);

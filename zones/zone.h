@@ -12,11 +12,6 @@ namespace varnex {
 struct UtcOffset {
     std::int32_t seconds = 0;  // east of Greenwich: local time = UT + seconds
     std::string abbreviation;  // BST, EDT, LMT, +0545; for a fixed offset its name, GMT+05:30
-
-    // Whole minutes toward zero, as a zone's suffix shows them (London's local mean time
-    // -0:01:15 is -1), and what the seconds add beyond them, in days (-15 s).
-    std::int16_t wholeMinutes() const { return static_cast<std::int16_t>(seconds / 60); }
-    double restDays() const { return (seconds - wholeMinutes() * 60) / 86400.0; }
 };
 
 // The rules of a zone whose offset changes: a zone of the tz database (zones/named_zone.h).

@@ -184,10 +184,11 @@ PY
 [ "$("$cli" 1918 --calendar russia --events imbolc --method fixed --dual-dates)" = \
   "Imbolc (fixed date) ........... 1918-02-14 CE (Julian 1918-02-01 JC, Thursday)" ] || fail "1 Feb 1918 in Russia"
 
-# Named zones: every event at the wall-clock minute of the C library's tz reading: 1970-2037,
-# and local mean time (offsets with seconds: Monrovia -0:44:30 until 1972, London -0:01:15).
+# Named zones: every event at the wall-clock second of the C library's tz reading, utc plus
+# utc_offset: 1970-2037, and local mean time (offsets with seconds: Monrovia -0:44:30 until 1972,
+# London -0:01:15, Berlin +0:53:28 in 1850).
 for range in Europe/London:1970:2037 America/New_York:1970:2037 Australia/Sydney:1970:2037 \
-             Asia/Kathmandu:1970:2037 Africa/Monrovia:1900:1971 Europe/London:1000:1020; do
+             Asia/Kathmandu:1970:2037 Africa/Monrovia:1900:1971 Europe/London:1000:1020 Europe/Berlin:1850:1850; do
     IFS=: read -r zone from to <<<"$range"
     "$cli" --from "$from" --to "$to" --format csv --zone "$zone" >"$work/zone.csv"
     "$python" - "$work/zone.csv" "$zone" <<'PY' || fail "the zone $zone"
@@ -196,10 +197,11 @@ os.environ["TZ"] = sys.argv[2]; time.tzset()
 for r in csv.DictReader(open(sys.argv[1], newline="")):
     t = calendar.timegm(time.strptime(r["utc"], "%Y-%m-%dT%H:%M:%SZ"))
     local = time.localtime(t)
-    want = time.strftime("%Y-%m-%d %H:%M", local)
-    off = int(local.tm_gmtoff / 60)  # whole minutes toward zero, as %z writes them
-    got_off = (1 if r["utc_offset"][0] == "+" else -1) * (int(r["utc_offset"][1:3]) * 60 + int(r["utc_offset"][4:]))
-    assert (r["local_date"] + " " + r["local_time"], got_off) == (want, off), (r, want, off)
+    want = time.strftime("%Y-%m-%d %H:%M:%S", local)
+    h, m, *s = (int(part) for part in r["utc_offset"][1:].split(":"))
+    got_off = (1 if r["utc_offset"][0] == "+" else -1) * (h * 3600 + m * 60 + sum(s))
+    got = r["local_date"] + " " + r["local_time_seconds"]
+    assert (got, got_off) == (want, local.tm_gmtoff) and got[:16] == r["local_date"] + " " + r["local_time"], (r, want)
 PY
 done
 run 2026 --zone Europe/London --events beltane,samhain --method true

@@ -46,7 +46,7 @@ const std::vector<RowCase> kCases = {
      {"imbolc", "true", "gregorian", "2026-02-04T02:13:41Z", "2026-02-04", "02:13", "+00:00", "Wednesday"}},
     {2026, 0, Method::MeanSun, kGregorianCode, 2026, 2, 3, 20 * 60 + 3, 2026, 2, 3, 20 * 3600 + 3 * 60 + 12, -75,
      0.1 + 0.2, "Europe/London", "Imbolc",
-     {"imbolc", "mean", "gregorian", "2026-02-03T20:03:12Z", "2026-02-03", "20:03", "-00:01", "Tuesday"}},
+     {"imbolc", "mean", "gregorian", "2026-02-03T20:03:12Z", "2026-02-03", "20:03", "-00:01:15", "Tuesday"}},
     {1, 1, Method::None, kGregorianCode, 1, 3, 23, 5 * 60 + 29, 1, 3, 22, 86399, 19800, 10580.5,
      "GMT+05:30, \"IST\"", "Spring (March)\nequinox",
      {"march", "", "gregorian", "0001-03-22T23:59:59Z", "0001-03-23", "05:29", "+05:30", "Friday"}}};
@@ -58,7 +58,7 @@ ExportRow rowOf(const RowCase& c) {
     row.jdUT = static_cast<double>(utcDay) - 0.5 + (c.utcSecond + 0.5) / 86400.0;
     row.localDate = {c.localYear, c.localMonth, c.localDay, c.calendar,
                      static_cast<std::int32_t>(dayNumberFromDate(c.localYear, c.localMonth, c.localDay, c.calendar))};
-    row.localCivilJD = row.localDate.dayNumber + (c.localMinute + 0.5) / 1440.0;
+    row.localDayFraction = (c.localMinute + 0.5) / 1440.0;
     return row;
 }
 
