@@ -74,6 +74,14 @@ double PerihelionJDE(std::int32_t year) { return apsisJDE(perihelionNumber(year)
 
 double AphelionJDE(std::int32_t year) { return apsisJDE(perihelionNumber(year) + 0.5, false); }
 
+double meanPerihelionJD(std::int32_t year) {
+    return meanApsisJDE(perihelionNumber(year)) - daysFromMinutes(DeltaTMinutes(year));
+}
+
+double meanAphelionJD(std::int32_t year) {
+    return meanApsisJDE(perihelionNumber(year) + 0.5) - daysFromMinutes(DeltaTMinutes(year));
+}
+
 double PerihelionJD(std::int32_t year) { return PerihelionJDE(year) - daysFromMinutes(DeltaTMinutes(year)); }
 
 double AphelionJD(std::int32_t year) { return AphelionJDE(year) - daysFromMinutes(DeltaTMinutes(year)); }

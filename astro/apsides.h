@@ -19,10 +19,12 @@
 // in early July today, mid-June around 1000 and at the start of June at the year 1.
 //
 // Accuracy: against the naval observatory's published table for 1800-2100 (rounded to the
-// minute), within 1.6 min, median 0.3 min (tests/astro/apsides_test.cpp prints the figures).
-// R is truncated at 1e-9 au (vsop87b_earth.h): a dropped term of the Moon's period moves an
-// apsis by about 10 hours per 1e-5 au of its amplitude (its rate against the curvature of R
-// there), and the full series does no better than 1.3 min; at 1e-8 au the worst is 5.8 min.
+// minute), within 1.3 min, median 0.33 min (tests/astro/apsides_test.cpp prints the figures);
+// against DE431, up to 527 s at the year 41 (an outside comparison): the radius of VSOP87 itself
+// drifts as the time from J2000 grows (astro/uncertainty.h bounds it). R is the whole series
+// (vsop87b_earth.h): a dropped term of the Moon's period moves an apsis by about 10 hours per
+// 1e-5 au of its amplitude (its rate against the curvature of R there); cut at 1e-9 au, the
+// series moved apsides by up to 30 s, at 1e-8 au by minutes.
 #pragma once
 
 #include <cstdint>
@@ -36,5 +38,11 @@ double AphelionJDE(std::int32_t year);
 // The same instants in UT: minus DeltaTMinutes(year) (delta_t.h).
 double PerihelionJD(std::int32_t year);
 double AphelionJD(std::int32_t year);
+
+// The mean instants they are searched from, in UT as above: each instant lies within
+// kApsisWanderDays of its mean one (tests/astro/apsides_test.cpp).
+double meanPerihelionJD(std::int32_t year);
+double meanAphelionJD(std::int32_t year);
+inline constexpr double kApsisWanderDays = 1.8;
 
 }  // namespace varnex

@@ -12,6 +12,7 @@
 namespace varnex {
 
 inline constexpr double kJ2000 = 2451545.0;                  // JD of J2000.0 (2000 January 1.5), TT
+inline constexpr double kDaysPerJulianYear = 365.25;         // days
 inline constexpr double kDaysPerJulianCentury = 36525.0;     // days
 inline constexpr double kDaysPerJulianMillennium = 365250.0;  // days
 inline constexpr double kMinutesPerDay = 1440.0;

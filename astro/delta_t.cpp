@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace varnex {
 namespace {
@@ -21,9 +22,10 @@ constexpr double kSplineEnd = 2019.0;
 constexpr double kBridgeStart = 2026.0;  // last observed IERS value
 constexpr double kBridgeEnd = 2800.0;
 
-double spline(double y) {
+template <std::size_t N>
+double spline(const SplineSegment (&segments)[N], double y) {
     // The last segment whose start is at or before y.
-    const auto* segment = std::upper_bound(std::begin(kSmhSpline), std::end(kSmhSpline), y,
+    const auto* segment = std::upper_bound(std::begin(segments), std::end(segments), y,
                                            [](double year, const SplineSegment& s) { return year < s.fromYear; });
     --segment;
     const double t = (y - segment->fromYear) / (segment->toYear - segment->fromYear);
@@ -67,12 +69,34 @@ static_assert(std::end(kIersJanuary1)[-1].year == kBridgeStart);
 
 double deltaTSeconds(double y) {
     if (y < kSmhSpline[0].fromYear) return parabola(y);
-    if (y < kSplineEnd) return spline(y);
+    if (y < kSplineEnd) return spline(kSmhSpline, y);
     if (y < kBridgeStart) return iersInterpolated(y);
     if (y < kBridgeEnd) return bridge(y);
     return parabola(y);
 }
 
 double DeltaTMinutes(std::int32_t year) { return deltaTSeconds(static_cast<double>(year) + 0.5) / kSecondsPerMinute; }
+
+double deltaTSmh2016Seconds(double y) {
+    if (!(y >= kSmh2016Spline[0].fromYear && y < std::end(kSmh2016Spline)[-1].toYear))
+        return std::numeric_limits<double>::quiet_NaN();
+    return spline(kSmh2016Spline, y);
+}
+
+double deltaTHmnaoExtrapolationSeconds(double y) {
+    const double b = y - 2000.0;
+    if (y < 2500.0) return 64.0 + b * (521.0 / 3000.0 + b * (1.0 / 1250.0 + b * 121.0 / 30'000'000.0));
+    const double c = b / 100.0;
+    return 42.5 + 32.5 * c * c;
+}
+
+double deltaTEspenakMeeusExtrapolationSeconds(double y) {
+    if (y < 2050.0) {
+        const double t = y - 2000.0;
+        return 62.92 + t * (0.32217 + t * 0.005589);
+    }
+    const double u = (y - 1820.0) / 100.0;
+    return -20.0 + 32.0 * u * u - (y < 2150.0 ? 0.5628 * (2150.0 - y) : 0.0);
+}
 
 }  // namespace varnex

@@ -25,4 +25,18 @@ double deltaTSeconds(double decimalYear);
 // halves the worst error for events spread over the year.
 double DeltaTMinutes(std::int32_t year);
 
+// Published values of Delta T other than the model's, in seconds at a decimal year, for its
+// uncertainty (uncertainty.h):
+// - the spline of SMH as first published (2016), before the 2020 addendum revised it: -720.0
+//   to 2016.0, NaN outside;
+// - two extrapolations beyond the observed values: that of HM Nautical Almanac Office from the
+//   SMH authors' data ("Delta T: past, present and future", astro.ukho.gov.uk/nao/lvm),
+//   64 + 521/3000 B + B^2/1250 + 121/30000000 B^3 with B = y - 2000 up to 2500, then
+//   42.5 + 32.5 (B/100)^2; and that of Espenak & Meeus (2006, NASA/TP-2006-214141), from 2005:
+//   62.92 + 0.32217 t + 0.005589 t^2 (t = y - 2000) to 2050, -20 + 32 u^2 - 0.5628 (2150 - y)
+//   to 2150, -20 + 32 u^2 after (u = (y - 1820) / 100).
+double deltaTSmh2016Seconds(double decimalYear);
+double deltaTHmnaoExtrapolationSeconds(double decimalYear);
+double deltaTEspenakMeeusExtrapolationSeconds(double decimalYear);
+
 }  // namespace varnex

@@ -28,17 +28,6 @@ constinit PeriodicTermTable periodicTerms = buildPeriodicTerms();
 
 constexpr int eventRow(EventKind kind) { return kind >= 0 && kind <= 2 ? kind : 3; }
 
-struct Bracket {
-    EventKind firstKind;
-    std::int32_t firstYear;
-    EventKind secondKind;
-};
-
-// The two events around a cross-quarter day; the second one is in the requested year.
-constexpr Bracket bracketOf(std::int32_t year, CrossQuarterKind kind) {
-    if (kind == 0) return {3, year - 1, 0};
-    return {static_cast<EventKind>(kind - 1), year, kind};
-}
 
 // The instant (TT) in the bracket, either way round, at which the Sun's apparent longitude
 // reaches targetDeg, with the status of the search.
@@ -65,11 +54,11 @@ double trueSunUT(const LongitudeCrossing& crossing, double deltaTDays) {
 }
 
 // The instant (UT) at which the Sun's apparent longitude reaches targetDeg between the two
-// events around the cross-quarter day of the kind (bracketOf), each end moved outwards by
+// events around the cross-quarter day of the kind (quarterEndsOf), each end moved outwards by
 // widenDays. Both events are taken to TT with the Delta T of the requested year, and the
 // result back to UT with the same value.
 double trueSunInQuarter(std::int32_t year, CrossQuarterKind kind, double targetDeg, double widenDays) {
-    const Bracket b = bracketOf(year, kind);
+    const QuarterEnds b = quarterEndsOf(year, kind);
     const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
     const double second = EquinoxSolsticeUT(b.secondKind, year);
     const double d = daysFromMinutes(DeltaTMinutes(year));
@@ -124,8 +113,13 @@ double EquinoxSolsticeUT(EventKind kind, std::int32_t year) {
     return EquinoxSolsticeJDE(kind, year) - daysFromMinutes(DeltaTMinutes(year));
 }
 
+QuarterEnds quarterEndsOf(std::int32_t year, CrossQuarterKind kind) {
+    if (kind == 0) return {3, year - 1, 0};
+    return {static_cast<EventKind>(kind - 1), year, kind};
+}
+
 double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind) {
-    const Bracket b = bracketOf(year, kind);
+    const QuarterEnds b = quarterEndsOf(year, kind);
     const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
     const double second = EquinoxSolsticeUT(b.secondKind, year);
     return first + (second - first) / 2;
@@ -151,7 +145,7 @@ double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg) {
     // The equinoxes and solstices, and the cross-quarter days, by their own functions.
     const double offset = std::fmod(target, 90.0);
     if (offset == 0.0) return TrueEquinoxSolsticeJD(year, static_cast<EventKind>(target / 90.0));
-    // The quarter after the event at 90 q degrees: bracketOf's kind q + 1 (q = 3: kind 0,
+    // The quarter after the event at 90 q degrees: quarterEndsOf's kind q + 1 (q = 3: kind 0,
     // from the December solstice of the year before).
     const auto kind = static_cast<CrossQuarterKind>((static_cast<int>(target / 90.0) + 1) % 4);
     if (offset == 45.0) return TrueCrossQuarterJD(year, kind);

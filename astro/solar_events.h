@@ -58,8 +58,17 @@ double EquinoxSolsticeJDE(EventKind kind, std::int32_t year);
 // The same instant in UT: EquinoxSolsticeJDE - DeltaTMinutes(year) in days.
 double EquinoxSolsticeUT(EventKind kind, std::int32_t year);
 
+// The two events around a cross-quarter day: the equinox or solstice before it (the December
+// solstice of year - 1 for kind 0) and the one after it, in the year.
+struct QuarterEnds {
+    EventKind firstKind;
+    std::int32_t firstYear;
+    EventKind secondKind;
+};
+QuarterEnds quarterEndsOf(std::int32_t year, CrossQuarterKind kind);
+
 // Cross-quarter day by the mean sun: the midpoint in UT of the two events around it, each
-// in its own year (kind 0 starts from the December solstice of year - 1).
+// in its own year (quarterEndsOf).
 double MeanCrossQuarterJD(std::int32_t year, CrossQuarterKind kind);
 
 // Cross-quarter day by the true sun, in UT: the instant at which the Sun's apparent

@@ -1,5 +1,9 @@
 #include "uncertainty.h"
 
+#include "constants.h"
+#include "delta_t.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <iterator>
@@ -14,26 +18,36 @@ struct Anchor {
     double seconds;
 };
 constexpr Anchor kAnchors[] = {{1600, 20}, {1700, 5}, {1800, 1}, {1900, 0.1}};
-
 constexpr double kModernSeconds = 0.1;
-constexpr double kLastObservedYear = 2026.0;
-constexpr double kFutureSecondsPerYear = 0.9;
 
-// The eras of methodErrorSeconds: 1-999, 1000-1599, 1600-2200, 2201-3000.
-std::size_t eraOf(std::int32_t year) {
-    if (year < 1000) return 0;
-    if (year < 1600) return 1;
-    return year <= 2200 ? 2 : 3;
+// The last observed value of the model (delta_t.h): the extrapolations are joined to it.
+constexpr double kLastObservedYear = 2026.0;
+
+constexpr double kSigmas = 2.0;  // about 95 % of a normal spread
+
+// The two published versions of the spline, where both exist.
+double versionSpreadSeconds(double y) {
+    const double first = deltaTSmh2016Seconds(y);
+    return std::isnan(first) ? 0.0 : std::abs(first - deltaTSeconds(y));
 }
 
-// Bounds by era, seconds (uncertainty.h: how each was measured).
-constexpr double kMeeusSeconds[] = {205, 120, 90, 150};
-constexpr double kTrueSunSeconds[] = {10, 10, 5, 5};
-constexpr double kApsisSeconds[] = {250, 250, 125, 125};
+// The greatest difference of the published extrapolations from the model's, each moved to
+// agree with the observed value at kLastObservedYear.
+double extrapolationSpreadSeconds(double y) {
+    if (y <= kLastObservedYear) return 0.0;
+    const double model = deltaTSeconds(y);
+    const double observed = deltaTSeconds(kLastObservedYear);
+    double spread = 0.0;
+    for (const auto extrapolation : {deltaTHmnaoExtrapolationSeconds, deltaTEspenakMeeusExtrapolationSeconds})
+        spread = std::max(spread, std::abs(extrapolation(y) - extrapolation(kLastObservedYear) + observed - model));
+    return spread;
+}
+
+double decimalYearOf(double jd) { return 2000.0 + (jd - kJ2000) / kDaysPerJulianYear; }
 
 }  // namespace
 
-double deltaTUncertaintySeconds(double decimalYear) {
+double sigmaDeltaTSeconds(double decimalYear) {
     if (decimalYear < kAnchors[0].year) {
         const double t = (decimalYear - 1820.0) / 100.0;
         return std::fmax(0.8 * t * t, kAnchors[0].seconds);
@@ -46,25 +60,32 @@ double deltaTUncertaintySeconds(double decimalYear) {
             return a.seconds * std::pow(b.seconds / a.seconds, f);
         }
     }
-    if (decimalYear < kLastObservedYear) return kModernSeconds;
-    return kModernSeconds + kFutureSecondsPerYear * (decimalYear - kLastObservedYear);
+    return kModernSeconds;
 }
 
-double methodErrorSeconds(InstantSource source, std::int32_t year) {
-    const std::size_t era = eraOf(year);
-    switch (source) {
-    case InstantSource::Meeus:
-    case InstantSource::MeanSun: return kMeeusSeconds[era];
-    case InstantSource::TrueSun: return kTrueSunSeconds[era];
-    case InstantSource::Apsis: return kApsisSeconds[era];
-    }
-    return kMeeusSeconds[era];
+double deltaTBoundSeconds(double decimalYear) {
+    return versionSpreadSeconds(decimalYear) + extrapolationSpreadSeconds(decimalYear) +
+           kSigmas * sigmaDeltaTSeconds(decimalYear);
 }
 
-double uncertaintySeconds(InstantSource source, std::int32_t year) {
-    const double deltaT = deltaTUncertaintySeconds(year + 0.5);
-    const double method = methodErrorSeconds(source, year);
-    return std::ceil(std::sqrt(deltaT * deltaT + method * method));
+double wholeYearDeltaTSeconds(double jdUT, std::int32_t year) {
+    return std::abs(deltaTSeconds(decimalYearOf(jdUT)) - deltaTSeconds(year + 0.5));
+}
+
+double trueSunErrorSeconds(std::int32_t year) { return year < 1600 ? 10.0 : 5.0; }
+
+double apsisErrorSeconds(std::int32_t year) {
+    const double t = (year - 2000) / 1000.0;
+    return 125.0 + 130.0 * t * t;
+}
+
+double uncertaintySeconds(double jdUT, double methodSeconds) {
+    return std::ceil(deltaTBoundSeconds(decimalYearOf(jdUT)) + methodSeconds);
+}
+
+double shownUncertaintySeconds(double seconds) {
+    const double whole = std::ceil(seconds);
+    return whole < 120 ? whole : 60 * std::ceil(whole / 60);
 }
 
 }  // namespace varnex

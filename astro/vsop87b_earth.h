@@ -17,7 +17,7 @@ extern const VsopSeries kGuessL;
 extern const VsopSeries kGuessB;
 extern const VsopSeries kGuessR;
 
-// The radius alone, finer, for the apsides (apsides.h): terms with A * 2^power >= 1e-9 au.
+// The radius alone, whole, for the apsides (apsides.h): all 978 terms.
 extern const VsopSeries kApsisR;
 
 }  // namespace varnex

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kHeader =
     "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
-    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday";
+    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday,fixed_offset_days";
 
 // A text field as it is, or in double quotes with its quotes doubled when it holds a comma,
 // a quote or a line break (any of which would otherwise end the field or the row).
@@ -83,6 +83,8 @@ void appendRow(std::string& line, const ExportRow& row) {
     line += ',';
     if (row.otherDate) line += isoDateText(*row.otherDate) + ',' + weekdayText(row);
     else line += ',';
+    line += ',';
+    if (row.fixedOffsetDays) appendNumber(line, static_cast<std::int64_t>(*row.fixedOffsetDays));
 }
 
 class CsvFormat final : public RowFormat {

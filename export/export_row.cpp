@@ -24,8 +24,8 @@ const std::string& nameOf(const EventRow& row, const EventNameTable& names, Hemi
     return names[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice][q];
 }
 
-// Sets gapHours and datesDiffer on every cross-quarter row, from the instants of the rows
-// where the request has them and computed where it has not.
+// Sets gapHours, datesDiffer and fixedOffsetDays on every cross-quarter row, from the instants
+// of the rows where the request has them and computed where it has not.
 void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& request) {
     for (std::size_t event = 0; event < kEventTable.size(); ++event) {
         const EventRow& table = kEventTable[event];
@@ -43,11 +43,11 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         if (std::isnan(meanJD)) meanJD = instantOf(table, Method::MeanSun, request.year).jdUT;
         const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, reformOf(request)).dayNumber;
         const std::int32_t trueDay = localDayNumber(trueJD, request.zone);
-        const bool differ = trueDay != localDayNumber(meanJD, request.zone) || trueDay != fixedDay;
         for (ExportRow& row : rows) {
             if (row.turningPoint || row.event != event) continue;
             row.gapHours = (meanJD - trueJD) * 24.0;
-            row.datesDiffer = differ;
+            row.datesDiffer = trueDay != localDayNumber(meanJD, request.zone);
+            row.fixedOffsetDays = trueDay - fixedDay;
         }
     }
 }
@@ -67,6 +67,7 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
                         line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt,
                         std::nullopt});
         if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
+        rows.back().cycleYear = line.cycleYear;
     });
     addThreeAnswers(rows, request);
     return rows;

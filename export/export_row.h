@@ -32,12 +32,14 @@ struct ExportRow {
     double uncertaintySeconds = 0;  // astro/uncertainty.h (NaN for Method::Fixed)
     bool dayUncertain = false;      // the local date could go either way (request.h, dayUncertain)
     // A cross-quarter day's three answers, whatever methods were asked for: the mean-sun
-    // instant minus the true-sun one in hours, and whether the local dates of the two and
-    // the traditional date are not all the same day.
+    // instant minus the true-sun one in hours, whether the true sun and the mean sun fall on
+    // different local dates, and the true sun's local date minus the traditional date in days.
     std::optional<double> gapHours;
     std::optional<bool> datesDiffer;
     // The same day in the other calendar, where the request asks for dual dates (dualDatesApply).
     std::optional<CalendarDate> otherDate{};
+    std::optional<std::int32_t> fixedOffsetDays{};
+    std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is (request.h)
 };
 
 // A traditional date: a whole day without an instant.

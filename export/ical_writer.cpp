@@ -81,11 +81,13 @@ const char* categoriesOf(const ExportRow& row) {
 
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
 // calendar that matches events by UID updates them on a second import instead of doubling them.
-// A turning point's id names it whole (2026-term-015, 2026-perihelion).
+// A turning point's id names it whole (2026-term-015, 2026-perihelion), with the year of its
+// cycle (request.h), which no zone or calendar changes: the perihelion of 1600-12-26 is
+// 1601-perihelion, and the two perihelia of 1800 are 1800- and 1801-perihelion.
 // An instant shown as its local day is another event ("-allday"): both kinds can be imported
 // side by side, and neither replaces the other. A traditional date is a day in both kinds.
 std::string uidOf(const ExportRow& row, bool allDay) {
-    std::string uid = std::to_string(row.year) + '-' + eventKey(row);
+    std::string uid = std::to_string(row.turningPoint ? row.cycleYear : row.year) + '-' + eventKey(row);
     if (row.method != Method::None && !row.turningPoint) uid += '-' + std::string(methodKey(row.method));
     if (allDay && !isAllDay(row)) uid += "-allday";
     return uid += kUidDomain;

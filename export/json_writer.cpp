@@ -40,6 +40,7 @@ nlohmann::ordered_json rowObject(const ExportRow& row) {
     object["dates_differ"] = row.datesDiffer ? Json(*row.datesDiffer) : Json(nullptr);
     object["other_date"] = row.otherDate ? Json(isoDateText(*row.otherDate)) : Json(nullptr);
     object["other_weekday"] = row.otherDate ? Json(weekdayText(row)) : Json(nullptr);
+    object["fixed_offset_days"] = row.fixedOffsetDays ? Json(*row.fixedOffsetDays) : Json(nullptr);
     return object;
 }
 

@@ -209,32 +209,27 @@ void legend(Picture& picture, bool terms) {
                  "solstice to the next");
 }
 
-// Perihelion and aphelion as they fall within the year of the picture, marked on the circle
-// and named inside it. The perihelion of a year can lie on 31 December of the year before;
-// then the next year's falls within this one.
+// Perihelion and aphelion of the year, as its lines have them (none, one or two of each),
+// marked on the circle and named inside it.
 void apsides(Picture& picture, const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
              const WheelOptions& options) {
-    for (const TurningKind kind : {TurningKind::Perihelion, TurningKind::Aphelion}) {
-        for (const std::int32_t year : {request.year, request.year + 1}) {
-            CalculateRequest one = request;
-            one.year = year;
-            one.selection = Selection{};
-            one.selection.turningPoints = {{kind, 0}};
-            const std::vector<ExportRow> rows = rowsOf(one, zoneText, hemisphere, RowNames::Summary);
-            const double turn = turnOf(rows.front(), options);
-            if (turn < 0 || turn >= 1) continue;
-            const std::string key = eventKey(rows.front());
-            picture.mark(at(turn, kRadius), 'a', "mark-" + key);
-            const std::string style = std::string("font-size=\"12\" dominant-baseline=\"middle\" fill=\"") + kApsisColour + "\"";
-            // Two lines inside the month names, the second towards the centre.
-            const Point p = at(turn, kRadius - 70);
-            const double towardsCentre = std::cos(2 * std::numbers::pi * turn) > 0 ? 14 : -14;
-            picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(rows.front().name),
-                         style);
-            picture.text(towardsCentre > 0 ? Point{p.x, p.y + towardsCentre} : p, "middle",
-                         isoDateText(rows.front().localDate) + " " + localTimeText(rows.front()), style);
-            break;
-        }
+    CalculateRequest ofYear = request;
+    ofYear.selection = Selection{};
+    ofYear.selection.turningPoints = {{TurningKind::Perihelion, 0}, {TurningKind::Aphelion, 0}};
+    std::vector<std::string> marked;  // ids are unique: a second perihelion's is mark-perihelion-2
+    for (const ExportRow& row : rowsOf(ofYear, zoneText, hemisphere, RowNames::Summary)) {
+        const double turn = turnOf(row, options);
+        const std::string key = eventKey(row);
+        const bool second = std::ranges::find(marked, key) != marked.end();
+        marked.push_back(key);
+        picture.mark(at(turn, kRadius), 'a', "mark-" + key + (second ? "-2" : ""));
+        const std::string style = std::string("font-size=\"12\" dominant-baseline=\"middle\" fill=\"") + kApsisColour + "\"";
+        // Two lines inside the month names, the second towards the centre.
+        const Point p = at(turn, kRadius - 70);
+        const double towardsCentre = std::cos(2 * std::numbers::pi * turn) > 0 ? 14 : -14;
+        picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(row.name), style);
+        picture.text(towardsCentre > 0 ? Point{p.x, p.y + towardsCentre} : p, "middle",
+                     isoDateText(row.localDate) + " " + localTimeText(row), style);
     }
 }
 

@@ -47,31 +47,65 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
     return std::nullopt;
 }
 
+namespace {
+
+constexpr double kSecondsPerDay = 86400.0;
+constexpr double kTropicalYearDays = 365.2422;
+
+// The error bound of each method for an instant of `year` (astro/uncertainty.h), with what
+// taking Delta T at the middle of the year moves it by.
+double trueSunInstantErrorSeconds(double jd, std::int32_t year) {
+    return trueSunErrorSeconds(year) + wholeYearDeltaTSeconds(jd, year);
+}
+
+// A Meeus instant: its difference from the true sun's instant of the same event, plus the
+// true sun's own bound.
+double meeusErrorSeconds(double jd, EventKind kind, std::int32_t year) {
+    return std::abs(jd - TrueEquinoxSolsticeJD(year, kind)) * kSecondsPerDay + trueSunInstantErrorSeconds(jd, year);
+}
+
+// The mean sun: the midpoint of the Meeus instants against that of the true sun's, each end
+// with its own year's Delta T.
+double meanSunErrorSeconds(double jd, std::int32_t year, CrossQuarterKind kind) {
+    const QuarterEnds ends = quarterEndsOf(year, kind);
+    const double first = TrueEquinoxSolsticeJD(ends.firstYear, ends.firstKind);
+    const double second = TrueEquinoxSolsticeJD(year, ends.secondKind);
+    return std::abs(jd - (first + (second - first) / 2)) * kSecondsPerDay + trueSunErrorSeconds(year) +
+           (wholeYearDeltaTSeconds(first, ends.firstYear) + wholeYearDeltaTSeconds(second, year)) / 2;
+}
+
+EventInstant trueSunInstant(double jd, std::int32_t year) {
+    return {jd, DeltaTMinutes(year) * 60, uncertaintySeconds(jd, trueSunInstantErrorSeconds(jd, year))};
+}
+
+}  // namespace
+
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year) {
     const double deltaT = DeltaTMinutes(year) * 60;
     if (!isCrossQuarter(row)) {
-        if (method == Method::TrueSun)
-            return {TrueEquinoxSolsticeJD(year, row.quarter), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
-        return {EquinoxSolsticeUT(row.quarter, year), deltaT, uncertaintySeconds(InstantSource::Meeus, year)};
+        if (method == Method::TrueSun) return trueSunInstant(TrueEquinoxSolsticeJD(year, row.quarter), year);
+        const double jd = EquinoxSolsticeUT(row.quarter, year);
+        return {jd, deltaT, uncertaintySeconds(jd, meeusErrorSeconds(jd, row.quarter, year))};
     }
-    if (method == Method::TrueSun)
-        return {TrueCrossQuarterJD(year, row.quarter), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
+    if (method == Method::TrueSun) return trueSunInstant(TrueCrossQuarterJD(year, row.quarter), year);
     // The mean sun halves the interval in UT, each end with the Delta T of its own year.
     const double firstDeltaT = row.quarter == 0 ? DeltaTMinutes(year - 1) * 60 : deltaT;
-    return {MeanCrossQuarterJD(year, row.quarter), (firstDeltaT + deltaT) / 2,
-            uncertaintySeconds(InstantSource::MeanSun, year)};
+    const double jd = MeanCrossQuarterJD(year, row.quarter);
+    return {jd, (firstDeltaT + deltaT) / 2, uncertaintySeconds(jd, meanSunErrorSeconds(jd, year, row.quarter))};
 }
 
 EventInstant instantOf(const TurningPoint& point, std::int32_t year) {
-    const double deltaT = DeltaTMinutes(year) * 60;
     switch (point.kind) {
     case TurningKind::Perihelion:
-        return {PerihelionJD(year), deltaT, uncertaintySeconds(InstantSource::Apsis, year)};
-    case TurningKind::Aphelion: return {AphelionJD(year), deltaT, uncertaintySeconds(InstantSource::Apsis, year)};
+    case TurningKind::Aphelion: {
+        const double jd = point.kind == TurningKind::Perihelion ? PerihelionJD(year) : AphelionJD(year);
+        const double method = apsisErrorSeconds(year) + wholeYearDeltaTSeconds(jd, year);
+        return {jd, DeltaTMinutes(year) * 60, uncertaintySeconds(jd, method)};
+    }
     case TurningKind::SolarTerm:
     case TurningKind::Longitude: break;
     }
-    return {TrueSolarLongitudeJD(year, point.longitudeDeg), deltaT, uncertaintySeconds(InstantSource::TrueSun, year)};
+    return trueSunInstant(TrueSolarLongitudeJD(year, point.longitudeDeg), year);
 }
 
 CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode) {
@@ -106,7 +140,7 @@ std::int32_t localDayNumber(double jdUT, const Zone& zone) {
 }
 
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
-    const double u = uncertaintySeconds / 86400.0;
+    const double u = shownUncertaintySeconds(uncertaintySeconds) / 86400.0;
     return localDayNumber(jdUT - u, zone) != localDayNumber(jdUT + u, zone);
 }
 
@@ -131,14 +165,59 @@ public:
         return instantLine(event, method, instantOf(row, method, request_.year), name, tag, std::nullopt);
     }
 
-    // A solar term or a longitude is a crossing by the true sun; an apsis has no method.
-    RequestLine turningPointLine(const TurningPoint& point) {
+    // The lines of a turning point, one for each of its occurrences in the year (none, one or
+    // two). A solar term or a longitude is a crossing by the true sun; an apsis has no method.
+    void turningPointLines(const TurningPoint& point, std::vector<RequestLine>& lines) {
         const bool apsis = point.kind == TurningKind::Perihelion || point.kind == TurningKind::Aphelion;
-        return instantLine(kEventTable.size(), apsis ? Method::None : Method::TrueSun, instantOf(point, request_.year),
-                           turningPointLineName(point), Method::None, point);
+        for (const auto& [cycleYear, instant] : occurrencesInYear(point)) {
+            lines.push_back(instantLine(kEventTable.size(), apsis ? Method::None : Method::TrueSun, instant,
+                                        turningPointLineName(point), Method::None, point));
+            lines.back().cycleYear = cycleYear;
+        }
     }
 
 private:
+    // The occurrences of a turning point whose local dates fall in the request's year, in the
+    // calendar in force that day, in time order, with the year of their cycle. instantOf(point, y)
+    // is the occurrence of the cycle that starts about the December solstice of y - 1 (the
+    // perihelion number of y; the crossing after the solstice), which may fall in the year
+    // before or after (the perihelion in the December before until about 1800; a longitude
+    // under the Julian calendar far from its reform). A cycle is computed only where it could
+    // fall in the year: an apsis lies within kApsisWanderDays of its mean instant, a crossing
+    // a tropical year from the next (to within minutes); a day more for the zone and the
+    // flooring to days.
+    std::vector<std::pair<std::int32_t, EventInstant>> occurrencesInYear(const TurningPoint& point) const {
+        const std::int32_t year = request_.year;
+        const std::int32_t start = firstDayOf(year);
+        const std::int32_t end = firstDayOf(year + 1);
+        const auto dayOf = [this](double jd) { return localDayNumber(jd, request_.zone); };
+        const auto mayFall = [&](double roughJD, double slackDays) {
+            return dayOf(roughJD + slackDays) >= start && dayOf(roughJD - slackDays) < end;
+        };
+        std::vector<std::pair<std::int32_t, EventInstant>> found;
+        const auto keep = [&](std::int32_t cycle, const EventInstant& instant) {
+            const std::int32_t day = dayOf(instant.jdUT);
+            if (day >= start && day < end) found.emplace_back(cycle, instant);
+        };
+        if (point.kind == TurningKind::Perihelion || point.kind == TurningKind::Aphelion) {
+            const auto mean = point.kind == TurningKind::Perihelion ? meanPerihelionJD : meanAphelionJD;
+            for (const std::int32_t cycle : {year - 1, year, year + 1})
+                if (mayFall(mean(cycle), kApsisWanderDays + 1.0)) keep(cycle, instantOf(point, cycle));
+            return found;
+        }
+        const EventInstant own = instantOf(point, year);
+        if (mayFall(own.jdUT - kTropicalYearDays, 1.0)) keep(year - 1, instantOf(point, year - 1));
+        keep(year, own);
+        if (mayFall(own.jdUT + kTropicalYearDays, 1.0)) keep(year + 1, instantOf(point, year + 1));
+        return found;
+    }
+
+    // The local day number of 1 January of `year` in the calendar in force; the reform's first
+    // day where the reform skipped 1 January (a reform in early January).
+    std::int32_t firstDayOf(std::int32_t year) const {
+        return dayNumberInForce(year, 1, 1, reform_).value_or(reform_.firstGregorianDay);
+    }
+
     RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
@@ -198,7 +277,7 @@ void forEachRequestLine(const CalculateRequest& request, const EventNameTable& n
     }
     // The turning points after the events, in the order of their instants.
     std::vector<RequestLine> points;
-    for (const TurningPoint& point : request.selection.turningPoints) points.push_back(maker.turningPointLine(point));
+    for (const TurningPoint& point : request.selection.turningPoints) maker.turningPointLines(point, points);
     std::stable_sort(points.begin(), points.end(),
                      [](const RequestLine& a, const RequestLine& b) { return a.instant.jdUT < b.instant.jdUT; });
     for (const RequestLine& line : points) take(line);

@@ -79,7 +79,9 @@ struct EventInstant {
 // mean sun. Method::Fixed has no instant: see fixedDateOf.
 EventInstant instantOf(const EventRow& row, Method method, std::int32_t year);
 
-// The instant of a turning point of the year.
+// The instant of a turning point in its cycle of `year`: the perihelion and aphelion of the
+// anomalistic year that begins about 1 January (astro/apsides.h), the crossing of a longitude
+// after the December solstice of year - 1. Which of them are the year's: see requestLines.
 EventInstant instantOf(const TurningPoint& point, std::int32_t year);
 
 // The traditional date of the cross-quarter day of `quarter` (0 to 3: 1 February, 1 May,
@@ -107,10 +109,15 @@ struct RequestLine {
     std::string text;   // the result line, ending in CR LF
     std::optional<TurningPoint> turningPoint;
     bool dayUncertain = false;
+    std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is
 };
 
 // The result lines of a request in output order: the event table's order, and within a
-// cross-quarter day its methods in their order. Each line goes to `take` as it is made.
+// cross-quarter day its methods in their order; then the turning points in the order of their
+// instants, each as often as it falls in the year: a turning point of the year is one whose
+// local date (in the zone, in the calendar in force that day) falls in the year, so a year
+// has none, one or two of each (1800 has two perihelia, 1802 none). Each line goes to `take`
+// as it is made.
 void forEachRequestLine(const CalculateRequest& request, const EventNameTable& names,
                         const std::function<void(const RequestLine&)>& take);
 

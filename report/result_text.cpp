@@ -1,5 +1,6 @@
 #include "result_text.h"
 
+#include "astro/uncertainty.h"
 #include "calendar/date_text.h"
 #include "text/program_text.h"
 #include "text/translation.h"
@@ -67,9 +68,9 @@ std::string eventLineText(std::string_view name, Method method, const InstantTex
 }
 
 std::string uncertaintyText(double seconds) {
-    const double whole = std::ceil(seconds);
-    if (whole < 120) return "\u00B1 " + std::to_string(static_cast<long>(whole)) + " s";
-    return "\u00B1 " + std::to_string(static_cast<long>(std::ceil(whole / 60))) + " min";
+    const double shown = shownUncertaintySeconds(seconds);
+    if (shown < 120) return "\u00B1 " + std::to_string(static_cast<long>(shown)) + " s";
+    return "\u00B1 " + std::to_string(static_cast<long>(shown / 60)) + " min";
 }
 
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,

@@ -188,7 +188,8 @@ PY
 # utc_offset: 1970-2037, and local mean time (offsets with seconds: Monrovia -0:44:30 until 1972,
 # London -0:01:15, Berlin +0:53:28 in 1850).
 for range in Europe/London:1970:2037 America/New_York:1970:2037 Australia/Sydney:1970:2037 \
-             Asia/Kathmandu:1970:2037 Africa/Monrovia:1900:1971 Europe/London:1000:1020 Europe/Berlin:1850:1850; do
+             Asia/Kathmandu:1970:2037 Africa/Monrovia:1900:1971 Europe/London:1000:1020 Europe/Berlin:1850:1850 \
+             Asia/Kolkata:1:3000; do
     IFS=: read -r zone from to <<<"$range"
     "$cli" --from "$from" --to "$to" --format csv --zone "$zone" >"$work/zone.csv"
     "$python" - "$work/zone.csv" "$zone" <<'PY' || fail "the zone $zone"
@@ -197,7 +198,7 @@ os.environ["TZ"] = sys.argv[2]; time.tzset()
 for r in csv.DictReader(open(sys.argv[1], newline="")):
     t = calendar.timegm(time.strptime(r["utc"], "%Y-%m-%dT%H:%M:%SZ"))
     local = time.localtime(t)
-    want = time.strftime("%Y-%m-%d %H:%M:%S", local)
+    want = "%04d-%02d-%02d %02d:%02d:%02d" % local[:6]  # strftime writes the year 1 as "1"
     h, m, *s = (int(part) for part in r["utc_offset"][1:].split(":"))
     got_off = (1 if r["utc_offset"][0] == "+" else -1) * (h * 3600 + m * 60 + sum(s))
     got = r["local_date"] + " " + r["local_time_seconds"]
@@ -219,6 +220,26 @@ a=$("$cli" 2026 --events qingming) b=$("$cli" 2026 --events ' Pure brightness') 
     sed -n 3p "$work/points.txt" | grep -q '^Perihelion' || fail "events, then the turning points: $(head -4 "$work/points.txt")"
 tail -n +3 "$work/points.txt" | grep -o '[0-9]\{4\}-[0-9-]* CE [0-9:]*' | sort -c ||
     fail "the turning points in the order of their instants"
+# The turning points of a year are those dated in it, in either calendar, every year 1-3000:
+# none, one or two of each (the naval observatory lists two perihelia in 1800 and none in 1802),
+# every cycle once (its UID), the apsides of the wheel those of the lines.
+for calendar in gregorian julian; do
+    "$cli" --from 1 --to 3000 --events apsides,solar-terms --longitude 123.456 --zone Pacific/Kiritimati \
+        --calendar "$calendar" --format csv >"$work/points.csv"
+    awk -F, 'NR > 1 && substr($9, 1, 4) + 0 != $1 { bad++ } END { exit bad > 0 }' "$work/points.csv" ||
+        fail "a turning point dated outside its year ($calendar)"
+    [ "$(awk -F, 'NR > 1 { n[$1 " " $2]++ } END { for (k in n) c[n[k]]++; print (c[1] > 0), (c[2] > 0), c[3] + 0 }' \
+        "$work/points.csv")" = "1 1 0" ] || fail "none, one or two of each a year ($calendar)"
+done
+[ "$("$cli" 1800 --events perihelion --format csv | cut -d, -f9 | tail -n +2 | tr '\n' ' ')" = "1800-01-01 1800-12-31 " ] &&
+    [ -z "$("$cli" 1802 --events perihelion)" ] || fail "the perihelia of 1800 and 1802"
+"$cli" --from 1799 --to 1802 --events apsides --format ics | grep -o '^UID:[^@]*' | sort | uniq -d | grep . &&
+    fail "a UID twice"
+for year in 1 1600 1800 1802 2026; do
+    [ "$("$cli" "$year" --events apsides --format csv | tail -n +2 | cut -d, -f9,10 | tr , ' ' | sort)" = \
+      "$("$cli" "$year" --format svg | grep -A1 '>\(Perihelion\|Aphelion\)<' | grep -o '[0-9]\{4\}-[0-9-]* [0-9:]*' | sort)" ] ||
+        fail "the wheel's apsides of $year are not the lines'"
+done
 
 # The equinoxes by the true sun: the method true, the instant within two minutes of Meeus's.
 IFS=, read -r _ _ meeus_method _ _ meeus_utc _ < <("$cli" 2026 --events march --csv | tail -n 1)
