@@ -1,5 +1,6 @@
 #include "calendar_reform.h"
 
+#include "text/case_fold.h"
 #include "text/number_text.h"
 
 #include <tuple>
@@ -54,21 +55,6 @@ std::optional<std::int32_t> dayNumberOf(std::int32_t year, std::int32_t month, s
     return static_cast<std::int32_t>(n);
 }
 
-char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
-    return true;
-}
-
-std::string acceptedText() {
-    std::string text;
-    for (const std::string_view word : kReformWords) text += std::string(word) + ", ";
-    return text + "or reform:YYYY-MM-DD (the first Gregorian day, 0200-03-01 to 3000-12-31)";
-}
-
 // "YYYY-MM-DD" as year, month and day, when the text has that shape.
 std::optional<std::array<std::int32_t, 3>> isoDateFields(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
@@ -81,29 +67,34 @@ std::optional<std::array<std::int32_t, 3>> isoDateFields(std::string_view text) 
 
 }  // namespace
 
+std::string reformsAcceptedText() {
+    std::string text;
+    for (const std::string_view word : kReformWords) text += std::string(word) + ", ";
+    return text + "or reform:YYYY-MM-DD (the first Gregorian day, 0200-03-01 to 3000-12-31)";
+}
+
 std::optional<CalendarReform> parseReform(std::string_view text, std::string& complaint) {
     for (const NamedReform& named : kNamedReforms)
         if (equalIgnoringCase(text, named.word)) return CalendarReform{named.firstGregorianDay};
 
     const std::string quoted = "'" + std::string(text) + "'";
     if (!equalIgnoringCase(text.substr(0, kReformDatePrefix.size()), kReformDatePrefix)) {
-        complaint = "unknown calendar reform " + quoted + ". Accepted: " + acceptedText() + ".";
+        complaint = "unknown calendar reform " + quoted;
         return std::nullopt;
     }
     const auto fields = isoDateFields(text.substr(kReformDatePrefix.size()));
     if (!fields) {
-        complaint = "calendar reform " + quoted + " has no date YYYY-MM-DD. Accepted: " + acceptedText() + ".";
+        complaint = quoted + " has no date YYYY-MM-DD";
         return std::nullopt;
     }
     const auto [year, month, day] = *fields;
     const auto first = dayNumberOf(year, month, day, kGregorianCode);
     if (!first) {
-        complaint = "calendar reform " + quoted + " names no Gregorian date. Accepted: " + acceptedText() + ".";
+        complaint = quoted + " names no Gregorian date";
         return std::nullopt;
     }
     if (year < kFirstYear || year > kLastYear) {
-        complaint = "calendar reform " + quoted + " lies outside the years 1 to 3000. Accepted: " + acceptedText() +
-                    ".";
+        complaint = quoted + " lies outside the years 1 to 3000";
         return std::nullopt;
     }
     // The last Julian date must come before the first Gregorian date. So it does from 1 March
@@ -111,12 +102,18 @@ std::optional<CalendarReform> parseReform(std::string_view text, std::string& co
     // (10 days in 1582, 13 in 1923); before that it runs ahead, and a reform would date two
     // days alike.
     if (!(ymd(dateOf(*first - 1, kJulianCode)) < ymd(dateOf(*first, kGregorianCode)))) {
-        complaint = "calendar reform " + quoted +
-                    " comes before 0200-03-01, while the Julian calendar is ahead of the Gregorian, so "
-                    "the reform would date two days alike. Accepted: " + acceptedText() + ".";
+        complaint = quoted + " comes before 0200-03-01, while the Julian calendar is ahead of the Gregorian, so the "
+                             "reform would date two days alike";
         return std::nullopt;
     }
     return CalendarReform{*first};
+}
+
+std::optional<std::string> oldStyleYearText(const CalendarDate& date, const CalendarReform& reform) {
+    const bool britain = reform.firstGregorianDay == kNamedReforms[1].firstGregorianDay;
+    if (!britain || date.calendar != kJulianCode || date.month > 3 || (date.month == 3 && date.day >= 25))
+        return std::nullopt;
+    return std::to_string(date.year - 1) + "/" + std::to_string(date.year);
 }
 
 CalendarDate dateInForce(std::int32_t dayNumber, const CalendarReform& reform) {

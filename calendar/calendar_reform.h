@@ -39,8 +39,12 @@ inline constexpr std::string_view kReformDatePrefix = "reform:";
 // The reform of a text: a word of kReformWords in any case, or "reform:YYYY-MM-DD" with the
 // first Gregorian day as a Gregorian date in the years 1 to 3000, on or after 1 March 200
 // (before it the Julian calendar runs ahead of the Gregorian, so a reform there would date two
-// days alike). Otherwise empty, with `complaint` saying what is wrong and what is accepted.
+// days alike). Otherwise empty, with `complaint` saying what is wrong ("'reform:1752-02-30'
+// names no Gregorian date"); reformsAcceptedText says what is accepted.
 std::optional<CalendarReform> parseReform(std::string_view text, std::string& complaint);
+
+// "rome, britain, russia, greece, or reform:YYYY-MM-DD (the first Gregorian day, ...)".
+std::string reformsAcceptedText();
 
 // The date of a day in the calendar in force on it under the reform, with its calendar code
 // (kJulianCode before the first Gregorian day, kGregorianCode from it).
@@ -51,6 +55,12 @@ CalendarDate dateInForce(std::int32_t dayNumber, const CalendarReform& reform);
 // February 1700 in Rome), or no date of either calendar (30 February, month 13).
 std::optional<std::int32_t> dayNumberInForce(std::int32_t year, std::int32_t month, std::int32_t day,
                                              const CalendarReform& reform);
+
+// The year of a date as it was then written where the legal year began on 25 March: under
+// Britain's reform (the Calendar Act of 1750 moved the start to 1 January from 1752), a Julian
+// date from 1 January to 24 March belonged to the year before, and historians write both
+// ("1699/1700" for 1 February 1700). Empty for any other date or reform.
+std::optional<std::string> oldStyleYearText(const CalendarDate& date, const CalendarReform& reform);
 
 // The date of the day in the calendar other than `inForceCode` (Gregorian for kJulianCode,
 // Julian for any other code): the second date of a dual date.

@@ -1,4 +1,5 @@
 // varnex-cli: Varnex on the command line.
+#include "catalogue.h"
 #include "options.h"
 #include "run.h"
 
@@ -57,6 +58,7 @@ int run(int argc, char** argv) {
     const varnex::CliRun started =
         varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), now, std::cerr);
     if (started.exitCode != varnex::kCliOk) return started.exitCode;
+    varnex::useLanguage(parsed.options->namesLanguage);  // after the checks: refusals stay English
     return emit(started.write, parsed.options->outputPath);
 }
 

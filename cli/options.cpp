@@ -2,7 +2,9 @@
 
 #include "report/events.h"
 #include "report/turning_points.h"
+#include "report/year_input.h"
 #include "platform/time_zone_folder.h"
+#include "text/case_fold.h"
 #include "varnex/version.h"
 #include "zones/fixed_offsets.h"
 #include "zones/named_zone.h"
@@ -14,89 +16,45 @@
 #include <charconv>
 #include <cstdlib>
 #include <map>
-#include <thread>
 #include <ostream>
+#include <thread>
 
 namespace varnex {
 namespace {
 
-constexpr const char* kDescription =
-    "Dates and times of the equinoxes, solstices and cross-quarter days of YEAR (1 to 3000; the\n"
-    "current year when none is given), as the Calculate command of Varnex lists them, or as\n"
-    "CSV, JSON or iCalendar for scripts, spreadsheets and calendar programs, or as a picture of\n"
-    "the year (SVG).";
+constexpr std::string_view kDescription =
+    "Dates and times of the equinoxes, solstices and cross-quarter days of YEAR, as the Calculate command "
+    "of Varnex lists them, or as CSV, JSON or iCalendar for scripts, spreadsheets and calendar programs, "
+    "or as a picture of the year (SVG).";
 
-constexpr const char* kFooter =
-    "Dates end in \" CE\" for the Gregorian calendar (Common Era) and \" JC\" for the Julian\n"
-    "calendar; times are cut to the minute (to the second with --seconds), never rounded, after a\n"
-    "nudge of 0.864 ms (1e-8 day) that absorbs the rounding of the computation, so an instant\n"
-    "within 0.864 ms below a whole second shows that second; every format cuts so. Times are\n"
-    "followed by the zone's offset, with its seconds where it has them (local mean time).\n"
-    "\n"
-    "Zones: a fixed offset from GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45,\n"
-    "-1, 5.5), a zone of the tz database with its daylight saving (Europe/London,\n"
-    "America/New_York; note that Etc/GMT+5 is five hours behind GMT, as the database has it),\n"
-    "or local (the system's zone). A named zone applies the offset in force\n"
-    "at each event; far from today its rules are what the database says: local mean time\n"
-    "before the zone's standard time, the last rule continued after 2037.\n"
-    "\n"
-    "Events: imbolc, march, beltane, june, lughnassad, september, samhain, december, in any case,\n"
-    "blanks allowed around the commas; also the equinoxes' and solstices' names as the lines and\n"
-    "the summary write them (\"Spring (March) equinox\", \"Spring equinox\") and the aliases\n"
-    "ostara = march, litha = june, lughnasadh and lammas = lughnassad, mabon = september,\n"
-    "yule = december.\n"
-    "\n"
-    "Turning points (after the events, in the order of their instants): perihelion and aphelion\n"
-    "(apsides for both; the Earth nearest to and farthest from the Sun), solar-terms (the 24\n"
-    "terms of the East-Asian calendars, the Sun's apparent longitude at every 15 degrees), a term\n"
-    "by its id term-000 ... term-345, its pinyin (qingming) or its English name (\"pure\n"
-    "brightness\"), and --longitude DEG for any longitude. The turning points of a year are\n"
-    "those whose local date falls in it (in the zone, in the calendar in force that day), so a\n"
-    "year has none, one or two of each: 1800 has two perihelia, 1802 none.\n"
-    "\n"
-    "Methods of the cross-quarter days: true (the Sun's apparent longitude at 315, 45, 135 or\n"
-    "225 degrees), mean (the midpoint in time of the equinox and solstice around the day) and\n"
-    "fixed (1 February, 1 May, 1 August, 1 November: a whole day). CSV and JSON give every\n"
-    "cross-quarter row gap_hours (the mean-sun instant minus the true-sun one), dates_differ\n"
-    "(true when the true sun and the mean sun fall on different local dates) and\n"
-    "fixed_offset_days (the true sun's local date minus the traditional date, in days), whatever\n"
-    "--method.\n"
-    "\n"
-    "Uncertainty: --seconds, and the CSV and JSON columns uncertainty_seconds and day_uncertain,\n"
-    "give each instant's uncertainty: a bound that about 95 % of credible computations fall\n"
-    "within. It adds the spread of the published versions and extrapolations of Delta T, twice\n"
-    "its published standard error, and the method's own error (for Meeus's equinoxes and the\n"
-    "mean sun, their difference from the true sun); it does not include a calendar's or a\n"
-    "zone's history being other than the tz database says. \"(day uncertain)\" and day_uncertain\n"
-    "true mean that the instant, give or take the uncertainty as the line prints it, reaches\n"
-    "across local midnight: the date could go either way.\n"
-    "\n"
-    "Calendars: gregorian and julian are proleptic, every date in the one calendar. A reform dates\n"
-    "each day in the calendar in force on it, Julian before its first Gregorian day and Gregorian\n"
-    "from it: rome (4 Oct 1582 JC, then 15 Oct 1582 CE), britain (2 Sep 1752, then 14 Sep),\n"
-    "russia (31 Jan 1918, then 14 Feb), greece (15 Feb 1923, then 1 Mar), or reform:YYYY-MM-DD\n"
-    "(the first Gregorian day). --dual-dates adds to each line and row of the years 1582 to 1923\n"
-    "the same day in the other calendar with its weekday (CSV and JSON: other_date,\n"
-    "other_weekday).\n"
-    "\n"
-    "iCalendar: each event is the second that holds its instant, in UTC (DURATION:PT1S); calendar\n"
-    "programs show it in the viewer's own zone, so --zone changes nothing in the file but the\n"
-    "days of --all-day (each event as the whole local day in ZONE, the instant in its\n"
-    "description) and of the fixed dates, which are whole days always. iCalendar dates are\n"
-    "Gregorian: a Julian date is written as the same day's Gregorian date. Each event keeps its\n"
-    "UID from one export to the next (year, event, method, and -allday for --all-day), so a\n"
-    "program that matches events by UID (khal) updates them when the file is imported again;\n"
-    "one that does not (calcurse) adds them a second time. DTSTAMP is the time of the export, or\n"
-    "SOURCE_DATE_EPOCH (seconds since 1970) when it is set, so the same request gives the same\n"
-    "bytes; SEQUENCE is that time in minutes, so a later export supersedes an earlier one.\n"
-    "\n"
-    "Text, CSV and JSON end lines in LF (CR LF with --crlf); iCalendar always in CR LF.\n"
-    "SVG draws one year as a wheel, every event by both methods, whatever --events and --method.\n"
-    "With --equinox-method true the CSV, JSON and iCalendar rows of the equinoxes and solstices\n"
-    "have the method true; their text lines keep the window's labels.\n"
-    "\n"
-    "Exit status: 0 success, 1 output lost (a write error, no memory) or the program text\n"
-    "unreadable, 2 bad input (a message on standard error, nothing on standard output).";
+// The paragraphs after the options, each wrapped to the width of a terminal.
+constexpr std::string_view kFooter[] = {
+    "Events: imbolc, march, beltane, june, lughnassad, september, samhain, december, any case, "
+    "comma-separated; the names the lines and the summary print (\"Spring equinox\"); ostara, litha, "
+    "mabon, yule, lughnasadh, lammas. With --hemisphere south the words of a season name the southern "
+    "event (beltane is early November, ostara the September equinox); march, june, september and "
+    "december, and the event column's keys, stay as they are.",
+    "Turning points: perihelion, aphelion, apsides (both), solar-terms (all 24), one term by its id "
+    "(term-15, term-015), pinyin (qingming, Qīngmíng), characters (清明) or English name (\"pure "
+    "brightness\"). A year's turning points are those dated in it: none, one or two of each.",
+    "Zones: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5); a zone of the tz "
+    "database with its summer time (Europe/London, America/New_York); local, the system's zone. The "
+    "database's fixed zones EST, MST and HST are refused: they keep no summer time.",
+    "Calendars: gregorian and julian, proleptic; or the calendar in force under a reform, Julian (Old "
+    "Style, JC) before it and Gregorian (New Style, CE) from it: rome (1582), britain (1752), russia "
+    "(1918), greece (1923), reform:YYYY-MM-DD (the first Gregorian day). Until 1752 the English legal "
+    "year began on 25 March: with --dual-dates, a British date from 1 January to 24 March also shows "
+    "the year as then written (1699/1700).",
+    "Times are cut to the minute (to the second with --seconds), never rounded, after a nudge of "
+    "0.864 ms; the uncertainty is a bound that about 95 % of credible computations fall within.",
+    "An option that cannot change the chosen output is refused (status 2), with the reason.",
+    "Exit status: 0 success; 1 output lost (a write error, no memory) or the program text "
+    "unreadable; 2 bad input, with a message on standard error and nothing on standard output.",
+    "The formats, the uncertainty, the calendars and the examples: varnex-cli(1).",
+};
+
+constexpr std::size_t kHelpWidth = 80;
+constexpr std::size_t kHelpColumn = 24;  // where an option's description begins
 
 // The latest DTSTAMP written: 3000-12-31 23:59:59 UTC, the end of the program's years (libical
 // writes a later time as a date of the year 0).
@@ -105,6 +63,40 @@ constexpr std::int64_t kLastStampSeconds = 32'535'215'999;
 constexpr std::int32_t kLongestReminderMinutes = 366 * 1440;
 
 constexpr std::string_view kCalculateCaption = "Calculate dates and times of selected events";
+
+// What each option accepts, as a refusal of it ends.
+const std::map<std::string, std::string, std::less<>>& acceptedOf() {
+    static const std::map<std::string, std::string, std::less<>> accepted = {
+        {"YEAR", "a whole number from 1 to 3000"},
+        {"--from", "a year from 1 to 3000, and --to"},
+        {"--to", "a year from 1 to 3000, and --from"},
+        {"--calendar", "gregorian, julian, " + reformsAcceptedText()},
+        {"--zone", "GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz "
+                   "database (Europe/London) or local"},
+        {"--events", "the events and turning points --help lists under Events"},
+        {"--method", "a comma-separated list of true, mean and fixed, or both (true,mean)"},
+        {"--equinox-method", "meeus or true"},
+        {"--longitude", "a solar longitude in degrees from 0 to 360 (not 360 itself)"},
+        {"--hemisphere", "north or south"},
+        {"--names", "en or de"},
+        {"--format", "text, csv, json, ics or svg"},
+        {"--remind", "a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, "
+                     "1d, 1w)"},
+        {"--output", "a file name, or - for standard output"},
+        {"--jobs", "a whole number from 1 to 256"}};
+    return accepted;
+}
+
+std::string accepted(std::string_view what) {
+    const auto found = acceptedOf().find(what);
+    return found == acceptedOf().end() ? "the options --help lists" : found->second;
+}
+
+// A complaint of a CLI11 check: CLI11 puts the option's name before it ("--zone: ..."), and
+// parseCommandLine splits it at its "; " into what was wrong and what is accepted.
+std::string complaint(std::string_view wrong, std::string_view what) { return std::string(wrong) + "; " + accepted(what); }
+
+// ---- Words ----------------------------------------------------------------------------------
 
 std::string lowered(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -118,61 +110,96 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-// Event names a user may type, lower case, to the index in kEventTable: the keys, the names
-// of the result lines and of the summary ("spring (march) equinox", "spring equinox"), and the
-// common names of the wheel of the year.
-std::optional<std::size_t> eventIndex(const std::string& name) {
+// The items of a comma-separated list, trimmed and case-folded, empty ones left out. A comma
+// in brackets belongs to its item: "Pure Brightness (Qīngmíng, 清明)" is one name.
+std::vector<std::string> listItems(const std::string& list) {
+    std::vector<std::string> items;
+    std::string item;
+    int depth = 0;
+    const auto end = [&items, &item] {
+        if (std::string done = foldCase(trimmed(item)); !done.empty()) items.push_back(std::move(done));
+        item.clear();
+    };
+    for (const char c : list) {
+        depth += c == '(' ? 1 : c == ')' && depth > 0 ? -1 : 0;
+        if (c == ',' && depth == 0) end();
+        else item += c;
+    }
+    end();
+    return items;
+}
+
+// ---- Events ---------------------------------------------------------------------------------
+
+// The event a word names, as an index in kEventTable, and whether the word names a season
+// (and so the southern event with --hemisphere south) rather than a month: the keys, the
+// names of the lines and of the summary ("spring (march) equinox" names March, "spring
+// equinox" a season), and the common names of the wheel of the year.
+struct NamedEvent {
+    std::size_t index;
+    bool season;
+};
+
+std::optional<NamedEvent> eventNamed(const std::string& word) {
     static const std::map<std::string, std::string> aliases = {
         {"ostara", "march"}, {"litha", "june"}, {"lughnasadh", "lughnassad"}, {"lammas", "lughnassad"},
         {"mabon", "september"}, {"yule", "december"}};
-    const auto alias = aliases.find(name);
-    const std::string key = alias == aliases.end() ? name : alias->second;
-    for (std::size_t i = 0; i < kEventTable.size(); ++i)
-        if (key == kEventTable[i].key || key == lowered(std::string(kEventTable[i].caption)) ||
-            key == lowered(RemoveParenthesizedPart(kEventTable[i].caption)))
-            return i;
+    const auto alias = aliases.find(word);
+    for (std::size_t i = 0; i < kEventTable.size(); ++i) {
+        const EventRow& row = kEventTable[i];
+        const bool crossQuarter = row.family == EventFamily::CrossQuarter;
+        if (word == row.key || word == foldCase(std::string(row.caption)))
+            return NamedEvent{i, crossQuarter};
+        if (word == foldCase(RemoveParenthesizedPart(row.caption)) || (alias != aliases.end() && alias->second == row.key))
+            return NamedEvent{i, true};
+    }
     return std::nullopt;
 }
 
-// The turning points a name stands for: perihelion, aphelion, apsides (both), solar-terms
-// (all 24), or one term by its id (term-015), its pinyin (qingming) or its English name
-// ("pure brightness", "pure-brightness").
-std::vector<TurningPoint> turningPointsNamed(const std::string& name) {
-    if (name == "perihelion") return {{TurningKind::Perihelion, 0}};
-    if (name == "aphelion") return {{TurningKind::Aphelion, 0}};
-    if (name == "apsides") return {{TurningKind::Perihelion, 0}, {TurningKind::Aphelion, 0}};
-    std::vector<TurningPoint> terms;
-    std::string spaced = name;
+// The event of the other hemisphere's same season: the same family, two quarters on.
+std::size_t southern(std::size_t index) {
+    const EventRow& row = kEventTable[index];
+    return eventIndexOf(row.family, static_cast<std::int16_t>((row.quarter + 2) % 4));
+}
+
+// A term's id with any number of digits (term-15, term-015): its longitude, a multiple of 15.
+std::optional<double> termIdLongitude(std::string_view word) {
+    if (!word.starts_with("term-")) return std::nullopt;
+    int degrees = -1;
+    const auto [end, error] = std::from_chars(word.data() + 5, word.data() + word.size(), degrees);
+    if (error != std::errc() || end != word.data() + word.size() || degrees % 15 != 0 || degrees < 0 || degrees > 345)
+        return std::nullopt;
+    return degrees;
+}
+
+// Whether a word names a term in one of the forms the program prints or a user types: its id,
+// pinyin with or without tone marks, characters, English name, and the names of the lines
+// ("qingming (pure brightness)") and the exports ("pure brightness (qīngmíng, 清明)").
+bool namesTerm(const std::string& word, const SolarTerm& term) {
+    const TurningPoint point{TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)};
+    std::string spaced = word;
     std::replace(spaced.begin(), spaced.end(), '-', ' ');
-    for (const SolarTerm& term : kSolarTerms) {
-        const TurningPoint point{TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)};
-        if (name == "solar-terms" || name == turningPointKey(point) || name == lowered(std::string(term.pinyinAscii)) ||
-            spaced == lowered(std::string(term.english)))
-            terms.push_back(point);
-    }
+    const auto id = termIdLongitude(word);
+    return (id && *id == term.longitudeDeg) || word == foldCase(std::string(term.pinyinAscii)) ||
+           word == foldCase(std::string(term.pinyin)) || word == term.characters ||
+           spaced == foldCase(std::string(term.english)) || word == foldCase(turningPointLineName(point)) ||
+           word == foldCase(turningPointName(point));
+}
+
+// The turning points a word stands for: perihelion, aphelion, apsides (both), solar-terms (all
+// 24), a term (namesTerm), or a longitude by its id (longitude-123.456).
+std::vector<TurningPoint> turningPointsNamed(const std::string& word) {
+    if (word == "perihelion") return {{TurningKind::Perihelion, 0}};
+    if (word == "aphelion") return {{TurningKind::Aphelion, 0}};
+    if (word == "apsides") return {{TurningKind::Perihelion, 0}, {TurningKind::Aphelion, 0}};
+    if (word.starts_with("longitude-"))
+        if (const auto degrees = parseLongitude(std::string_view(word).substr(10)))
+            return {{TurningKind::Longitude, *degrees}};
+    std::vector<TurningPoint> terms;
+    for (const SolarTerm& term : kSolarTerms)
+        if (word == "solar-terms" || namesTerm(word, term))
+            terms.push_back({TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)});
     return terms;
-}
-
-std::string acceptedEvents() {
-    std::string names;
-    for (const EventRow& row : kEventTable) names += (names.empty() ? "" : ", ") + std::string(row.key);
-    return names + ", the aliases ostara, litha, lughnasadh, lammas, mabon, yule, the equinoxes' and "
-                   "solstices' names (\"Spring (March) equinox\", \"Spring equinox\"), perihelion, aphelion, "
-                   "apsides, solar-terms, and a solar term by its id (term-015), pinyin (qingming) or English "
-                   "name (\"pure brightness\")";
-}
-
-// The items of a comma-separated list, trimmed and lower case, empty ones left out.
-std::vector<std::string> listItems(const std::string& list) {
-    std::vector<std::string> items;
-    std::string rest = list;
-    for (std::size_t comma = 0; comma != std::string::npos;) {
-        comma = rest.find(',');
-        std::string item = lowered(trimmed(rest.substr(0, comma)));
-        rest = comma == std::string::npos ? "" : rest.substr(comma + 1);
-        if (!item.empty()) items.push_back(std::move(item));
-    }
-    return items;
 }
 
 // Adds a turning point once, in the order first named.
@@ -180,71 +207,91 @@ void addPoint(std::vector<TurningPoint>& points, const TurningPoint& point) {
     if (std::find(points.begin(), points.end(), point) == points.end()) points.push_back(point);
 }
 
-// CLI11 checks return an empty text for a good value, otherwise the complaint.
-std::string checkEvents(const std::string& list, Selection& selection) {
+// The selection of --events, read for the hemisphere.
+std::optional<Refusal> selectEvents(const std::string& list, Hemisphere hemisphere, Selection& selection) {
     std::array<bool, 8> chosen{};
     std::vector<TurningPoint> points;
-    for (const std::string& name : listItems(list)) {
-        if (const auto index = eventIndex(name)) {
-            chosen[*index] = true;
+    for (const std::string& word : listItems(list)) {
+        if (const auto named = eventNamed(word)) {
+            chosen[named->season && hemisphere == Hemisphere::South ? southern(named->index) : named->index] = true;
             continue;
         }
-        const std::vector<TurningPoint> named = turningPointsNamed(name);
-        if (named.empty()) return "unknown event '" + name + "'. Accepted: " + acceptedEvents() + ".";
+        const std::vector<TurningPoint> named = turningPointsNamed(word);
+        if (named.empty()) return Refusal{"--events", "unknown event '" + word + "'", accepted("--events")};
         for (const TurningPoint& point : named) addPoint(points, point);
     }
     selection.events = chosen;
-    for (const TurningPoint& point : selection.turningPoints)  // from --longitude
-        addPoint(points, point);
+    for (const TurningPoint& point : selection.turningPoints) addPoint(points, point);  // from --longitude
     selection.turningPoints = std::move(points);
-    return {};
+    return std::nullopt;
 }
 
-// The methods of the cross-quarter days from a list of true, mean, fixed and both.
+// ---- Methods, zones, calendars, reminders -----------------------------------------------------
+
 std::string checkMethods(const std::string& list, Selection& selection) {
     selection.trueSun = selection.meanSun = selection.fixedDate = false;
     for (const std::string& word : listItems(list)) {
-        if (word == "true" || word == "both") selection.trueSun = true;
-        if (word == "mean" || word == "both") selection.meanSun = true;
-        if (word == "fixed") selection.fixedDate = true;
         if (std::find(kMethodWords.begin(), kMethodWords.end(), word) == kMethodWords.end())
-            return "unknown method '" + word + "'. Accepted: a comma-separated list of true, mean and fixed, or both "
-                   "(true,mean).";
+            return complaint("unknown method '" + word + "'", "--method");
+        selection.trueSun = selection.trueSun || word == "true" || word == "both";
+        selection.meanSun = selection.meanSun || word == "mean" || word == "both";
+        selection.fixedDate = selection.fixedDate || word == "fixed";
     }
-    if (!selection.trueSun && !selection.meanSun && !selection.fixedDate)
-        return "a method is needed: true, mean, fixed or both.";
+    if (!selection.trueSun && !selection.meanSun && !selection.fixedDate) return complaint("no method", "--method");
     return {};
 }
 
-// The zone of a text, parsed once: a fixed offset or a zone of the database.
-std::string zoneComplaint(const std::string& text) {
-    if (lowered(text) == "local") {
-        const char* tz = std::getenv("TZ");
-        const std::string value = tz ? tz : "";
-        if (value.starts_with('/') || value.starts_with(":/"))
-            return "the system's zone: TZ='" + value +
-                   "' is no readable zone file (a regular file in the tz database's compiled form, such as "
-                   "/usr/share/zoneinfo/Europe/London).";
-        return "the system's zone: TZ='" + value +
-               "' names no zone of the tz database (set it to one, such as Europe/London, or to a zone file).";
-    }
-    return "unknown time zone '" + text +
-           "'. Accepted: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of "
-           "the tz database (Europe/London) or local.";
+// The database's zones that are fixed offsets under the name of a summer-time zone's
+// abbreviation: a user who types EST means New York's clock, which they do not keep.
+struct FixedAbbreviation {
+    std::string_view zone;    // whose clock the abbreviation names
+    std::string_view offset;  // the fixed offset it is in the database
+};
+
+std::optional<FixedAbbreviation> fixedZoneAbbreviation(const std::string& text) {
+    static const std::map<std::string, FixedAbbreviation> kinds = {
+        {"est", {"America/New_York", "GMT-05:00"}}, {"mst", {"America/Denver", "GMT-07:00"}},
+        {"hst", {"Pacific/Honolulu", "GMT-10:00"}}};
+    const auto found = kinds.find(lowered(text));
+    if (found == kinds.end()) return std::nullopt;
+    return found->second;
 }
 
-// The calendar of a text: gregorian or julian, or a reform (calendar_reform.h).
+std::string zoneComplaint(const std::string& text) {
+    if (const auto meant = fixedZoneAbbreviation(text))
+        return "'" + text + "' is the tz database's fixed offset, without summer time; for the clock of a place "
+               "give its zone (" + std::string(meant->zone) + "), or the offset itself (" + std::string(meant->offset) + ")";
+    if (lowered(text) != "local") return complaint("unknown time zone '" + text + "'", "--zone");
+    const char* tz = std::getenv("TZ");
+    const std::string value = tz ? tz : "";
+    if (value.starts_with('/') || value.starts_with(":/"))
+        return "TZ='" + value + "' is no readable zone file; a regular file in the tz database's compiled form "
+               "(/usr/share/zoneinfo/Europe/London), or TZ unset for /etc/localtime";
+    return "TZ='" + value + "' names no zone of the tz database; a zone's name (Europe/London), the path of a "
+           "zone file, or TZ unset for /etc/localtime";
+}
+
+// The zone of --zone, and the text it is written under: local becomes the zone it stands for
+// (Europe/Berlin), as a file made here may be read elsewhere.
+std::string checkZone(std::string& text, CliOptions& o) {
+    if (fixedZoneAbbreviation(text)) return zoneComplaint(text);
+    const auto zone = parseZone(text, platform::timeZoneFolder());
+    if (!zone) return zoneComplaint(text);
+    o.zone = *zone;
+    if (lowered(text) == "local" && !zone->isFixed()) text = zone->name();
+    return {};
+}
+
 std::string checkCalendar(const std::string& text, CliOptions& o) {
     o.calendarText = lowered(text);
     o.calendarCode = o.calendarText == kCalendarWords[1] ? kJulianCode : kGregorianCode;
     o.reform.reset();
     if (o.calendarText == kCalendarWords[0] || o.calendarText == kCalendarWords[1]) return {};
-    std::string complaint;
-    o.reform = parseReform(o.calendarText, complaint);
-    if (o.reform || o.calendarText.starts_with(kReformDatePrefix)) return complaint;
-    const std::string accepted = complaint.substr(complaint.find("Accepted: "));
-    return "unknown calendar '" + text + "'. " + accepted.substr(0, 10) + std::string(kCalendarWords[0]) + ", " +
-           std::string(kCalendarWords[1]) + ", " + accepted.substr(10);
+    std::string reason;
+    o.reform = parseReform(o.calendarText, reason);
+    if (o.reform) return {};
+    if (o.calendarText.starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
+    return complaint("unknown calendar '" + text + "'", "--calendar");
 }
 
 // A reminder's lead in minutes: a whole number of minutes, hours, days or weeks (30m, 2h, 1d,
@@ -264,7 +311,7 @@ std::optional<std::int32_t> reminderMinutesOf(const std::string& text) {
 // SOURCE_DATE_EPOCH as the DTSTAMP of an iCalendar file: unset or empty leaves the time of the
 // export; anything but a whole number of seconds from 1970 to 3000 is bad input, so that a
 // build that asks for a reproducible file does not get one stamped with today.
-std::optional<std::string> checkSourceDateEpoch(CliOptions& o) {
+std::optional<Refusal> checkSourceDateEpoch(CliOptions& o) {
     const char* const value = std::getenv("SOURCE_DATE_EPOCH");
     if (!value || !*value) return std::nullopt;
     const std::string_view text(value);
@@ -272,199 +319,375 @@ std::optional<std::string> checkSourceDateEpoch(CliOptions& o) {
     const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (text.find_first_not_of("0123456789") != std::string_view::npos || error != std::errc() ||
         stop != text.data() + text.size() || seconds > kLastStampSeconds)
-        return "SOURCE_DATE_EPOCH='" + std::string(text) +
-               "' is no time: a whole number of seconds since 1970-01-01 00:00 UTC (up to 32535215999, the end of 3000) is needed.";
+        return Refusal{"SOURCE_DATE_EPOCH", "'" + std::string(text) + "' is no time",
+                       "a whole number of seconds since 1970-01-01 00:00 UTC, up to 32535215999 (the end of 3000)"};
     o.sourceDateEpoch = seconds;
     return std::nullopt;
 }
 
 // A transformer from the words of an option, in any case, to the number of their value, which
 // CLI11 then stores in the option's enum or integer; otherwise a complaint naming the words.
-template <typename Value>
-CLI::Validator wordsOf(const std::string& what, std::vector<std::pair<std::string, Value>> words) {
+template <typename Value, std::size_t count>
+CLI::Validator wordsOf(const std::string& option, const std::string& what, const std::array<std::string_view, count>& table) {
     return CLI::Validator(
-        [what, words = std::move(words)](std::string& value) -> std::string {
-            value = lowered(value);
-            for (const auto& [word, meaning] : words) {
-                if (word != value) continue;
-                value = std::to_string(static_cast<long>(meaning));
+        [option, what, table](std::string& value) -> std::string {
+            const std::string word = lowered(value);
+            for (std::size_t i = 0; i < count; ++i) {
+                if (table[i] != word) continue;
+                value = std::to_string(i);
                 return {};
             }
-            std::string accepted;
-            for (const auto& word : words) accepted += (accepted.empty() ? "" : ", ") + word.first;
-            return "unknown " + what + " '" + value + "'. Accepted: " + accepted + ".";
+            return complaint("unknown " + what + " '" + value + "'", option);
         },
         "");
 }
 
-// The words of `table` with the values of the enum in the same order.
-template <typename Value, std::size_t count>
-std::vector<std::pair<std::string, Value>> inEnumOrder(const std::array<std::string_view, count>& table) {
-    std::vector<std::pair<std::string, Value>> words;
-    for (std::size_t i = 0; i < count; ++i) words.emplace_back(table[i], static_cast<Value>(i));
-    return words;
+// ---- Help -----------------------------------------------------------------------------------
+
+// The columns a word takes in a terminal: two for a Chinese character, one for the others.
+std::size_t columnsOf(std::string_view word) {
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const auto c = static_cast<unsigned char>(word[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        const bool threeBytes = (c & 0xF0) == 0xE0 && i + 1 < word.size();
+        const unsigned point = threeBytes ? ((c & 0x0Fu) << 12) | ((static_cast<unsigned char>(word[i + 1]) & 0x3Fu) << 6) : 0;
+        columns += point >= 0x2E80 && point <= 0x9FFF ? 2 : 1;  // CJK: two columns wide
+    }
+    return columns;
 }
 
-// The options that choose the methods of the events.
-void declareMethodOptions(CLI::App& app, CliOptions& o) {
-    app.add_option("--method", o.methodText,
-                   "methods of the cross-quarter days, comma-separated: true (the Sun at 45 degrees past an "
-                   "equinox or solstice), mean (the midpoint in time), fixed (the traditional 1 Feb, 1 May, 1 Aug, "
-                   "1 Nov, a whole day); both = true,mean (default)")
+// `text` broken into lines of at most kHelpWidth columns, every line after the first
+// indented by `indent`; the first begins at column `column`.
+std::string wrapped(std::string_view text, std::size_t column, std::size_t indent) {
+    std::string out;
+    std::size_t at = column;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        const std::string_view word = text.substr(start, end - start);
+        const std::size_t length = columnsOf(word);
+        if (at > column && at + 1 + length > kHelpWidth) {
+            out += "\n" + std::string(indent, ' ');
+            at = indent;
+        } else if (at > column) {
+            out += ' ';
+            ++at;
+        }
+        out += word;
+        at += length;
+        start = end + 1;
+    }
+    return out;
+}
+
+// --help in sections that fit a terminal: no parser's markers, every description wrapped.
+class HelpFormatter final : public CLI::Formatter {
+public:
+    std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
+        std::string text = "Usage: varnex-cli [OPTIONS] [YEAR]\n\n" + wrapped(app->get_description(), 0, 0) + "\n";
+        for (const std::string& group : app->get_groups()) {
+            text += "\n" + group + ":\n";
+            for (const CLI::Option* option : app->get_options([&group](const CLI::Option* o) { return o->get_group() == group; }))
+                text += optionHelp(*option);
+        }
+        for (const std::string_view paragraph : kFooter) text += "\n" + wrapped(paragraph, 0, 0) + "\n";
+        return text;
+    }
+
+private:
+    static std::string optionHelp(const CLI::Option& option) {
+        std::string name = option.get_name(option.get_positional(), true);
+        if (const auto comma = name.find(','); comma != std::string::npos) name.insert(comma + 1, " ");  // "-h, --help"
+        name = "  " + name;
+        if (!option.get_positional() && option.get_type_size() != 0) name += " " + option.get_type_name();
+        if (name.size() + 1 >= kHelpColumn) name += "\n" + std::string(kHelpColumn, ' ');
+        else name.resize(kHelpColumn, ' ');
+        return name + wrapped(option.get_description(), kHelpColumn, kHelpColumn) + "\n";
+    }
+};
+
+// ---- Declaration ----------------------------------------------------------------------------
+
+void declareWhat(CLI::App& app, CliOptions& o) {
+    const std::string group = "What";
+    app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year by default)")->group(group);
+    auto* from = app.add_option("--from", o.fromText, "the first year of a range, with --to, instead of YEAR")
+                     ->type_name("Y1")->group(group);
+    auto* to = app.add_option("--to", o.toText, "the last year of the range")->type_name("Y2")->group(group);
+    from->needs(to);
+    to->needs(from);
+    app.add_option("--events", o.eventsText, "the events and turning points, comma-separated (the eight events by "
+                                             "default): see Events")
+        ->type_name("LIST")->group(group);
+    app.add_option("--method", o.methodText, "the cross-quarter days by true (the Sun at 315, 45, 135, 225 "
+                                             "degrees), mean (the midpoint in time), fixed (1 Feb, 1 May, 1 Aug, 1 "
+                                             "Nov), or both (= true,mean, the default)")
         ->check(CLI::Validator([&o](std::string& list) { return checkMethods(list, o.selection); }, ""))
-        ->type_name("LIST");
-    app.add_option("--equinox-method", o.equinoxMethod,
-                   "method of the equinoxes and solstices: meeus (default; Meeus ch. 27, as the window) or "
-                   "true (the true sun, as the cross-quarter days)")
-        ->transform(wordsOf<EquinoxMethodChoice>("equinox method",
-                                                 inEnumOrder<EquinoxMethodChoice>(kEquinoxMethodWords)))
-        ->type_name("METHOD");
-}
-
-// The turning points beside the events: any longitude of the Sun.
-void declareLongitudeOption(CLI::App& app, CliOptions& o) {
-    app.add_option("--longitude", o.longitudeTexts,
-                   "also the instant the Sun's apparent longitude reaches DEG (0 to 360, to 0.001; repeatable); "
-                   "without --events, only these")
+        ->type_name("LIST")->group(group);
+    app.add_option("--equinox-method", o.equinoxMethod, "the equinoxes and solstices by meeus (the default, as the "
+                                                        "window) or true (the true sun)")
+        ->transform(wordsOf<EquinoxMethodChoice>("--equinox-method", "equinox method", kEquinoxMethodWords))
+        ->type_name("M")->group(group);
+    app.add_option("--longitude", o.longitudeTexts, "also the instant the Sun's apparent longitude reaches DEG "
+                                                    "(0 to 360, to 0.001; repeatable)")
         ->check(CLI::Validator(
             [&o](std::string& text) {
                 const auto degrees = parseLongitude(text);
-                if (!degrees) return "a solar longitude in degrees from 0 to 360 (not 360 itself) is needed, not '" +
-                                     text + "'";
+                if (!degrees) return complaint("'" + text + "' is no longitude", "--longitude");
                 addPoint(o.selection.turningPoints, {TurningKind::Longitude, *degrees});
                 return std::string();
             },
             ""))
-        ->type_name("DEG");
+        ->type_name("DEG")->group(group);
+    app.add_flag("--all", o.all, "the window's summary of the year: its eight cells")->group(group);
 }
 
-void declareOptions(CLI::App& app, CliOptions& o) {
-    app.add_option("YEAR", o.yearText, "the year, 1 to 3000 (the current year when none is given)")->type_name("");
-    app.add_option("--calendar", o.calendarText,
-                   "calendar of the dates: gregorian (default) or julian, or the one in force under a reform: rome, "
-                   "britain, russia, greece or reform:YYYY-MM-DD (see Calendars below)")
+void declareWhere(CLI::App& app, CliOptions& o) {
+    const std::string group = "Where, in which calendar, with which names";
+    app.add_option("--zone", o.zoneText, "GMT (the default), a fixed offset, a zone of the tz database, or local: "
+                                         "see Zones")
+        ->transform(CLI::Validator([&o](std::string& text) { return checkZone(text, o); }, ""))
+        ->type_name("ZONE")->group(group);
+    app.add_option("--calendar", o.calendarText, "gregorian (the default), julian, or a reform: see Calendars")
         ->check(CLI::Validator([&o](std::string& text) { return checkCalendar(text, o); }, ""))
-        ->type_name("CAL");
-    app.add_flag("--dual-dates", o.dualDates,
-                 "in the years 1582 to 1923, each date also in the other calendar, with its weekday");
-    app.add_option("--zone", o.zoneText, "time zone (GMT by default): see Zones below")
-        ->check(CLI::Validator(
-            [&o](std::string& text) {
-                const auto zone = parseZone(text, platform::timeZoneFolder());
-                if (!zone) return zoneComplaint(text);
-                o.zone = *zone;
-                return std::string();
-            },
-            ""))
-        ->type_name("ZONE");
-    app.add_flag("--weekday", o.weekday, "add the weekday to each line");
-    app.add_flag("--seconds", o.seconds,
-                 "times to the second, with their uncertainty (\u00B1 N s or \u00B1 N min) and \"(day uncertain)\" "
-                 "where the local date could go either way");
-    app.add_option("--events", o.eventsText, "comma-separated events (all by default): see Events below")
-        ->check(CLI::Validator([&o](std::string& list) { return checkEvents(list, o.selection); }, ""))
-        ->type_name("LIST");
-    declareMethodOptions(app, o);
-    declareLongitudeOption(app, o);
-    auto* all = app.add_flag("--all", o.all, "the eight cells of the summary, clockwise from top left");
-    app.add_option("--hemisphere", o.hemisphere,
-                   "north (default) or south: the names of the summary's cells and of the exports")
-        ->transform(wordsOf<Hemisphere>("hemisphere", inEnumOrder<Hemisphere>(kHemisphereWords)))
-        ->type_name("H");
-    app.add_option("--names", o.namesLanguage,
-                   "language of the events' names in the lines and exports: en (default) or de; the rest, and "
-                   "the turning points' names, stay English")
-        ->transform(wordsOf<std::int16_t>("language", inEnumOrder<std::int16_t>(kNamesWords)))
-        ->type_name("LANG");
-    auto* from = app.add_option("--from", o.fromText, "first year of a range, instead of YEAR")->type_name("Y1");
-    auto* to = app.add_option("--to", o.toText, "last year of the range")->type_name("Y2");
-    from->needs(to);
-    to->needs(from);
-    auto* format = app.add_option("--format", o.format,
-                                  "text (default), csv, json, ics (iCalendar) or svg (a picture of the year)")
-                       ->transform(wordsOf<OutputFormat>("format", inEnumOrder<OutputFormat>(kFormatWords)))
-                       ->type_name("FORMAT");
-    auto* csv = app.add_flag_callback("--csv", [&o] { o.format = OutputFormat::Csv; }, "short for --format csv");
-    csv->excludes(format);
-    all->excludes(csv);
-    app.add_flag("--crlf", o.crlf, "end text, CSV and JSON lines in CR LF, as the window's output box");
-    app.add_flag("--all-day", o.allDay,
-                 "iCalendar: each event as the whole day of its local date in ZONE, not as an instant");
-    app.add_option("--remind", o.remindTexts,
-                   "iCalendar: a reminder that long before each event: 30m, 2h, 1d, 1w (repeatable)")
+        ->type_name("CAL")->group(group);
+    app.add_flag("--dual-dates", o.dualDates, "in 1582 to 1923, each date also in the other calendar")->group(group);
+    app.add_option("--hemisphere", o.hemisphere, "north (the default) or south: the events' names, and the "
+                                                 "event a season's word names")
+        ->transform(wordsOf<Hemisphere>("--hemisphere", "hemisphere", kHemisphereWords))
+        ->type_name("H")->group(group);
+    app.add_option("--names", o.namesLanguage, "the language of what people read: en (the default) or de; keys, "
+                                               "columns and UIDs stay English")
+        ->transform(wordsOf<std::int16_t>("--names", "language", kNamesWords))
+        ->type_name("LANG")->group(group);
+}
+
+void declareOutput(CLI::App& app, CliOptions& o) {
+    const std::string group = "Output";
+    auto* format = app.add_option("--format", o.format, "text (the default), csv, json, ics (iCalendar) or svg (a "
+                                                        "picture of the year)")
+                       ->transform(wordsOf<OutputFormat>("--format", "format", kFormatWords))
+                       ->type_name("F")->group(group);
+    app.add_flag_callback("--csv", [&o] { o.format = OutputFormat::Csv; }, "the same as --format csv")
+        ->excludes(format)->group(group);
+    app.add_flag("--weekday", o.weekday, "text: each line with its weekday")->group(group);
+    app.add_flag("--seconds", o.seconds, "text: times to the second, with their uncertainty (\u00B1 N s or \u00B1 N "
+                                         "min) and \"(day uncertain)\" where the date could go either way")
+        ->group(group);
+    app.add_flag("--crlf", o.crlf, "text, CSV, JSON: lines end in CR LF, as in the window's output box")->group(group);
+    app.add_flag("--all-day", o.allDay, "iCalendar: each event as the whole day of its local date")->group(group);
+    app.add_option("--remind", o.remindTexts, "iCalendar: an alarm that long before each event: 30m, 2h, 1d, 1w "
+                                              "(repeatable)")
         ->check(CLI::Validator(
             [&o](std::string& text) {
                 const auto minutes = reminderMinutesOf(text);
-                if (!minutes)
-                    return "a reminder is a whole number of minutes, hours, days or weeks before the event, up to a "
-                           "year (30m, 2h, 1d, 1w), not '" + text + "'";
+                if (!minutes) return complaint("'" + text + "' is no reminder", "--remind");
                 if (std::find(o.reminderMinutes.begin(), o.reminderMinutes.end(), *minutes) == o.reminderMinutes.end())
                     o.reminderMinutes.push_back(*minutes);
                 return std::string();
             },
             ""))
-        ->type_name("DURATION");
-    app.add_option("--output", o.outputPath,
-                   "write to FILE (- for standard output), replacing it only once the whole output is written")
-        ->type_name("FILE");
-    app.add_option("--jobs", o.jobs, "threads computing the years of a range (the machine's cores by default)")
-        ->check(CLI::Range(1u, kMaxJobs))
-        ->type_name("N");
-    app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "print the version and exit");
-    app.footer(kFooter);
+        ->type_name("DURATION")->group(group);
+    app.add_option("--output", o.outputPath, "write FILE (- for standard output): whole, or left as it was")
+        ->type_name("FILE")->group(group);
+    app.add_option("--jobs", o.jobs, "threads computing a range of years (the machine's cores by default)")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                unsigned n = 0;
+                const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+                if (error != std::errc() || end != text.data() + text.size() || n < 1 || n > kMaxJobs)
+                    return complaint("'" + text + "' is not a number of threads", "--jobs");
+                return std::string();
+            },
+            ""))
+        ->type_name("N")->group(group);
 }
 
-// What no single option can check: CLI11's complaint for the options, or a plain sentence.
-std::optional<std::string> crossCheck(CliOptions& o) {
-    if (o.all && o.format != OutputFormat::Text)
-        throw CLI::ExcludesError("--all", "--format " + std::string(kFormatWords[static_cast<std::size_t>(o.format)]));
-    if (o.all && o.equinoxMethod == EquinoxMethodChoice::True)  // the summary is the window's
-        throw CLI::ExcludesError("--all", "--equinox-method true");
-    if (o.outputPath && o.outputPath->empty())
-        throw CLI::ValidationError("--output", "a file name is needed (- for standard output)");
+void declareOptions(CLI::App& app, CliOptions& o) {
+    app.formatter(std::make_shared<HelpFormatter>());
+    declareWhat(app, o);
+    declareWhere(app, o);
+    declareOutput(app, o);
+    app.set_help_flag("-h,--help", "this help, and exit")->group("Output");
+    app.set_version_flag("-V,--version", std::string("varnex-cli ") + kVersion, "the version, and exit")
+        ->group("Output");
+}
+
+// ---- Checks across options ------------------------------------------------------------------
+
+bool given(const CliOptions& o, std::string_view option) { return o.given.contains(std::string(option)); }
+
+// An option given that cannot change the chosen output: the first such, and why.
+struct Useless {
+    std::string_view option;
+    bool when;
+    std::string_view why;
+    std::string_view instead;
+};
+
+std::optional<Refusal> uselessOption(const CliOptions& o) {
+    const bool text = o.format == OutputFormat::Text && !o.all;
+    const bool svg = o.format == OutputFormat::Svg;
+    const bool ics = o.format == OutputFormat::ICalendar;
+    const bool columns = o.format == OutputFormat::Csv || o.format == OutputFormat::Json;
+    const bool table = std::ranges::any_of(o.selection.events, [](bool on) { return on; });
+    bool crossQuarter = false, equinoxes = false;
+    for (std::size_t i = 0; i < kEventTable.size(); ++i) {
+        crossQuarter = crossQuarter || (o.selection.events[i] && kEventTable[i].family == EventFamily::CrossQuarter);
+        equinoxes = equinoxes || (o.selection.events[i] && kEventTable[i].family == EventFamily::EquinoxSolstice);
+    }
+    const bool onlyTerms = std::ranges::all_of(o.selection.turningPoints, [](const TurningPoint& p) {
+        return p.kind == TurningKind::SolarTerm;
+    }) && !table;
+    const Useless rules[] = {
+        {"--events", o.all, "the summary (--all) holds the year's eight events", "leave out --events, or --all"},
+        {"--method", o.all, "the summary (--all) gives the true and the mean sun", "leave out --method, or --all"},
+        {"--longitude", o.all, "the summary (--all) holds the eight events only", "leave out --longitude, or --all"},
+        {"--equinox-method", o.all, "the summary (--all) is the window's, by Meeus's method", "leave out one of them"},
+        {"--weekday", o.all, "the summary (--all) has no weekdays", "leave out --weekday, or --all"},
+        {"--weekday", columns, "CSV and JSON have the weekday column always", "leave out --weekday"},
+        {"--weekday", svg || ics, "iCalendar and the wheel (svg) name no weekdays", "leave out --weekday"},
+        {"--seconds", columns || ics, "CSV, JSON and iCalendar have the second always", "leave out --seconds"},
+        {"--seconds", svg, "the wheel (svg) gives its times to the minute", "leave out --seconds"},
+        {"--events", svg && !onlyTerms, "the wheel (svg) draws every event by both methods", "--events solar-terms "
+                                                                                             "for the terms' ticks"},
+        {"--method", svg, "the wheel (svg) draws the true and the mean sun", "leave out --method"},
+        {"--longitude", svg, "the wheel (svg) draws no longitude", "leave out --longitude"},
+        {"--crlf", svg || ics, "SVG lines end in LF and iCalendar lines in CR LF always",
+         "leave out --crlf"},
+        {"--method", !o.all && !svg && !crossQuarter, "no cross-quarter day is among the events",
+         "add one to --events, or leave out --method"},
+        {"--equinox-method", !o.all && !svg && !equinoxes, "no equinox or solstice is among the events",
+         "add one to --events, or leave out --equinox-method"},
+        {"--hemisphere", !o.all && !svg && !table, "the turning points are the same in both hemispheres",
+         "leave out --hemisphere"},
+        {"--names", !o.all && !svg && !table && !ics && !(text && o.weekday),
+         "the turning points' names are English in every language", "leave out --names"}};
+    for (const Useless& rule : rules)
+        if (rule.when && given(o, rule.option))
+            return Refusal{std::string(rule.option), "has no effect: " + std::string(rule.why), std::string(rule.instead)};
+    return std::nullopt;
+}
+
+// The rules between options that CLI11 is not told, in the order a user would want to hear them.
+std::optional<Refusal> crossCheck(CliOptions& o) {
+    if (o.outputPath && o.outputPath->empty()) return Refusal{"--output", "an empty file name", accepted("--output")};
     if (o.outputPath == "-") o.outputPath.reset();
-    if (o.all && (o.seconds || !o.selection.turningPoints.empty()))  // the summary is the window's
-        throw CLI::ExcludesError("--all", o.seconds ? "--seconds" : "--longitude and the turning points of --events");
+    if (o.yearText && o.fromText) return Refusal{"YEAR", "given with --from and --to", "either YEAR or a range"};
+    if (o.format == OutputFormat::Svg && o.fromText)
+        return Refusal{"--from", "the wheel (svg) draws one year", "YEAR alone"};
+    if (o.all && o.format != OutputFormat::Text)
+        return Refusal{"--all", "the summary is text only, not " + std::string(kFormatWords[static_cast<std::size_t>(o.format)]),
+                       "leave out --format and --csv, or --all"};
+    if (o.all && (o.seconds || o.dualDates)) {
+        const std::string option = o.seconds ? "--seconds" : "--dual-dates";
+        return Refusal{option, "the summary (--all) is the window's, without it", "leave out " + option + ", or --all"};
+    }
+    for (const char* ics : {"--all-day", "--remind"})
+        if (given(o, ics) && o.format != OutputFormat::ICalendar)
+            return Refusal{ics, "only for iCalendar", "--format ics with it"};
+    if (o.dualDates && (o.format == OutputFormat::ICalendar || o.format == OutputFormat::Svg))
+        return Refusal{"--dual-dates", "only for the text lines and for CSV and JSON", "leave out --dual-dates"};
     if (!o.longitudeTexts.empty() && !o.eventsText) o.selection.events.fill(false);
+    if (o.eventsText)
+        if (auto refused = selectEvents(*o.eventsText, o.hemisphere, o.selection)) return refused;
     o.selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
-    if (o.yearText && o.fromText) return "Give either YEAR or --from and --to, not both.";
-    if (o.format == OutputFormat::Svg && o.fromText) return "--format svg draws one year: give YEAR.";
-    if ((o.allDay || !o.remindTexts.empty()) && o.format != OutputFormat::ICalendar)
-        return std::string(o.allDay ? "--all-day" : "--remind") + " is for --format ics.";
-    if (o.dualDates && (o.all || o.format == OutputFormat::ICalendar || o.format == OutputFormat::Svg))
-        return "--dual-dates is for the lines and for --format csv or json.";
     std::sort(o.reminderMinutes.rbegin(), o.reminderMinutes.rend());  // the earliest alarm first
     if (o.format == OutputFormat::ICalendar)
-        if (auto complaint = checkSourceDateEpoch(o)) return complaint;
-    if (o.all || o.format == OutputFormat::Svg) return std::nullopt;
-    if (const auto rejection = checkSelection(o.selection, kCalculateCaption))
-        return rejection->title.empty() ? rejection->prompt : rejection->title + ": " + rejection->prompt;
-    return std::nullopt;
+        if (auto refused = checkSourceDateEpoch(o)) return refused;
+    if (!o.all && o.format != OutputFormat::Svg)
+        if (const auto rejection = checkSelection(o.selection, kCalculateCaption))
+            return Refusal{"--events", rejection->prompt, accepted("--events")};
+    return uselessOption(o);
 }
 
 // "--output=" with nothing after the "=": CLI11 would take the next argument as the value
 // ("--output= notes.txt" writing over notes.txt). An empty value is bad input.
-void refuseEmptyValues(const std::vector<std::string>& args) {
+std::optional<Refusal> emptyValue(const std::vector<std::string>& args) {
     for (const std::string& arg : args) {
-        if (arg == "--") return;
-        if (arg.starts_with("--") && arg.find('=') == arg.size() - 1)
-            throw CLI::ValidationError(arg.substr(0, arg.size() - 1), "an empty value after '='");
+        if (arg == "--") return std::nullopt;
+        if (arg.starts_with("--") && arg.find('=') == arg.size() - 1) {
+            const std::string option = arg.substr(0, arg.size() - 1);
+            return Refusal{option, "an empty value after '='", accepted(option)};
+        }
     }
+    return std::nullopt;
+}
+
+// ---- CLI11's errors as refusals -------------------------------------------------------------
+
+// CLI11 names the option first in most of its messages ("--zone: ...", "--from requires --to").
+std::string firstWord(const std::string& text) { return text.substr(0, text.find_first_of(": ")); }
+
+Refusal refusalOf(const CLI::ParseError& error) {
+    const std::string message = error.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
+        const std::string arg = message.substr(message.rfind(": ") + 2);
+        const std::string first = arg.substr(0, arg.find(' '));
+        return {first.starts_with('-') ? first : "'" + first + "'", first.starts_with('-') ? "unknown option" : "one argument too many",
+                "one YEAR (or --from and --to) and the options --help lists"};
+    }
+    if (dynamic_cast<const CLI::ValidationError*>(&error)) {
+        const auto colon = message.find(": ");
+        const std::string rest = message.substr(colon + 2);
+        const auto semicolon = rest.find("; ");
+        return {message.substr(0, colon), rest.substr(0, semicolon),
+                semicolon == std::string::npos ? accepted(message.substr(0, colon)) : rest.substr(semicolon + 2)};
+    }
+    const std::string option = firstWord(message);
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&error)) {
+        if (message.find("At Most") != std::string::npos) return {option, "given more than once", "give it once"};
+        return {option, "a value is needed", accepted(option)};
+    }
+    if (dynamic_cast<const CLI::RequiresError*>(&error))
+        return {option, "needs " + message.substr(message.rfind(' ') + 1), "a range is --from Y1 --to Y2"};
+    if (dynamic_cast<const CLI::ExcludesError*>(&error))
+        return {option, "not with " + message.substr(message.rfind(' ') + 1), "--csv is --format csv: give one"};
+    if (dynamic_cast<const CLI::ConversionError*>(&error)) {  // "Could not convert: --weekday = maybe"
+        const std::string what = message.substr(message.find(": ") + 2);
+        return {what.substr(0, what.find(' ')), "takes no value", "the option alone"};
+    }
+    return {"the command line", message, "the options --help lists"};
+}
+
+// Which options the command line gave, for the checks across them.
+std::set<std::string> givenOptions(const CLI::App& app) {
+    std::set<std::string> names;
+    for (const CLI::Option* option : app.get_options())
+        if (option->count() > 0) names.insert(option->get_name(false, false));
+    return names;
 }
 
 }  // namespace
 
+std::string refusalText(const Refusal& refusal) {
+    const std::string_view wrong = refusal.wrong.ends_with('.') ? std::string_view(refusal.wrong).substr(0, refusal.wrong.size() - 1)
+                                                                : std::string_view(refusal.wrong);
+    return "varnex-cli: " + refusal.what + ": " + std::string(wrong) + "; " + refusal.accepted +
+           "\nTry 'varnex-cli --help'.\n";
+}
+
+Refusal yearRefusal(std::string_view what, std::string_view text) {
+    const YearCheck check = checkYearText(text);
+    std::string prompt = yearMessage(check.status).prompt;
+    if (prompt.ends_with('.')) prompt.pop_back();
+    if (check.status != YearCheckStatus::Empty) prompt += " ('" + std::string(text) + "')";
+    return {std::string(what), prompt, accepted("YEAR")};
+}
+
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app(kDescription, "varnex-cli");
+    CLI::App app(std::string(kDescription), "varnex-cli");
     CliOptions options;
     options.jobs = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxJobs);
     declareOptions(app, options);
-    std::optional<std::string> rejection;
+    std::optional<Refusal> refusal = emptyValue(args);
     try {
-        refuseEmptyValues(args);
-        std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
-        app.parse(reversed);
-        rejection = crossCheck(options);
+        if (!refusal) {
+            std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
+            app.parse(reversed);
+            options.given = givenOptions(app);
+            refusal = crossCheck(options);
+        }
     } catch (const CLI::CallForHelp&) {
         out << app.help();
         return {std::nullopt, kCliOk};
@@ -472,11 +695,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::os
         out << version.what() << '\n';
         return {std::nullopt, kCliOk};
     } catch (const CLI::ParseError& error) {
-        err << "varnex-cli: " << error.what() << "\nTry 'varnex-cli --help'.\n";
-        return {std::nullopt, kCliBadInput};
+        refusal = refusalOf(error);
     }
-    if (rejection) {
-        err << *rejection << '\n';
+    if (refusal) {
+        err << refusalText(*refusal);
         return {std::nullopt, kCliBadInput};
     }
     return {std::move(options), kCliOk};

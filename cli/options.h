@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,18 @@ inline constexpr std::array<std::string_view, 2> kNamesWords = {"en", "de"};
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
 // --calendar also takes the words of the reforms (kReformWords) and reform:YYYY-MM-DD.
 
+// A command line refused: what was given, what was wrong with it, and what is accepted. Every
+// refusal is written alike (refusalText), whoever finds it: the parser, a check across options,
+// or the check of the years.
+struct Refusal {
+    std::string what;      // "--zone", "year '3001'", "--weekday"
+    std::string wrong;     // "unknown time zone 'Mars/Olympus'"
+    std::string accepted;  // "GMT-12:00 to GMT+14:00 in quarter hours (...), ..."
+};
+
+// "varnex-cli: WHAT: WRONG; ACCEPTED", then "Try 'varnex-cli --help'.", each line ending in LF.
+std::string refusalText(const Refusal& refusal);
+
 // A command line as CLI11 reads it: every value bound to its type (the zone parsed once), the
 // cross-option rules checked. The years stay text: they are checked with the window's messages,
 // which come from the program text.
@@ -51,7 +64,7 @@ struct CliOptions {
     std::string calendarText = "gregorian";  // as given, lower case
     bool dualDates = false;
     std::int16_t namesLanguage = 0;  // intEnglish; intGerman with --names de
-    std::string zoneText = "GMT";  // as given
+    std::string zoneText = "GMT";  // as given; for local, the zone it stands for (Europe/Berlin)
     Zone zone;
     std::optional<std::string> eventsText;
     Selection selection = fullSelection();  // the events, and the methods from `method`
@@ -70,6 +83,7 @@ struct CliOptions {
     std::optional<std::int64_t> sourceDateEpoch;  // iCalendar: SOURCE_DATE_EPOCH, the DTSTAMP when set
     std::optional<std::string> outputPath;  // none for standard output
     unsigned jobs = 1;                      // threads computing the years (--jobs; the cores by default)
+    std::set<std::string> given;            // the options on the command line ("--weekday", "--events")
 };
 
 struct ParsedCommandLine {
@@ -78,8 +92,11 @@ struct ParsedCommandLine {
 };
 
 // Parses `args` (without the program's name). --help and --version are answered on `out`;
-// bad input gets a message naming what is accepted on `err`: CLI11's for the options, the
-// window's for an empty selection. Needs no program text.
+// a refused command line gets its refusalText on `err`. Needs no program text.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The refusal of a year text (YEAR, --from, --to) that the window's check rejects, in the
+// window's words (its message, never its title).
+Refusal yearRefusal(std::string_view what, std::string_view text);
 
 }  // namespace varnex

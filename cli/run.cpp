@@ -20,27 +20,35 @@ struct Years {
     std::int32_t last;
 };
 
-// The checked year of a text, or the window's message for it.
-std::optional<std::int32_t> checkedYear(std::string_view text, std::string& message) {
+// The checked year of a text, or its refusal in the window's words.
+std::optional<std::int32_t> checkedYear(std::string_view what, std::string_view text, std::optional<Refusal>& refusal) {
     const YearCheck check = checkYearText(text);
     if (check.status == YearCheckStatus::Accepted) return check.year;
-    const Message rejection = yearMessage(check.status);
-    message = rejection.title.empty() ? rejection.prompt : rejection.title + ": " + rejection.prompt;
+    refusal = yearRefusal(what, text);
     return std::nullopt;
 }
 
 // The years the command line asks for: YEAR, --from and --to, or the current year.
-std::optional<Years> yearsOf(const CliOptions& options, std::int32_t currentYear, std::string& message) {
+std::optional<Years> yearsOf(const CliOptions& options, std::int32_t currentYear, std::optional<Refusal>& refusal) {
     if (!options.yearText && !options.fromText) return Years{currentYear, currentYear};
-    const auto first = checkedYear(options.fromText ? *options.fromText : *options.yearText, message);
+    const auto first = options.fromText ? checkedYear("--from", *options.fromText, refusal)
+                                        : checkedYear("YEAR", *options.yearText, refusal);
     if (!first) return std::nullopt;
-    const auto last = options.fromText ? checkedYear(*options.toText, message) : first;
+    const auto last = options.fromText ? checkedYear("--to", *options.toText, refusal) : first;
     if (!last) return std::nullopt;
     if (*first > *last) {
-        message = "--from must not come after --to.";
+        refusal = Refusal{"--from", "'" + *options.fromText + "' comes after --to '" + *options.toText + "'",
+                          "--from Y1 --to Y2 with Y1 not after Y2"};
         return std::nullopt;
     }
     return Years{*first, *last};
+}
+
+// --dual-dates changes the years 1582 to 1923 only: a request for none of them is refused.
+std::optional<Refusal> dualDatesRefusal(const CliOptions& options, Years years) {
+    if (!options.dualDates || (years.last >= kDualDateFirstYear && years.first <= kDualDateLastYear)) return std::nullopt;
+    return Refusal{"--dual-dates", "has no effect: it dates the years 1582 to 1923 in both calendars",
+                   "a year of those, or leave out --dual-dates"};
 }
 
 std::string withLineEnds(std::string text, bool crlf) {
@@ -53,19 +61,8 @@ std::string withLineEnds(std::string text, bool crlf) {
 }
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
-    return {year,           options.calendarCode, options.zone,  options.selection, options.weekday,
-            options.seconds, options.reform,      options.dualDates, options.namesLanguage};
-}
-
-// The wheel is one year round from 1 January: under a reform, in the calendar in force on that
-// day throughout.
-CalculateRequest wheelRequestOf(const CliOptions& options, std::int32_t year) {
-    CalculateRequest request = requestOf(options, year);
-    if (request.reform)
-        request.calendarCode = static_cast<std::int16_t>(
-            dayNumberFromDate(year, 1, 1, kJulianCode) < request.reform->firstGregorianDay ? kJulianCode : kGregorianCode);
-    request.reform.reset();
-    return request;
+    return {year,           options.calendarCode, options.zone,      options.selection,     options.weekday,
+            options.seconds, options.reform,      options.dualDates, options.namesLanguage, options.hemisphere};
 }
 
 // What one year adds to the output, and how many rows of an export it holds.
@@ -125,7 +122,7 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
 // An export of every year's rows, or the wheel of the one year.
 void writeExport(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
     if (options.format == OutputFormat::Svg) {
-        writeWheelSvg(wheelRequestOf(options, years.first), options.zoneText, options.hemisphere, out);
+        writeWheelSvg(requestOf(options, years.first), options.zoneText, options.reform ? options.calendarText : "", out);
         return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
@@ -160,10 +157,11 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
 }  // namespace
 
 CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
-    std::string message;
-    const auto years = yearsOf(options, currentYear, message);
-    if (!years) {
-        err << message << '\n';
+    std::optional<Refusal> refusal;
+    const auto years = yearsOf(options, currentYear, refusal);
+    if (!refusal) refusal = dualDatesRefusal(options, *years);
+    if (refusal) {
+        err << refusalText(*refusal);
         return {kCliBadInput, {}};
     }
     if (options.format == OutputFormat::Text)

@@ -25,12 +25,12 @@ struct CliRun {
     std::function<void(std::ostream& out)> write;  // empty when exitCode is not kCliOk
 };
 
-// The years are checked here, with the window's messages on `err`; see runCli.
+// The years are checked here: a refusal (refusalText) goes to `err`; see runCli.
 CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
 
 // The output for `options`, whole in memory: the result lines (or the summary's cells) with the window's CR LF
-// turned into LF unless options.crlf, or an export. The years are checked here, with the
-// window's messages on `err` (the program text must be loaded). `currentYear` is the year when
+// turned into LF unless options.crlf, or an export. The years are checked here, a refusal
+// going to `err` in the window's words (the program text must be loaded). `currentYear` is the year when
 // none is given; `now` the DTSTAMP of an iCalendar export.
 CliOutput runCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
 

@@ -16,9 +16,11 @@ std::string printed(const char* format, int a, int b, int c) {
     return buffer;
 }
 
-const std::string& nameOf(const EventRow& row, const EventNameTable& names, Hemisphere hemisphere, RowNames style) {
+std::string nameOf(const EventRow& row, const EventNameTable& names, Hemisphere hemisphere, RowNames style) {
     const auto q = static_cast<std::size_t>(row.quarter);
     const bool crossQuarter = row.family == EventFamily::CrossQuarter;
+    if (hemisphere == Hemisphere::South && !crossQuarter && style == RowNames::Lines)
+        return southernLineName(names, row.quarter);
     if (hemisphere == Hemisphere::South) return names[crossQuarter ? kNameCrossQuarterSouth : kNameShortSouth][q];
     if (style == RowNames::Summary && !crossQuarter) return names[kNameShortNorth][q];
     return names[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice][q];
@@ -62,12 +64,22 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
     forEachRequestLine(request, table, [&](const RequestLine& line) {
         std::string name = line.turningPoint ? turningPointName(*line.turningPoint)
                                              : nameOf(kEventTable[line.event], table, hemisphere, names);
-        rows.push_back({request.year, line.event, line.method, line.instant.jdUT, line.instant.deltaTSeconds,
-                        line.offset, line.local.dayFraction, line.local.date, std::string(zoneText), std::move(name),
-                        line.turningPoint, line.instant.uncertaintySeconds, line.dayUncertain, std::nullopt, std::nullopt,
-                        std::nullopt});
+        rows.push_back({.year = request.year,
+                        .event = line.event,
+                        .method = line.method,
+                        .jdUT = line.instant.jdUT,
+                        .deltaTSeconds = line.instant.deltaTSeconds,
+                        .offset = line.offset,
+                        .localDayFraction = line.local.dayFraction,
+                        .localDate = line.local.date,
+                        .zone = std::string(zoneText),
+                        .name = std::move(name),
+                        .turningPoint = line.turningPoint,
+                        .uncertaintySeconds = line.instant.uncertaintySeconds,
+                        .dayUncertain = line.dayUncertain,
+                        .otherDay = line.otherDay,
+                        .cycleYear = line.cycleYear});
         if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
-        rows.back().cycleYear = line.cycleYear;
     });
     addThreeAnswers(rows, request);
     return rows;

@@ -23,19 +23,20 @@ struct ExportRow {
     Method method = Method::None;   // None for an equinox or solstice by Meeus, and for an apsis
     double jdUT = 0;                // the instant, UT (NaN for Method::Fixed, a whole day)
     double deltaTSeconds = 0;       // TT - UT applied to it
-    UtcOffset offset;               // the zone's offset in force at the instant
+    UtcOffset offset{};             // the zone's offset in force at the instant
     double localDayFraction = 0;    // the local time of day, [0, 1) (civilTimeOf)
     CalendarDate localDate{};       // its day in the request's calendar (calendar, dayNumber set)
-    std::string zone;               // the zone as the user gave it: "GMT+05:30", "Europe/London"
-    std::string name;               // the event's name (RowNames)
-    std::optional<TurningPoint> turningPoint;
+    std::string zone{};             // the zone as the user gave it: "GMT+05:30", "Europe/London"
+    std::string name{};             // the event's name (RowNames)
+    std::optional<TurningPoint> turningPoint{};
     double uncertaintySeconds = 0;  // astro/uncertainty.h (NaN for Method::Fixed)
     bool dayUncertain = false;      // the local date could go either way (request.h, dayUncertain)
+    std::int8_t otherDay = 0;       // then the other possible day: -1 the day before, +1 the day after
     // A cross-quarter day's three answers, whatever methods were asked for: the mean-sun
     // instant minus the true-sun one in hours, whether the true sun and the mean sun fall on
     // different local dates, and the true sun's local date minus the traditional date in days.
-    std::optional<double> gapHours;
-    std::optional<bool> datesDiffer;
+    std::optional<double> gapHours{};
+    std::optional<bool> datesDiffer{};
     // The same day in the other calendar, where the request asks for dual dates (dualDatesApply).
     std::optional<CalendarDate> otherDate{};
     std::optional<std::int32_t> fixedOffsetDays{};

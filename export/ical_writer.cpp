@@ -5,6 +5,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/date_text.h"
 #include "report/result_text.h"
+#include "text/translation.h"
 #include "varnex/version.h"
 
 #include <libical/ical.h>
@@ -64,20 +65,23 @@ icaltimetype dateOfDay(std::int32_t dayNumber) {
     return date;
 }
 
-// Two categories in one property: libical writes the comma as CATEGORIES' list separator.
-const char* categoriesOf(const ExportRow& row) {
+// The kind of an event, the second of its categories.
+std::string kindOf(const ExportRow& row) {
     if (row.turningPoint) {
         switch (row.turningPoint->kind) {
         case TurningKind::Perihelion:
-        case TurningKind::Aphelion: return "Solar event,Apsis";
-        case TurningKind::SolarTerm: return "Solar event,Solar term";
-        case TurningKind::Longitude: return "Solar event,Solar longitude";
+        case TurningKind::Aphelion: return translate("Export", "Apsis");
+        case TurningKind::SolarTerm: return translate("Export", "Solar term");
+        case TurningKind::Longitude: return translate("Export", "Solar longitude");
         }
     }
     const EventRow& event = kEventTable[row.event];
-    if (event.family == EventFamily::CrossQuarter) return "Solar event,Cross-quarter day";
-    return isEquinox(event) ? "Solar event,Equinox" : "Solar event,Solstice";
+    if (event.family == EventFamily::CrossQuarter) return translate("Export", "Cross-quarter day");
+    return isEquinox(event) ? translate("Export", "Equinox") : translate("Export", "Solstice");
 }
+
+// Two categories in one property: libical writes the comma as CATEGORIES' list separator.
+std::string categoriesOf(const ExportRow& row) { return translate("Export", "Solar event") + "," + kindOf(row); }
 
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
 // calendar that matches events by UID updates them on a second import instead of doubling them.
@@ -93,19 +97,20 @@ std::string uidOf(const ExportRow& row, bool allDay) {
     return uid += kUidDomain;
 }
 
-// The name, and for an event of the table its method: "Imbolc (true sun)", "Imbolc (fixed date)".
+// The name, and for an event of the table its method, as the lines tag it: "Imbolc (true sun)",
+// "Imbolc (fixed date)".
 std::string summaryOf(const ExportRow& row) {
     if (row.method == Method::None || row.turningPoint) return row.name;
-    if (isAllDay(row)) return row.name + " (fixed date)";
-    return row.name + " (" + std::string(methodKey(row.method)) + " sun)";
+    return row.name + " " + methodTagText(row.method);
 }
 
 // How the instant was found, as the README's table of methods words it.
 std::string methodText(const ExportRow& row) {
-    if (row.turningPoint && row.method == Method::None) return "the extreme of the Earth's distance from the Sun (VSOP87)";
-    if (row.method == Method::None) return "Meeus, Astronomical Algorithms ch. 27";
-    if (row.method == Method::MeanSun) return "mean sun, the midpoint of the equinox and solstice around it";
-    return "true sun";
+    if (row.turningPoint && row.method == Method::None)
+        return translate("Export", "the extreme of the Earth's distance from the Sun (VSOP87)");
+    if (row.method == Method::None) return translate("Export", "Meeus, Astronomical Algorithms ch. 27");
+    if (row.method == Method::MeanSun) return translate("Export", "mean sun, the midpoint of the equinox and solstice around it");
+    return translate("Export", "true sun");
 }
 
 // A double in the shortest text that reads back to it, or with `decimals` fixed decimals.
@@ -120,17 +125,28 @@ std::string numberTextOf(double value, int decimals = -1) {
 // The exact instant, the method, Delta T and the uncertainty, one to a line (libical escapes
 // the line breaks); for an instant shown as a day, also its local time; for a traditional
 // date, what it is.
+// The line of a description: "Delta T: 69.1 s".
+std::string field(const std::string& label, std::string_view value) { return label + ": " + std::string(value); }
+
+// The exact instant, the method, Delta T and the uncertainty, one to a line (libical escapes
+// the line breaks); for an instant shown as a day, also its local time, and where the day could
+// go either way, which other day is possible (only there is the reader's zone known); for a
+// traditional date, what it is.
 std::string descriptionOf(const ExportRow& row, bool allDay) {
     if (isAllDay(row))
-        return "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 November): a whole "
-               "day, no instant.\nDate: " + DateText(row.localDate, DateOrderYMD, "-", ",", true);
-    std::string text = allDay ? "Local time: " + lineDateTimeText(row) + " (" + row.zone + ")\n" : std::string();
-    text += "Instant: " + utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)\nMethod: " +
-                       methodText(row) + "\nDelta T: " + numberTextOf(row.deltaTSeconds, 1) + " s\nUncertainty: " +
-                       uncertaintyText(row.uncertaintySeconds);
-    if (row.dayUncertain)
-        text += "\nThe uncertainty reaches across midnight in " + row.zone +
-                ": the local date could be the day before or after.";
+        return translate("Export", "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 "
+                                   "November): a whole day, no instant.") +
+               "\n" + field(translate("Export", "Date"), DateText(row.localDate, DateOrderYMD, "-", ",", true));
+    std::string text = allDay ? field(translate("Export", "Local time"), lineDateTimeText(row) + " (" + row.zone + ")") + "\n" : std::string();
+    text += field(translate("Export", "Instant"), utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)") + "\n" +
+            field(translate("Export", "Method"), methodText(row)) + "\n" + field(translate("Export", "Delta T"), numberTextOf(row.deltaTSeconds, 1) + " s") + "\n" +
+            field(translate("Export", "Uncertainty"), uncertaintyText(row.uncertaintySeconds));
+    if (allDay && row.otherDay != 0)
+        text += "\n" + withArgument(row.otherDay < 0 ? translate("Export", "The uncertainty reaches across midnight in "
+                                                                            "%1: the event could fall on the day before.")
+                                                      : translate("Export", "The uncertainty reaches across midnight in "
+                                                                            "%1: the event could fall on the day after."),
+                                    row.zone);
     return text;
 }
 
@@ -174,7 +190,7 @@ Component makeEvent(const ExportRow& row, const icaltimetype& stamp, const ICale
     }
     icalcomponent_add_property(e, icalproperty_new_summary(summary.c_str()));
     icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row, options.allDay).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row)));
+    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row).c_str()));
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     for (const std::int32_t minutes : options.reminderMinutes) icalcomponent_add_component(e, alarmOf(minutes, summary));
     return event;
@@ -196,19 +212,22 @@ std::string yearsText(const ICalendarOptions& options) {
 
 // The calendar's name: its years, and the zone where the zone decides the dates.
 std::string calendarName(const ICalendarOptions& options) {
-    return "Wheel of the year " + yearsText(options) + (options.allDay ? ", " + options.zone : std::string());
+    return withArgument(translate("Export", "Wheel of the year %1"), yearsText(options)) +
+           (options.allDay ? ", " + options.zone : std::string());
 }
 
 // What the calendar holds and how its times are to be read.
 std::string calendarDescription(const ICalendarOptions& options) {
-    std::string text = "Equinoxes, solstices and cross-quarter days of " + yearsText(options) +
-                       ", computed by Varnex " + kVersion + ". ";
-    text += options.allDay ? "Each event is the whole local day in " + options.zone +
-                                 ", with the exact instant in its description."
-                           : "Times are UTC; calendar programs show them in the viewer's time zone.";
+    std::string text = withArguments(translate("Export", "Equinoxes, solstices and cross-quarter days of %1, "
+                                                         "computed by Varnex %2."),
+                                     yearsText(options), kVersion) + " ";
+    text += options.allDay ? withArgument(translate("Export", "Each event is the whole local day in %1, with the "
+                                                              "exact instant in its description."),
+                                          options.zone)
+                           : translate("Export", "Times are UTC; calendar programs show them in the viewer's time zone.");
     if (options.calendar != "gregorian")
-        text += " Days dated in the Julian calendar are written as the same days' Gregorian dates, as iCalendar "
-                "requires.";
+        text += " " + translate("Export", "Days dated in the Julian calendar are written as the same days' Gregorian "
+                                          "dates, as iCalendar requires.");
     return text;
 }
 

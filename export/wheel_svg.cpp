@@ -4,10 +4,13 @@
 
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
+#include "calendar/calendar_reform.h"
 #include "calendar/date_text.h"
+#include "text/translation.h"
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -33,17 +36,39 @@ constexpr const char* kTrueColour = "#a8431a";
 constexpr const char* kMeanColour = "#17694c";
 constexpr const char* kApsisColour = "#6a3d8f";
 
-constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+// The months' names, in the language of the installed translator.
+std::string monthName(std::size_t month) {
+    switch (month) {
+    case 0: return translate("Export", "Jan");
+    case 1: return translate("Export", "Feb");
+    case 2: return translate("Export", "Mar");
+    case 3: return translate("Export", "Apr");
+    case 4: return translate("Export", "May");
+    case 5: return translate("Export", "Jun");
+    case 6: return translate("Export", "Jul");
+    case 7: return translate("Export", "Aug");
+    case 8: return translate("Export", "Sep");
+    case 9: return translate("Export", "Oct");
+    case 10: return translate("Export", "Nov");
+    default: return translate("Export", "Dec");
+    }
+}
 
 // What the picture needs beyond its rows.
 struct WheelOptions {
     std::int32_t year = 0;
-    std::int32_t calendarCode = 'G';  // the calendar of the rows' local dates
-    std::string zone;                 // as the user gave it
+    CalendarReform reform{};        // the calendar in force on each day of the rows' local dates
+    std::string calendarName;       // the reform's word (britain), or empty for a proleptic calendar
+    std::string zone;               // as the user gave it
     bool southern = false;
-    double nextMarchEquinoxJD = 0;    // ends the season that begins at the December solstice
+    double nextMarchEquinoxJD = 0;  // ends the season that begins at the December solstice
 };
+
+// The first day of a month in the calendar in force: where a reform skipped it (1 February
+// 1918 in Russia), the reform's first day.
+std::int64_t firstDayOf(std::int32_t year, std::int32_t month, const CalendarReform& reform) {
+    return dayNumberInForce(year, month, 1, reform).value_or(reform.firstGregorianDay);
+}
 
 std::string number(double value) {
     char text[32];
@@ -80,8 +105,8 @@ Point at(double turn, double radius) {
 // How far into the year an event's local date and time (its line's cut minute) lie, as a
 // fraction of the year of the calendar of its dates.
 double turnOf(const ExportRow& row, const WheelOptions& options) {
-    const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
-    const std::int64_t next = dayNumberFromDate(options.year + 1, 1, 1, options.calendarCode);
+    const std::int64_t first = firstDayOf(options.year, 1, options.reform);
+    const std::int64_t next = firstDayOf(options.year + 1, 1, options.reform);
     const double dayFraction = row.localDayFraction;
     const std::int32_t minute = secondOfDay(dayFraction) / 60;
     return (static_cast<double>(row.localDate.dayNumber - first) + minute / 1440.0) / static_cast<double>(next - first);
@@ -95,8 +120,27 @@ std::string duration(double days) {
 
 std::string apart(double days) {
     const auto minutes = static_cast<long>(std::floor(std::abs(days) * 1440));
-    return (minutes >= 60 ? std::to_string(minutes / 60) + " h " : std::string()) + std::to_string(minutes % 60) +
-           " min apart";
+    return withArgument(translate("Export", "%1 apart"),
+                        (minutes >= 60 ? std::to_string(minutes / 60) + " h " : std::string()) +
+                            std::to_string(minutes % 60) + " min");
+}
+
+std::string dateText(std::int32_t dayNumber, const CalendarReform& reform) {
+    return DateText(dateInForce(dayNumber, reform), DateOrderYMD, "-", ",", false);
+}
+
+// The calendar of the subtitle: the one in force all year, or the reform the year holds
+// ("Britain: Julian until 1752-09-02, Gregorian from 1752-09-14").
+std::string calendarSubtitle(const WheelOptions& options) {
+    const std::int64_t first = firstDayOf(options.year, 1, options.reform);
+    const std::int64_t next = firstDayOf(options.year + 1, 1, options.reform);
+    const std::int32_t reformDay = options.reform.firstGregorianDay;
+    if (reformDay <= first) return translate("Export", "Gregorian calendar");
+    if (reformDay >= next) return translate("Export", "Julian calendar");
+    std::string name = options.calendarName.empty() ? translate("Export", "reform") : options.calendarName;
+    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name + ": " + withArguments(translate("Export", "Julian until %1, Gregorian from %2"),
+                                       dateText(reformDay - 1, options.reform), dateText(reformDay, options.reform));
 }
 
 class Picture {
@@ -151,18 +195,18 @@ void label(Picture& picture, double turn, const std::vector<std::pair<std::strin
 }
 
 void header(Picture& picture, const WheelOptions& options) {
+    const std::string title = withArgument(translate("Export", "The wheel of the year %1"), std::to_string(options.year));
     picture.raw() << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                   << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidth << "\" height=\"" << kHeight
                   << "\" viewBox=\"0 0 " << kWidth << " " << kHeight << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" "
                   << "font-size=\"15\" fill=\"" << kInk << "\">\n"
-                  << "<title>The wheel of the year " << options.year << "</title>\n"
+                  << "<title>" << escaped(title) << "</title>\n"
                   << "<rect width=\"100%\" height=\"100%\" rx=\"18\" fill=\"#fbfaf5\"/>\n";
-    picture.text({kCentreX, 42}, "middle", "The wheel of the year " + std::to_string(options.year),
-                 "font-size=\"26\" font-weight=\"bold\"");
+    picture.text({kCentreX, 42}, "middle", escaped(title), "font-size=\"26\" font-weight=\"bold\"");
     picture.text({kCentreX, 70}, "middle",
-                 std::string(options.calendarCode == kJulianCode ? "Julian calendar" : "Gregorian calendar") +
-                     " \u00b7 " + escaped(options.zone) + " \u00b7 " +
-                     (options.southern ? "southern hemisphere" : "northern hemisphere"),
+                 escaped(calendarSubtitle(options)) + " \u00b7 " + escaped(options.zone) + " \u00b7 " +
+                     (options.southern ? translate("Export", "southern hemisphere")
+                                       : translate("Export", "northern hemisphere")),
                  std::string("fill=\"") + kMuted + "\"");
 }
 
@@ -172,14 +216,14 @@ void dial(Picture& picture, const WheelOptions& options) {
                   << "\" fill=\"none\" stroke=\"" << kMuted << "\" stroke-width=\"2\"/>\n";
     // The first day of each month and of the next year, in days from the first of January.
     std::array<double, 13> starts{};
-    const std::int64_t first = dayNumberFromDate(options.year, 1, 1, options.calendarCode);
+    const std::int64_t first = firstDayOf(options.year, 1, options.reform);
     for (int month = 0; month < 13; ++month)
-        starts[static_cast<std::size_t>(month)] = static_cast<double>(
-            dayNumberFromDate(options.year + month / 12, month % 12 + 1, 1, options.calendarCode) - first);
+        starts[static_cast<std::size_t>(month)] =
+            static_cast<double>(firstDayOf(options.year + month / 12, month % 12 + 1, options.reform) - first);
     const double length = starts[12];
     for (std::size_t month = 0; month < 12; ++month) {
         picture.line(at(starts[month] / length, kRadius - 9), at(starts[month] / length, kRadius + 9), kMuted, 1.5);
-        picture.text(at((starts[month] + starts[month + 1]) / 2 / length, kRadius - 40), "middle", kMonths[month],
+        picture.text(at((starts[month] + starts[month + 1]) / 2 / length, kRadius - 40), "middle", monthName(month),
                      std::string("font-size=\"13\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
     }
     picture.text({kCentreX, kCentreY + 4}, "middle", std::to_string(options.year),
@@ -189,24 +233,28 @@ void dial(Picture& picture, const WheelOptions& options) {
 void legend(Picture& picture, bool terms) {
     const double y = kHeight - (terms ? 146 : 122);
     picture.mark({40, y}, 'e', "");
-    picture.text({56, y + 5}, "start", "equinox or solstice");
+    picture.text({56, y + 5}, "start", escaped(translate("Export", "equinox or solstice")));
     picture.mark({40, y + 24}, 't', "");
-    picture.text({56, y + 29}, "start", "true sun: the instant the Sun's apparent longitude reaches 315\u00b0, 45\u00b0, "
-                                        "135\u00b0 or 225\u00b0");
+    picture.text({56, y + 29}, "start",
+                 escaped(translate("Export", "true sun: the instant the Sun's apparent longitude reaches 315\u00b0, "
+                                             "45\u00b0, 135\u00b0 or 225\u00b0")));
     picture.mark({40, y + 48}, 'm', "");
-    picture.text({56, y + 53}, "start", "mean sun: halfway in time between the equinox and the solstice around it");
+    picture.text({56, y + 53}, "start",
+                 escaped(translate("Export", "mean sun: halfway in time between the equinox and the solstice around it")));
     picture.mark({40, y + 72}, 'a', "");
-    picture.text({56, y + 77}, "start", "perihelion, aphelion: the Earth nearest to and farthest from the Sun");
+    picture.text({56, y + 77}, "start",
+                 escaped(translate("Export", "perihelion, aphelion: the Earth nearest to and farthest from the Sun")));
     double next = y + 101;
     if (terms) {
         picture.line({40, next - 11}, {40, next + 3}, kMuted, 1.5);
-        picture.text({56, next}, "start", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0");
+        picture.text({56, next}, "start",
+                     escaped(translate("Export", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0")));
         next += 24;
     }
     picture.text({40, next}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
     picture.text({56, next}, "start",
-                 "inside the ring: the lengths of the astronomical seasons in days and hours, from each equinox or "
-                 "solstice to the next");
+                 escaped(translate("Export", "inside the ring: the lengths of the astronomical seasons in days and "
+                                             "hours, from each equinox or solstice to the next")));
 }
 
 // Perihelion and aphelion of the year, as its lines have them (none, one or two of each),
@@ -297,29 +345,33 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
         std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
         if (trueSun) {
             picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
-            lines.emplace_back("\u25c6 true " + escaped(lineDateTimeText(*trueSun)),
+            lines.emplace_back("\u25c6 " + escaped(translate("Export", "true")) + " " + escaped(lineDateTimeText(*trueSun)),
                                std::string("fill=\"") + kTrueColour + "\"");
         }
         if (meanSun) {
             picture.mark(at(turnOf(*meanSun, options), kRadius - 18), 'm', std::string("mark-") + key + "-mean");
-            lines.emplace_back("\u25cb mean " + escaped(lineDateTimeText(*meanSun)),
+            lines.emplace_back("\u25cb " + escaped(translate("Export", "mean")) + " " + escaped(lineDateTimeText(*meanSun)),
                                std::string("fill=\"") + kMeanColour + "\"");
         }
-        if (trueSun && meanSun) lines.emplace_back(apart(trueSun->jdUT - meanSun->jdUT), "font-style=\"italic\"");
+        if (trueSun && meanSun) lines.emplace_back(escaped(apart(trueSun->jdUT - meanSun->jdUT)), "font-style=\"italic\"");
         label(picture, turnOf(trueSun ? *trueSun : *meanSun, options), lines);
     }
 }
 
 }  // namespace
 
-void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::string_view calendarName,
                    std::ostream& out) {
     CalculateRequest everything = request;
     everything.selection = fullSelection();
+    everything.selection.equinoxTrueSun = request.selection.equinoxTrueSun;
+    const Hemisphere hemisphere = request.hemisphere;
     const std::vector<ExportRow> rows = rowsOf(everything, zoneText, hemisphere, RowNames::Summary);
     const std::size_t march = eventIndexOf(EventFamily::EquinoxSolstice, 0);
-    const WheelOptions options{request.year, request.calendarCode, std::string(zoneText), hemisphere == Hemisphere::South,
-                               instantOf(kEventTable[march], Method::None, request.year + 1).jdUT};
+    const Method equinoxMethod = request.selection.equinoxTrueSun ? Method::TrueSun : Method::None;
+    const WheelOptions options{request.year, reformOf(request), std::string(calendarName), std::string(zoneText),
+                               hemisphere == Hemisphere::South,
+                               instantOf(kEventTable[march], equinoxMethod, request.year + 1).jdUT};
     RowsByEvent byEvent{};
     for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
     const bool terms = std::any_of(request.selection.turningPoints.begin(), request.selection.turningPoints.end(),

@@ -64,11 +64,14 @@ void writeJson(const std::vector<ExportRow>& rows, std::ostream& out, std::strin
 void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const ICalendarOptions& options);
 
 // The wheel of the request's year as a standalone SVG picture: the year as a circle, January at
-// the top and clockwise, every event by both methods (whatever the request selects) at the
-// angle of its local date and time within the year, named as the summary names them for
-// `hemisphere` and dated as the result lines date them, the cross-quarter days with two marks of
-// different shapes, the seasons' lengths along their arcs, a legend and a title.
-void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
+// the top and clockwise, every event by both methods (whatever the request selects; the
+// equinoxes and solstices by its equinox method) at the angle of its local date and time
+// within the year, named as the summary names them for the request's hemisphere and dated as
+// the result lines date them, in the calendar in force on each day, the cross-quarter days
+// with two marks of different shapes, the seasons' lengths along their arcs, a legend and a
+// title; its texts in the language of the installed translator. `calendarName` is the reform's
+// word (britain), which the subtitle names in a year the reform falls in.
+void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::string_view calendarName,
                    std::ostream& out);
 
 }  // namespace varnex

@@ -66,6 +66,15 @@ EventNameTable buildEventNames(const EventCaptions& captions) {
     return names;
 }
 
+std::string southernLineName(const EventNameTable& names, std::int16_t quarter) {
+    const std::string& own = names[kNameFullEquinoxSolstice][static_cast<std::size_t>(quarter % 4)];
+    std::string name = names[kNameFullEquinoxSolstice][static_cast<std::size_t>((quarter + 2) % 4)];
+    const auto open = own.find('('), close = own.find(')'), at = name.find('('), to = name.find(')');
+    if (open == std::string::npos || close == std::string::npos || at == std::string::npos || to == std::string::npos)
+        return name;
+    return name.replace(at, to - at + 1, own.substr(open, close - open + 1));
+}
+
 std::string RemoveParenthesizedPart(std::string_view caption) {
     const auto open = caption.find('(');
     const auto close = caption.find(')');

@@ -64,6 +64,9 @@ constexpr std::array<Method, 2> methodOrder(const EventRow& row) {
                             : std::array{Method::MeanSun, Method::TrueSun};
 }
 
+// The hemisphere the events are named for: the same instants, the seasons' names swapped.
+enum class Hemisphere { North, South };
+
 // Name kinds of the event-name table.
 enum NameKind : std::int16_t {
     kNameFullEquinoxSolstice = 0,  // caption of the equinox or solstice box (without the month
@@ -98,6 +101,11 @@ const EventNameTable& eventNamesOf(std::int16_t language);
 
 // The five kinds of names built from the captions as they stand.
 EventNameTable buildEventNames(const EventCaptions& captions);
+
+// The name of an equinox's or solstice's result line in the southern hemisphere: the name of
+// the quarter two on, with the month of its own ("Autumn (March) equinox"); without a month
+// where the lines' names have none (the long German names).
+std::string southernLineName(const EventNameTable& names, std::int16_t quarter);
 
 // "Spring (March) equinox" -> "Spring equinox": drops from the first "(" to the first ")"
 // and the character after it; brackets that end the caption take the blank before them

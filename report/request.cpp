@@ -128,20 +128,30 @@ bool dualDatesApply(const CalculateRequest& request) {
     return request.dualDates && request.year >= kDualDateFirstYear && request.year <= kDualDateLastYear;
 }
 
-std::string dualDateText(const CalendarDate& inForce) {
+std::string dualDateText(const CalendarDate& inForce, const CalendarReform& reform, std::int16_t language) {
     const CalendarDate other = otherCalendarDate(inForce.dayNumber, inForce.calendar);
-    return std::string(other.calendar == kJulianCode ? " (Julian " : " (Gregorian ") +
-           DateText(other, DateOrderYMD, "-", ",", true) + ", " +
-           WeekdayName(DayOfWeek(other.dayNumber), false, intEnglish) + ")";
+    std::string text = withArguments(other.calendar == kJulianCode ? translate("Report", " (Julian %1, %2)")
+                                                                   : translate("Report", " (Gregorian %1, %2)"),
+                                     DateText(other, DateOrderYMD, "-", ",", true),
+                                     WeekdayName(DayOfWeek(other.dayNumber), false, language));
+    if (const auto written = oldStyleYearText(inForce, reform))
+        text.insert(text.size() - 1, withArgument(translate("Report", "; written %1"), *written));
+    return text;
 }
 
 std::int32_t localDayNumber(double jdUT, const Zone& zone) {
     return civilTimeOf(jdUT, zone.offsetAt(jdUT).seconds).dayNumber;
 }
 
-bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
+std::int8_t otherPossibleDay(double jdUT, double uncertaintySeconds, const Zone& zone) {
     const double u = shownUncertaintySeconds(uncertaintySeconds) / 86400.0;
-    return localDayNumber(jdUT - u, zone) != localDayNumber(jdUT + u, zone);
+    const std::int32_t day = localDayNumber(jdUT, zone);
+    if (localDayNumber(jdUT - u, zone) != day) return -1;
+    return localDayNumber(jdUT + u, zone) != day ? 1 : 0;
+}
+
+bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
+    return otherPossibleDay(jdUT, uncertaintySeconds, zone) != 0;
 }
 
 namespace {
@@ -156,8 +166,10 @@ public:
     RequestLine eventLine(std::size_t event, Method method) {
         const EventRow& row = kEventTable[event];
         const auto q = static_cast<std::size_t>(row.quarter);
-        const std::string& name =
-            isCrossQuarter(row) ? names_[kNameCrossQuarterNorth][q] : names_[kNameFullEquinoxSolstice][q];
+        const bool south = request_.hemisphere == Hemisphere::South;
+        const std::string name = isCrossQuarter(row) ? names_[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q]
+                                 : south             ? southernLineName(names_, row.quarter)
+                                                     : names_[kNameFullEquinoxSolstice][q];
         if (method == Method::Fixed) return fixedLine(event, name);
         // An equinox or solstice line keeps its label whatever the method: with the tag, the
         // longest name would not fit the label's width.
@@ -223,21 +235,22 @@ private:
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
         const std::int32_t day = civilTimeOf(instant.jdUT, offset.seconds).dayNumber;
         const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform_).calendar);
-        InstantText text = FormatInstant(instant.jdUT, offset.seconds, calendar, work_);
-        const bool uncertain = dayUncertain(instant.jdUT, instant.uncertaintySeconds, request_.zone);
+        InstantText text = FormatInstant(instant.jdUT, offset.seconds, calendar, request_.namesLanguage, work_);
+        const std::int8_t otherDay = otherPossibleDay(instant.jdUT, instant.uncertaintySeconds, request_.zone);
+        const bool uncertain = otherDay != 0;
         std::string line = request_.withSeconds
                                ? eventLineTextWithSeconds(name, tag, text, offset.seconds, request_.includeWeekday,
                                                           instant.uncertaintySeconds, uncertain, labelWidth_)
                                : eventLineText(name, tag, text, offset.seconds, request_.includeWeekday, labelWidth_);
         withDualDate(line, text.date);
-        return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain};
+        return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain, otherDay};
     }
 
     RequestLine fixedLine(std::size_t event, std::string_view name) {
         const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, reform_);
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
-                         WeekdayName(DayOfWeek(date.dayNumber), false, intLanguage), date, {}, none};
+                         WeekdayName(DayOfWeek(date.dayNumber), false, request_.namesLanguage), date, {}, none};
         std::string line = fixedDateLineText(name, text, request_.includeWeekday, labelWidth_);
         withDualDate(line, date);
         return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
@@ -246,7 +259,7 @@ private:
 
     // The other calendar's date before the line's end, where the request asks for it.
     void withDualDate(std::string& line, const CalendarDate& date) const {
-        if (dual_) line.insert(line.size() - kLineEnd.size(), dualDateText(date));
+        if (dual_) line.insert(line.size() - kLineEnd.size(), dualDateText(date, reform_, request_.namesLanguage));
     }
 
     const CalculateRequest& request_;

@@ -52,7 +52,8 @@ struct CalculateRequest {
     // place of calendarCode's proleptic calendar, when set.
     std::optional<CalendarReform> reform{};
     bool dualDates = false;  // each line and row also in the other calendar (see dualDatesApply)
-    std::int16_t namesLanguage = 0;  // the events' names in the exports: intEnglish, intGerman
+    std::int16_t namesLanguage = 0;  // the language of the weekdays and the exports' names: intEnglish, intGerman
+    Hemisphere hemisphere = Hemisphere::North;  // the names of the lines (the window's are northern)
 };
 
 // The request's calendar as a reform: its reform, or calendarCode's proleptic calendar.
@@ -65,8 +66,10 @@ inline constexpr std::int32_t kDualDateLastYear = 1923;
 bool dualDatesApply(const CalculateRequest& request);
 
 // " (Julian 1700-02-18 JC, Thursday)": the day's date in the calendar other than `inForce`'s,
-// with its weekday, as a line appends it.
-std::string dualDateText(const CalendarDate& inForce);
+// with its weekday in `language`, as a line appends it. Under Britain's reform a date from
+// 1 January to 24 March before 1752 (Old Style) also gives the year as then written, the legal
+// year beginning on 25 March: " (Gregorian 1700-02-11 CE, Thursday; written 1699/1700)".
+std::string dualDateText(const CalendarDate& inForce, const CalendarReform& reform, std::int16_t language);
 
 struct EventInstant {
     double jdUT;                // the instant, UT
@@ -96,8 +99,12 @@ CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const Calendar
 // The local day number of the instant jdUT in the zone, as the lines date it.
 std::int32_t localDayNumber(double jdUT, const Zone& zone);
 
-// Whether the local dates of jdUT - uncertainty and jdUT + uncertainty differ in the zone:
-// the instant's local date could honestly go either way.
+// The other local day the instant could fall on, give or take its uncertainty as the lines print
+// it (astro/uncertainty.h, shownUncertaintySeconds): -1 the day before, +1 the day after, 0
+// none (the uncertainty never reaches half a day).
+std::int8_t otherPossibleDay(double jdUT, double uncertaintySeconds, const Zone& zone);
+
+// Whether that other day exists: the instant's local date could honestly go either way.
 bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone);
 
 struct RequestLine {
@@ -109,6 +116,7 @@ struct RequestLine {
     std::string text;   // the result line, ending in CR LF
     std::optional<TurningPoint> turningPoint;
     bool dayUncertain = false;
+    std::int8_t otherDay = 0;  // otherPossibleDay
     std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is
 };
 

@@ -13,26 +13,33 @@
 namespace varnex {
 namespace {
 
+// The tag and the blank after it, nothing for no method.
 std::string methodTag(Method method) {
+    const std::string tag = methodTagText(method);
+    return tag.empty() ? tag : tag + " ";
+}
+
+}  // namespace
+
+std::string methodTagText(Method method) {
     switch (method) {
-    case Method::MeanSun: return translate("Report", "(mean sun)") + " ";
-    case Method::TrueSun: return translate("Report", "(true sun)") + " ";
-    case Method::Fixed: return translate("Report", "(fixed date)") + " ";
+    case Method::MeanSun: return translate("Report", "(mean sun)");
+    case Method::TrueSun: return translate("Report", "(true sun)");
+    case Method::Fixed: return translate("Report", "(fixed date)");
     case Method::None: break;
     }
     return {};
 }
 
-}  // namespace
-
-InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, CalendarDate& work) {
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, std::int16_t language,
+                          CalendarDate& work) {
     const CivilTime local = civilTimeOf(jd, offsetSeconds);
     work.calendar = calendarCode;
     work.dayNumber = local.dayNumber;
     DayNumberToDate(work);
     std::string time = TimeOfDayText(local.dayFraction, false);
     return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
-            WeekdayName(DayOfWeek(local.dayNumber), false, intLanguage), work, time, local.dayFraction};
+            WeekdayName(DayOfWeek(local.dayNumber), false, language), work, time, local.dayFraction};
 }
 
 std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth) {

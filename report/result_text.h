@@ -19,16 +19,20 @@ inline constexpr std::size_t kLabelWidth = 32;
 
 struct InstantText {
     std::string dateTime;    // "2015-03-20 CE 22:45": local date, calendar suffix, local time
-    std::string weekday;     // name of the local date's weekday, in the language intLanguage
+    std::string weekday;     // name of the local date's weekday
     CalendarDate date;       // the local date
     std::string time;        // "22:45"
     double dayFraction = 0;  // the local time of day, [0, 1) (civilTimeOf)
 };
 
 // The local date and time of the instant jd (UT) in the zone offsetSeconds east of Greenwich
-// (civilTimeOf), in the calendar of calendarCode. Reuses `work` as the date record of the
-// conversion.
-InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, CalendarDate& work);
+// (civilTimeOf), in the calendar of calendarCode, the weekday's name in `language` (intEnglish,
+// intGerman). Reuses `work` as the date record of the conversion.
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, std::int16_t language,
+                          CalendarDate& work);
+
+// The tag of a method in the lines: "(true sun)", "(mean sun)", "(fixed date)"; empty for none.
+std::string methodTagText(Method method);
 
 // "Imbolc (true sun) ............. ": the labelWidth characters before the date.
 std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth = kLabelWidth);

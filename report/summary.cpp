@@ -3,6 +3,7 @@
 #include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
 #include "result_text.h"
+#include "text/program_text.h"
 #include "text/translation.h"
 #include "zones/fixed_offsets.h"
 
@@ -31,7 +32,7 @@ std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform&
     const auto dateTime = [&](double jd) {
         const UtcOffset offset = zone.offsetAt(jd);
         const auto calendar = static_cast<std::int16_t>(dateInForce(civilTimeOf(jd, offset.seconds).dayNumber, reform).calendar);
-        return FormatInstant(jd, offset.seconds, calendar, work).dateTime + offsetSuffix(offset.seconds);
+        return FormatInstant(jd, offset.seconds, calendar, intEnglish, work).dateTime + offsetSuffix(offset.seconds);
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);

@@ -14,8 +14,6 @@
 
 namespace varnex {
 
-enum class Hemisphere { North, South };
-
 inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
 
 // The note in the language of the window.

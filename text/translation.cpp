@@ -22,4 +22,16 @@ std::string withArgument(std::string text, std::string_view value) {
     return text;
 }
 
+std::string withArguments(std::string text, std::string_view first, std::string_view second) {
+    const auto at = text.find("%1"), to = text.find("%2");
+    if (at != std::string::npos && to != std::string::npos && to < at) {  // the later one first
+        text.replace(at, 2, first);
+        text.replace(to, 2, second);
+        return text;
+    }
+    if (to != std::string::npos) text.replace(to, 2, second);
+    if (at != std::string::npos) text.replace(at, 2, first);
+    return text;
+}
+
 }  // namespace varnex

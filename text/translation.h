@@ -22,4 +22,8 @@ std::string translate(const char* context, const char* english);
 // The text with its first "%1" replaced by value.
 std::string withArgument(std::string text, std::string_view value);
 
+// The text with its first "%1" replaced by first and its first "%2" by second (in either order:
+// a translation may swap them).
+std::string withArguments(std::string text, std::string_view first, std::string_view second);
+
 }  // namespace varnex

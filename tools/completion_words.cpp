@@ -24,7 +24,7 @@ std::string joined(const Table& table) {
     return words;
 }
 
-// The events' keys, the turning points' words and the solar terms' pinyin, lower case.
+// The events' keys, the turning points' words, the solar terms' pinyin, lower case, and their ids.
 std::string eventKeys() {
     std::string keys;
     for (const varnex::EventRow& row : varnex::kEventTable) keys += (keys.empty() ? "" : " ") + std::string(row.key);
@@ -33,6 +33,8 @@ std::string eventKeys() {
         keys += ' ';
         for (const char c : term.pinyinAscii) keys += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
+    for (const varnex::SolarTerm& term : varnex::kSolarTerms)
+        keys += ' ' + varnex::turningPointKey({varnex::TurningKind::SolarTerm, static_cast<double>(term.longitudeDeg)});
     return keys;
 }
 

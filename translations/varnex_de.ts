@@ -2,6 +2,274 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Export</name>
+    <message>
+        <location filename="../export/ical_writer.cpp" line="+73"/>
+        <source>Apsis</source>
+        <translation>Apside</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solar term</source>
+        <translation>Sonnenterm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Solar longitude</source>
+        <translation>Sonnenlänge</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Cross-quarter day</source>
+        <translation>Kreuzvierteltag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Equinox</source>
+        <translation>Tagundnachtgleiche</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Solstice</source>
+        <translation>Sonnenwende</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Solar event</source>
+        <translation>Sonnenereignis</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>the extreme of the Earth&apos;s distance from the Sun (VSOP87)</source>
+        <translation>das Extrem des Abstands der Erde von der Sonne (VSOP87)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meeus, Astronomical Algorithms ch. 27</source>
+        <translation>Meeus, Astronomical Algorithms, Kap. 27</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>mean sun, the midpoint of the equinox and solstice around it</source>
+        <translation>mittlere Sonne, die Mitte zwischen der Tagundnachtgleiche und der Sonnenwende um den Tag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>true sun</source>
+        <translation>wahre Sonne</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 November): a whole day, no instant.</source>
+        <translation>Traditionelles Datum des Kreuzvierteltags (1. Februar, 1. Mai, 1. August oder 1. November): ein ganzer Tag, kein Zeitpunkt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Local time</source>
+        <translation>Ortszeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Instant</source>
+        <translation>Zeitpunkt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Method</source>
+        <translation>Methode</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Delta T</source>
+        <translation>ΔT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uncertainty</source>
+        <translation>Unsicherheit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The uncertainty reaches across midnight in %1: the event could fall on the day before.</source>
+        <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Vortag fallen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The uncertainty reaches across midnight in %1: the event could fall on the day after.</source>
+        <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Folgetag fallen.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Wheel of the year %1</source>
+        <translation>Jahreskreis %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Equinoxes, solstices and cross-quarter days of %1, computed by Varnex %2.</source>
+        <translation>Tagundnachtgleichen, Sonnenwenden und Kreuzvierteltage von %1, berechnet mit Varnex %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Each event is the whole local day in %1, with the exact instant in its description.</source>
+        <translation>Jedes Ereignis ist der ganze Ortstag in %1, der genaue Zeitpunkt steht in seiner Beschreibung.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Times are UTC; calendar programs show them in the viewer&apos;s time zone.</source>
+        <translation>Die Zeiten sind UTC; Kalenderprogramme zeigen sie in der Zeitzone des Betrachters.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Days dated in the Julian calendar are written as the same days&apos; Gregorian dates, as iCalendar requires.</source>
+        <translation>Im julianischen Kalender datierte Tage stehen, wie iCalendar es verlangt, mit dem gregorianischen Datum desselben Tages.</translation>
+    </message>
+    <message>
+        <location filename="../export/wheel_svg.cpp" line="+42"/>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mar</source>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Oct</source>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dec</source>
+        <translation>Dez</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>%1 apart</source>
+        <translation>%1 auseinander</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Gregorian calendar</source>
+        <translation>Gregorianischer Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Julian calendar</source>
+        <translation>Julianischer Kalender</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>reform</source>
+        <translation>Reform</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Julian until %1, Gregorian from %2</source>
+        <translation>julianisch bis %1, gregorianisch ab %2</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <source>The wheel of the year %1</source>
+        <translation>Der Jahreskreis %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>southern hemisphere</source>
+        <translation>Südhalbkugel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>northern hemisphere</source>
+        <translation>Nordhalbkugel</translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>equinox or solstice</source>
+        <translation>Tagundnachtgleiche oder Sonnenwende</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>true sun: the instant the Sun&apos;s apparent longitude reaches 315°, 45°, 135° or 225°</source>
+        <translation>wahre Sonne: der Zeitpunkt, zu dem die scheinbare Länge der Sonne 315°, 45°, 135° oder 225° erreicht</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>mean sun: halfway in time between the equinox and the solstice around it</source>
+        <translation>mittlere Sonne: zeitlich in der Mitte zwischen der Tagundnachtgleiche und der Sonnenwende um den Tag</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>perihelion, aphelion: the Earth nearest to and farthest from the Sun</source>
+        <translation>Perihel, Aphel: die Erde der Sonne am nächsten und am fernsten</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>a solar term: the Sun&apos;s apparent longitude at a multiple of 15°</source>
+        <translation>ein Sonnenterm: die scheinbare Länge der Sonne bei einem Vielfachen von 15°</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>inside the ring: the lengths of the astronomical seasons in days and hours, from each equinox or solstice to the next</source>
+        <translation>im Ring: die Längen der astronomischen Jahreszeiten in Tagen und Stunden, von jeder Tagundnachtgleiche oder Sonnenwende zur nächsten</translation>
+    </message>
+    <message>
+        <location line="+92"/>
+        <source>true</source>
+        <translation>wahr</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>mean</source>
+        <translation>mittel</translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <location filename="../platform/files.cpp" line="+122"/>
@@ -52,7 +320,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Fehler %1.</translation>
     </message>
     <message>
-        <location filename="../report/request.cpp" line="+32"/>
+        <location filename="../report/request.cpp" line="+39"/>
         <source>At least one event must be selected.</source>
         <translation>Mindestens ein Ereignis muss ausgewählt sein.</translation>
     </message>
@@ -62,7 +330,22 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Für die Berechnung von Kreuzvierteltagen muss mindestens eine der Methoden „Wahre Sonne“ und „Mittlere Sonne“ ausgewählt sein.</translation>
     </message>
     <message>
-        <location filename="../report/result_text.cpp" line="+17"/>
+        <location line="+89"/>
+        <source> (Julian %1, %2)</source>
+        <translation> (julianisch %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> (Gregorian %1, %2)</source>
+        <translation> (gregorianisch %1, %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; written %1</source>
+        <translation>; damals geschrieben %1</translation>
+    </message>
+    <message>
+        <location filename="../report/result_text.cpp" line="+26"/>
         <source>(mean sun)</source>
         <translation>(mittlere Sonne)</translation>
     </message>
@@ -72,7 +355,12 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>(wahre Sonne)</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+1"/>
+        <source>(fixed date)</source>
+        <translation>(festes Datum)</translation>
+    </message>
+    <message>
+        <location line="+88"/>
         <source>True sun: </source>
         <translation>Wahr:   </translation>
     </message>
@@ -82,7 +370,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Mittel: </translation>
     </message>
     <message>
-        <location filename="../report/summary.cpp" line="+46"/>
+        <location filename="../report/summary.cpp" line="+54"/>
         <source>All dates and times for %1 CE in the Southern Hemisphere</source>
         <translation>Alle Daten und Uhrzeiten für %1 n. Chr. auf der Südhalbkugel</translation>
     </message>
@@ -141,7 +429,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
 <context>
     <name>frmAll</name>
     <message>
-        <location filename="../ui/main/frm_all.cpp" line="+56"/>
+        <location filename="../ui/main/frm_all.cpp" line="+58"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -280,7 +568,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
     </message>
     <message>
         <location line="+7"/>
-        <location filename="../ui/main/frm_main_commands.cpp" line="+181"/>
+        <location filename="../ui/main/frm_main_commands.cpp" line="+185"/>
         <source>Results</source>
         <translation>Ergebnisse</translation>
     </message>

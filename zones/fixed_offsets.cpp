@@ -1,5 +1,6 @@
 #include "zones/fixed_offsets.h"
 
+#include "text/case_fold.h"
 #include "text/number_text.h"
 
 #include <cstdlib>
@@ -17,10 +18,7 @@ std::array<TimezoneEntry, kTimezoneCount> buildEntries() {
 }
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if ((text[i] | 0x20) != (prefix[i] | 0x20)) return false;
-    return true;
+    return text.size() >= prefix.size() && equalIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 }  // namespace

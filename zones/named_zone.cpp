@@ -5,6 +5,8 @@
 // transition comes from there, as the C library does it.
 #include "zones/named_zone.h"
 
+#include "text/case_fold.h"
+
 #include "zones/fixed_offsets.h"
 #include "zones/posix_rule.h"
 
@@ -87,12 +89,6 @@ private:
 };
 
 // ---- Finding a zone ------------------------------------------------------------------------------
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // The zone of the database that a zone file holds: by its place in the zone folder (after the
 // path is made normal: "//", "." and ".." resolved, symbolic links followed), otherwise the

@@ -43,56 +43,85 @@ mkdir "$work/alone" && cp "$cli" "$work/alone/"  # without the program text
 "$work/alone/varnex-cli" --help >/dev/null 2>&1 || fail "--help needs the program text"
 "$work/alone/varnex-cli" 2015 >/dev/null 2>&1; [ $? = 1 ] || fail "no program text is not status 1"
 
-# Refused: status 2, nothing on standard output, a message saying what is accepted.
+# Refused: status 2, nothing on standard output, and on standard error one message in one style,
+# "varnex-cli: WHAT: what was wrong; what is accepted", then "Try 'varnex-cli --help'.": every
+# refusal of the program, the window's year messages without their titles, the parser's errors
+# in words of the program, every option that cannot change the output.
 while IFS='|' read -r args message; do
     eval "set -- $args"
     run "$@"
-    [ "$status" = 2 ] && [ ! -s "$work/out" ] && [[ $err == *"$message"* ]] || fail "refused $args: status $status, err $err"
+    [ "$status" = 2 ] && [ ! -s "$work/out" ] && [ "$err" = "$message"$'\n'"Try 'varnex-cli --help'." ] ||
+        fail "refused $args: status $status, err $err"
+    [[ $message =~ ^varnex-cli:\ [^:]+:\ [^\;]+\;\ .+$ ]] || fail "refused $args: not in the one style: $message"
 done <<'TABLE'
-3001|Year out of range: The year must lie between 1 and 3000.
---from 0 --to 5|The year must lie between 1 and 3000.
---events ,|At least one event must be selected.
---from 5 --to 3|--from must not come after --to.
---from 5|--to
-2015 2016|not expected: 2016
-2015 --from 1 --to 2|either YEAR or --from
---zone +14:15|Accepted: GMT-12:00 to GMT+14:00 in quarter hours
---zone Mars/Olympus|a zone of the tz database
---zone|--zone
---events march,midsummer|Accepted: imbolc, march
---calendar x|Accepted: gregorian, julian, rome, britain, russia, greece, or reform:YYYY-MM-DD
---calendar reform:1752-02-30|names no Gregorian date
---calendar reform:0100-01-01|before 0200-03-01
---remind 1d --format ics --remind 0d|a reminder is a whole number of minutes
---remind 1y --format ics|up to a year (30m, 2h, 1d, 1w), not '1y'
---remind 53w --format ics|not '53w'
---remind 1d|--remind is for --format ics.
---all-day --csv|--all-day is for --format ics.
---dual-dates --format ics|--dual-dates is for the lines
---all --dual-dates|--dual-dates is for the lines
---method all|Accepted: a comma-separated list of true, mean and fixed, or both
---method ' , '|a method is needed
---longitude 360|a solar longitude in degrees from 0 to 360
---longitude -0.0001|a solar longitude in degrees
---longitude 1e999|a solar longitude in degrees
---events perihelion,midsummer|Accepted: imbolc
---all --seconds|--all
---all --events aphelion|--all
---equinox-method mean|Accepted: meeus, true.
---all --equinox-method true|--all
---format xml|Accepted: text, csv, json, ics, svg.
---calendar julian --calendar gregorian|--calendar
---jobs 0|--jobs
---jobs two|--jobs
---csv --all|--csv
---all --format json|--all
---from 2000 --to 2001 --format svg|draws one year
---weekday=maybe|--weekday
---qmljsdebugger 1999|not expected: --qmljsdebugger
---output ''|a file name is needed
---csv --output= notes.txt|--output: an empty value after '='
---from= --help|--from: an empty value
---zone= local|--zone: an empty value
+3001|varnex-cli: YEAR: The year must lie between 1 and 3000 ('3001'); a whole number from 1 to 3000
+--from 0 --to 5|varnex-cli: --from: The year must lie between 1 and 3000 ('0'); a whole number from 1 to 3000
+2026.5|varnex-cli: YEAR: Invalid input for year ('2026.5'); a whole number from 1 to 3000
+''|varnex-cli: YEAR: Year must be specified; a whole number from 1 to 3000
+--events ,|varnex-cli: --events: At least one event must be selected; the events and turning points --help lists under Events
+--from 5 --to 3|varnex-cli: --from: '5' comes after --to '3'; --from Y1 --to Y2 with Y1 not after Y2
+--from 5|varnex-cli: --from: needs --to; a range is --from Y1 --to Y2
+2015 2016|varnex-cli: '2016': one argument too many; one YEAR (or --from and --to) and the options --help lists
+2015 --from 1 --to 2|varnex-cli: YEAR: given with --from and --to; either YEAR or a range
+--zone +14:15|varnex-cli: --zone: unknown time zone '+14:15'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
+--zone Mars/Olympus|varnex-cli: --zone: unknown time zone 'Mars/Olympus'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
+--zone|varnex-cli: --zone: a value is needed; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
+--zone EST|varnex-cli: --zone: 'EST' is the tz database's fixed offset, without summer time; for the clock of a place give its zone (America/New_York), or the offset itself (GMT-05:00)
+--zone hst|varnex-cli: --zone: 'hst' is the tz database's fixed offset, without summer time; for the clock of a place give its zone (Pacific/Honolulu), or the offset itself (GMT-10:00)
+--events march,midsummer|varnex-cli: --events: unknown event 'midsummer'; the events and turning points --help lists under Events
+--calendar x|varnex-cli: --calendar: unknown calendar 'x'; gregorian, julian, rome, britain, russia, greece, or reform:YYYY-MM-DD (the first Gregorian day, 0200-03-01 to 3000-12-31)
+--calendar reform:1752-02-30|varnex-cli: --calendar: 'reform:1752-02-30' names no Gregorian date; gregorian, julian, rome, britain, russia, greece, or reform:YYYY-MM-DD (the first Gregorian day, 0200-03-01 to 3000-12-31)
+--calendar reform:0100-01-01|varnex-cli: --calendar: 'reform:0100-01-01' comes before 0200-03-01, while the Julian calendar is ahead of the Gregorian, so the reform would date two days alike; gregorian, julian, rome, britain, russia, greece, or reform:YYYY-MM-DD (the first Gregorian day, 0200-03-01 to 3000-12-31)
+--remind 1d --format ics --remind 0d|varnex-cli: --remind: '0d' is no reminder; a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, 1d, 1w)
+--remind 1y --format ics|varnex-cli: --remind: '1y' is no reminder; a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, 1d, 1w)
+--remind 53w --format ics|varnex-cli: --remind: '53w' is no reminder; a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, 1d, 1w)
+--remind 1d|varnex-cli: --remind: only for iCalendar; --format ics with it
+--all-day --csv|varnex-cli: --all-day: only for iCalendar; --format ics with it
+--dual-dates --format ics|varnex-cli: --dual-dates: only for the text lines and for CSV and JSON; leave out --dual-dates
+--all --dual-dates|varnex-cli: --dual-dates: the summary (--all) is the window's, without it; leave out --dual-dates, or --all
+2026 --dual-dates|varnex-cli: --dual-dates: has no effect: it dates the years 1582 to 1923 in both calendars; a year of those, or leave out --dual-dates
+--method all|varnex-cli: --method: unknown method 'all'; a comma-separated list of true, mean and fixed, or both (true,mean)
+--method ' , '|varnex-cli: --method: no method; a comma-separated list of true, mean and fixed, or both (true,mean)
+--longitude 360|varnex-cli: --longitude: '360' is no longitude; a solar longitude in degrees from 0 to 360 (not 360 itself)
+--longitude -0.0001|varnex-cli: --longitude: '-0.0001' is no longitude; a solar longitude in degrees from 0 to 360 (not 360 itself)
+--longitude 1e999|varnex-cli: --longitude: '1e999' is no longitude; a solar longitude in degrees from 0 to 360 (not 360 itself)
+--events perihelion,midsummer|varnex-cli: --events: unknown event 'midsummer'; the events and turning points --help lists under Events
+--all --seconds|varnex-cli: --seconds: the summary (--all) is the window's, without it; leave out --seconds, or --all
+--all --events aphelion|varnex-cli: --events: has no effect: the summary (--all) holds the year's eight events; leave out --events, or --all
+--all --method fixed|varnex-cli: --method: has no effect: the summary (--all) gives the true and the mean sun; leave out --method, or --all
+--all --weekday|varnex-cli: --weekday: has no effect: the summary (--all) has no weekdays; leave out --weekday, or --all
+--all --longitude 100|varnex-cli: --longitude: has no effect: the summary (--all) holds the eight events only; leave out --longitude, or --all
+--all --equinox-method true|varnex-cli: --equinox-method: has no effect: the summary (--all) is the window's, by Meeus's method; leave out one of them
+--equinox-method mean|varnex-cli: --equinox-method: unknown equinox method 'mean'; meeus or true
+--format xml|varnex-cli: --format: unknown format 'xml'; text, csv, json, ics or svg
+--calendar julian --calendar gregorian|varnex-cli: --calendar: given more than once; give it once
+--jobs 0|varnex-cli: --jobs: '0' is not a number of threads; a whole number from 1 to 256
+--jobs two|varnex-cli: --jobs: 'two' is not a number of threads; a whole number from 1 to 256
+--csv --all|varnex-cli: --all: the summary is text only, not csv; leave out --format and --csv, or --all
+--csv --format json|varnex-cli: --format: not with --csv; --csv is --format csv: give one
+--all --format json|varnex-cli: --all: the summary is text only, not json; leave out --format and --csv, or --all
+--from 2000 --to 2001 --format svg|varnex-cli: --from: the wheel (svg) draws one year; YEAR alone
+--format svg --method fixed|varnex-cli: --method: has no effect: the wheel (svg) draws the true and the mean sun; leave out --method
+--format svg --events perihelion|varnex-cli: --events: has no effect: the wheel (svg) draws every event by both methods; --events solar-terms for the terms' ticks
+--format svg --longitude 100|varnex-cli: --longitude: has no effect: the wheel (svg) draws no longitude; leave out --longitude
+--format svg --seconds|varnex-cli: --seconds: has no effect: the wheel (svg) gives its times to the minute; leave out --seconds
+--format svg --weekday|varnex-cli: --weekday: has no effect: iCalendar and the wheel (svg) name no weekdays; leave out --weekday
+--format svg --crlf|varnex-cli: --crlf: has no effect: SVG lines end in LF and iCalendar lines in CR LF always; leave out --crlf
+--format ics --crlf|varnex-cli: --crlf: has no effect: SVG lines end in LF and iCalendar lines in CR LF always; leave out --crlf
+--format ics --seconds|varnex-cli: --seconds: has no effect: CSV, JSON and iCalendar have the second always; leave out --seconds
+--format ics --weekday|varnex-cli: --weekday: has no effect: iCalendar and the wheel (svg) name no weekdays; leave out --weekday
+--csv --weekday|varnex-cli: --weekday: has no effect: CSV and JSON have the weekday column always; leave out --weekday
+--format json --seconds|varnex-cli: --seconds: has no effect: CSV, JSON and iCalendar have the second always; leave out --seconds
+--events march --method mean|varnex-cli: --method: has no effect: no cross-quarter day is among the events; add one to --events, or leave out --method
+--events imbolc --equinox-method true|varnex-cli: --equinox-method: has no effect: no equinox or solstice is among the events; add one to --events, or leave out --equinox-method
+--events perihelion --hemisphere south|varnex-cli: --hemisphere: has no effect: the turning points are the same in both hemispheres; leave out --hemisphere
+--events perihelion --names de --csv|varnex-cli: --names: has no effect: the turning points' names are English in every language; leave out --names
+--weekday=maybe|varnex-cli: --weekday: takes no value; the option alone
+--qmljsdebugger 1999|varnex-cli: --qmljsdebugger: unknown option; one YEAR (or --from and --to) and the options --help lists
+--output ''|varnex-cli: --output: an empty file name; a file name, or - for standard output
+--csv --output= notes.txt|varnex-cli: --output: an empty value after '='; a file name, or - for standard output
+--from= --help|varnex-cli: --from: an empty value after '='; a year from 1 to 3000, and --to
+--zone= local|varnex-cli: --zone: an empty value after '='; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
 TABLE
 
 # TZ for --zone local: a zone's name, or the path of a zone file anywhere, made normal first; a

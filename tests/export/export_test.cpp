@@ -53,8 +53,8 @@ const std::vector<RowCase> kCases = {
      {"march", "", "gregorian", "0001-03-22T23:59:59Z", "0001-03-23", "05:29", "+05:30", "Friday"}}};
 
 ExportRow rowOf(const RowCase& c) {
-    ExportRow row{c.year, c.event, c.method, 0, c.deltaTSeconds, {c.offsetSeconds, ""}, 0, {}, c.zone, c.name,
-                  std::nullopt, 0, false, std::nullopt, std::nullopt};
+    ExportRow row{.year = c.year, .event = c.event, .method = c.method, .deltaTSeconds = c.deltaTSeconds,
+                  .offset = {c.offsetSeconds, ""}, .zone = c.zone, .name = c.name};
     const std::int64_t utcDay = dayNumberFromDate(c.utcYear, c.utcMonth, c.utcDay, kGregorianCode);
     row.jdUT = static_cast<double>(utcDay) - 0.5 + (c.utcSecond + 0.5) / 86400.0;
     row.localDate = {c.localYear, c.localMonth, c.localDay, c.calendar,

@@ -57,7 +57,7 @@ expect() {
 }
 
 expect "--cal" --calendar
-expect "--calendar " gregorian julian rome britain russia greece
+expect "--calendar " gregorian julian rome britain russia greece reform:
 expect "--calendar=j" julian
 expect "--zone GMT+05" GMT+05:00 GMT+05:30 GMT+05:45
 expect "--zone GMT+05:3" 30 # bash replaces only the text after the ':'
@@ -109,6 +109,7 @@ check_values() {  # check_values OPTION [ARGUMENT...]: the values offered after 
         fail "no values offered after $option"
     fi
     for value in "${replies[@]}"; do
+        [[ $value == *: ]] && continue  # a prefix to go on typing after (reform:)
         if ! out=$("$cli" 2026 "$@" "$option" "$value" 2>&1 >/dev/null); then
             fail "varnex-cli 2026${*:+ $*} $option $value: $out"
         fi
@@ -121,12 +122,21 @@ check_values --hemisphere --all
 check_values --events
 check_values --format
 check_values --remind --format ics
+# Lists and prefixes go on: the methods after a comma, the reform days after reform:, the terms' ids.
+expect "--method true," "true,mean" "true,fixed" "true,both"
+expect "--calendar ref" "reform:"
+# (bash replaces only what follows the ':', so the replies drop "reform:")
+expect "--calendar reform:" "1582-10-15" "1752-09-14" "1918-02-14" "1923-03-01"
+complete_line "--events term-"
+[[ ${#replies[@]} == 24 && ${replies[0]} == term-000 && ${replies[23]} == term-345 ]] ||
+    fail "--events term- offers [${replies[*]-}]"
+for value in "${replies[@]}"; do "$cli" 2026 --events "$value" >/dev/null || fail "--events $value"; done
 
 # The options offered are those of --help: the first one of each of its option lines
-# ("  --zone ZONE ...", "  -h,--help ..."), not those named in its prose.
+# ("  --zone ZONE ...", "  -h, --help ..."), not those named in its prose.
 complete_line "--"
 offered=${replies[*]-}
-help_options=$("$cli" --help | grep -oE -- '^ +(-[[:alnum:]],)?--[a-z][a-z-]*' |
+help_options=$("$cli" --help | grep -oE -- '^ +(-[[:alnum:]], )?--[a-z][a-z-]*' |
     grep -oE -- '--[a-z][a-z-]*' | sort -u | tr '\n' ' ')
 help_options=${help_options% }
 if [[ $offered != "$help_options" ]]; then

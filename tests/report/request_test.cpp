@@ -43,10 +43,9 @@ TEST(GermanLines, NamesWeekdaysAndOneColumn) {
     ASSERT_TRUE(LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat").ok());
     const EventNameTable names = buildEventNames(eventCaptions(intGerman));
     EXPECT_EQ(names[kNameShortSouth][0], "Herbst-Tagundnachtgleiche");
-    CalculateRequest request{.year = 2015, .zone = Zone::fixed(330), .selection = fullSelection(), .includeWeekday = true};
-    intLanguage = intGerman;
+    CalculateRequest request{.year = 2015, .zone = Zone::fixed(330), .selection = fullSelection(), .includeWeekday = true,
+                             .namesLanguage = intGerman};
     const std::vector<RequestLine> lines = requestLines(request, names);
-    intLanguage = intEnglish;
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[2].text, "Frühlings-Tagundnachtgleiche .. 2015-03-21 CE 04:15 GMT+05:30, Samstag\r\n");
     EXPECT_EQ(names[kNameFullEquinoxSolstice][1], "Sommersonnenwende (Juni)");

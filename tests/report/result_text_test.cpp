@@ -1,4 +1,5 @@
 // The parts of a result: the names of the events, the local date and time, the zone.
+#include "text/language.h"
 #include "report/events.h"
 #include "report/result_text.h"
 #include "zones/fixed_offsets.h"
@@ -29,7 +30,7 @@ TEST(BuildEventNames, FiveKindsFromTheCaptionsAsTheyStand) {
 TEST(FormatInstant, LocalDateWeekdayAndMidnightBelongsToTheNextDay) {
     CalendarDate work{};
     const auto text = [&work](double jd, std::int32_t minutes, std::int16_t calendar = kGregorianCode) {
-        const InstantText instant = FormatInstant(jd, minutes * 60, calendar, work);
+        const InstantText instant = FormatInstant(jd, minutes * 60, calendar, intEnglish, work);
         return instant.dateTime + " " + instant.weekday;
     };
     // 2451545.1 UT at GMT-05:00 is 09:24 on Saturday 1 January 2000 (19 December 1999, Julian).

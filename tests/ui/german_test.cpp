@@ -24,6 +24,8 @@ namespace {
 const QSet<QString> kSameInBoth = {"Imbolc", "Beltane", "Lughnassad", "Samhain", "Ostrel", "Varnex",
                                    QString("Varnex ") + kVersion};
 const QSet<int> kProgramTextsSameInBoth = {1, 60, 62, 64, 66};
+// Texts of the translation source written alike in both: the wheel's month abbreviations.
+const QSet<QString> kSourcesSameInBoth = {"Jan", "Feb", "Apr", "Jun", "Jul", "Aug", "Sep", "Nov"};
 
 // The lines of a text (its line ends LF, CR LF or the paragraph separator of a selection).
 QStringList linesOf(const QString& text) {
@@ -230,7 +232,7 @@ private slots:
             if (xml.name() != QLatin1String("translation")) continue;
             QVERIFY2(!xml.attributes().hasAttribute("type"), qPrintable(source));  // "unfinished"
             const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            QVERIFY2(!text.isEmpty() && text != source, qPrintable(source));
+            QVERIFY2(!text.isEmpty() && (text != source || kSourcesSameInBoth.contains(source)), qPrintable(source));
             ++translated;
         }
         QVERIFY2(!xml.hasError() && translated > 60, qPrintable(xml.errorString()));

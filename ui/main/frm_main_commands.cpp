@@ -147,8 +147,12 @@ void frmMain::cmdCalculate_Click() {
 
     if (!outputText_.empty()) appendOutput(kRequestSeparator);
     intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
-    const CalculateRequest request{lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), selection,
-                                   isTicked(chkIncludeWeekday)};
+    const CalculateRequest request{.year = lngYear,
+                                   .calendarCode = intCalendarCode,
+                                   .zone = Zone::fixed(intTimezoneOffset),
+                                   .selection = selection,
+                                   .includeWeekday = isTicked(chkIncludeWeekday),
+                                   .namesLanguage = intLanguage};
     try {
         forEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
     } catch (const std::exception& failure) {
