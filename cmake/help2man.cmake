@@ -1,9 +1,10 @@
-# Makes varnex-cli.1 with help2man from the program's --help and --version, then gives the
+# Makes varnex-cli.1 with help2man from the program's --help and --version (in UTF-8: "±",
+# "清明"), then gives the
 # page's .TH line the release date as YYYY-MM-DD (help2man writes "Month YYYY", which mandoc's
 # lint does not take as a date).
 # cmake -DHELP2MAN=... -DPROGRAM=... -DINCLUDE=... -DOUTPUT=... -DDATE=... -P help2man.cmake
 execute_process(
-    COMMAND ${HELP2MAN} --no-info --no-discard-stderr
+    COMMAND ${HELP2MAN} --locale=C.UTF-8 --no-info --no-discard-stderr
             --name "dates and times of equinoxes, solstices and cross-quarter days"
             --include ${INCLUDE} --output ${OUTPUT} ${PROGRAM}
     RESULT_VARIABLE result)

@@ -242,6 +242,27 @@ grep -q '2026-05-05 CE 12:48 GMT+01:00' "$work/out" && grep -q '2026-11-07 CE 09
 a=$("$cli" 2026 --events qingming) b=$("$cli" 2026 --events ' Pure brightness') c=$("$cli" 2026 --events TERM-015)
 [ "$a" = "$b" ] && [ "$b" = "$c" ] && [[ $a == "Qingming (Pure Brightness) .... 2026-04-0"?" CE "* ]] ||
     fail "a term by its names: $a / $b / $c"
+# Every form the program prints is taken back.
+for form in term-15 term-015 清明 qīngmíng QĪNGMÍNG Qingming "Qingming (Pure Brightness)" \
+            "Pure Brightness (Qīngmíng, 清明)"; do
+    [ "$("$cli" 2026 --events "$form")" = "$a" ] || fail "the form '$form' of Qingming"
+done
+[ "$("$cli" 2026 --events longitude-123.456)" = "$("$cli" 2026 --longitude 123.456)" ] || fail "longitude-123.456"
+# --help fits a terminal of 80 columns (a Chinese character takes two), without the parser's markers.
+"$cli" --help | "$python" -c '
+import sys, unicodedata
+for line in sys.stdin:
+    columns = sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line.rstrip("\n"))
+    assert columns <= 80, line
+    assert not any(marker in line for marker in ("Excludes:", "Needs:", "REQUIRED", "[1 - 256]")), line
+' || fail "--help wider than 80 columns, or with the parser's markers"
+# --zone local is written as the zone it stands for; a timed iCalendar file names no zone in its
+# sentences, an all-day one says which other day is possible.
+[ "$(TZ=Europe/Berlin "$cli" 2026 --zone local --events march --csv | cut -d, -f5 | tail -1)" = Europe/Berlin ] ||
+    fail "--zone local in the zone column"
+"$cli" 2822 --events imbolc --method true --format ics | grep -q midnight && fail "a timed file's day sentence"
+"$cli" 2822 --events imbolc --method true --format ics --all-day | tr -d '\r\n ' | grep -q 'thedayafter' ||
+    fail "the all-day file's day sentence"
 [ "$("$cli" 2026 --longitude 15 --format csv | cut -d, -f6 | tail -1)" = \
   "$("$cli" 2026 --events qingming --format csv | cut -d, -f6 | tail -1)" ] || fail "--longitude 15 is Qingming's instant"
 "$cli" 2026 --events december,solar-terms,apsides,march --weekday >"$work/points.txt"

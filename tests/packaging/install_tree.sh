@@ -66,10 +66,12 @@ mkdir "$root/man"  # the pages uncompressed, for the checkers
 for page in "$usr"/share/man/man1/*.1.gz; do gzip -dc "$page" >"$root/man/$(basename "$page" .gz)"; done
 if have mandoc; then
     out=$(mandoc -T lint -W warning "$root"/man/*.1 2>&1) || fail "man pages: $out"
+    grep -q '±' "$root/man/varnex-cli.1" && ! grep -q '??' "$root/man/varnex-cli.1" ||
+        fail "varnex-cli(1) is not in UTF-8 (± shown as ??)"
     [ -z "$out" ] || fail "man pages: $out"
 fi
-if have groff; then
-    out=$(groff -ww -z -man -Tutf8 "$root"/man/*.1 2>&1)
+if have groff; then  # -k: through preconv, as man(1) reads a page
+    out=$(groff -k -ww -z -man -Tutf8 "$root"/man/*.1 2>&1)
     [ -z "$out" ] || fail "man pages (groff): $out"
 fi
 # The changelog's latest entry is this version's.
