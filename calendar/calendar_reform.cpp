@@ -109,9 +109,20 @@ std::optional<CalendarReform> parseReform(std::string_view text, std::string& co
     return CalendarReform{*first};
 }
 
+constexpr std::int32_t kLastYearFromLadyDay = 1751;
+
+std::optional<std::size_t> namedReformIndex(const CalendarReform& reform) {
+    for (std::size_t i = 0; i < kNamedReforms.size(); ++i)
+        if (kNamedReforms[i].firstGregorianDay == reform.firstGregorianDay) return i;
+    return std::nullopt;
+}
+
 std::optional<std::string> oldStyleYearText(const CalendarDate& date, const CalendarReform& reform) {
-    const bool britain = reform.firstGregorianDay == kNamedReforms[1].firstGregorianDay;
-    if (!britain || date.calendar != kJulianCode || date.month > 3 || (date.month == 3 && date.day >= 25))
+    const bool britain = namedReformIndex(reform) == std::size_t{1};
+    // 1751 was the last year begun on 25 March: it ended on 31 December, and 1752 began on 1 January.
+    // (The year 1 has no year before it to be written with.)
+    if (!britain || date.calendar != kJulianCode || date.year > kLastYearFromLadyDay || date.year < 2 || date.month > 3 ||
+        (date.month == 3 && date.day >= 25))
         return std::nullopt;
     return std::to_string(date.year - 1) + "/" + std::to_string(date.year);
 }

@@ -43,6 +43,10 @@ inline constexpr std::string_view kReformDatePrefix = "reform:";
 // names no Gregorian date"); reformsAcceptedText says what is accepted.
 std::optional<CalendarReform> parseReform(std::string_view text, std::string& complaint);
 
+// The index in kReformWords of the named reform with the same first Gregorian day (reform:1752-09-14
+// is britain), or empty.
+std::optional<std::size_t> namedReformIndex(const CalendarReform& reform);
+
 // "rome, britain, russia, greece, or reform:YYYY-MM-DD (the first Gregorian day, ...)".
 std::string reformsAcceptedText();
 
@@ -58,8 +62,8 @@ std::optional<std::int32_t> dayNumberInForce(std::int32_t year, std::int32_t mon
 
 // The year of a date as it was then written where the legal year began on 25 March: under
 // Britain's reform (the Calendar Act of 1750 moved the start to 1 January from 1752), a Julian
-// date from 1 January to 24 March belonged to the year before, and historians write both
-// ("1699/1700" for 1 February 1700). Empty for any other date or reform.
+// date from 1 January to 24 March of a year before 1752 belonged to the year before, and
+// historians write both ("1699/1700" for 1 February 1700). Empty for any other date or reform.
 std::optional<std::string> oldStyleYearText(const CalendarDate& date, const CalendarReform& reform);
 
 // The date of the day in the calendar other than `inForceCode` (Gregorian for kJulianCode,

@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <map>
 #include <ostream>
+#include <sstream>
 #include <thread>
 
 namespace varnex {
@@ -133,8 +134,9 @@ std::vector<std::string> listItems(const std::string& list) {
 
 // The event a word names, as an index in kEventTable, and whether the word names a season
 // (and so the southern event with --hemisphere south) rather than a month: the keys, the
-// names of the lines and of the summary ("spring (march) equinox" names March, "spring
-// equinox" a season), and the common names of the wheel of the year.
+// names of the lines of both hemispheres and of the summary ("spring (march) equinox" and
+// "autumn (march) equinox" name March, "spring equinox" a season), and the common names of
+// the wheel of the year.
 struct NamedEvent {
     std::size_t index;
     bool season;
@@ -148,7 +150,8 @@ std::optional<NamedEvent> eventNamed(const std::string& word) {
     for (std::size_t i = 0; i < kEventTable.size(); ++i) {
         const EventRow& row = kEventTable[i];
         const bool crossQuarter = row.family == EventFamily::CrossQuarter;
-        if (word == row.key || word == foldCase(std::string(row.caption)))
+        const bool southernLine = !crossQuarter && word == foldCase(southernLineName(eventNamesOf(0), row.quarter));
+        if (word == row.key || word == foldCase(std::string(row.caption)) || southernLine)
             return NamedEvent{i, crossQuarter};
         if (word == foldCase(RemoveParenthesizedPart(row.caption)) || (alias != aliases.end() && alias->second == row.key))
             return NamedEvent{i, true};
@@ -187,14 +190,19 @@ bool namesTerm(const std::string& word, const SolarTerm& term) {
 }
 
 // The turning points a word stands for: perihelion, aphelion, apsides (both), solar-terms (all
-// 24), a term (namesTerm), or a longitude by its id (longitude-123.456).
+// 24), a term (namesTerm), or a longitude.
 std::vector<TurningPoint> turningPointsNamed(const std::string& word) {
     if (word == "perihelion") return {{TurningKind::Perihelion, 0}};
     if (word == "aphelion") return {{TurningKind::Aphelion, 0}};
     if (word == "apsides") return {{TurningKind::Perihelion, 0}, {TurningKind::Aphelion, 0}};
-    if (word.starts_with("longitude-"))
-        if (const auto degrees = parseLongitude(std::string_view(word).substr(10)))
-            return {{TurningKind::Longitude, *degrees}};
+    // A longitude by its id (longitude-123.456) or its line's name (solar longitude 123.456°).
+    for (const std::string_view prefix : {"longitude-", "solar longitude "}) {
+        std::string_view degrees = std::string_view(word);
+        if (!degrees.starts_with(prefix)) continue;
+        degrees.remove_prefix(prefix.size());
+        if (degrees.ends_with("\u00B0")) degrees.remove_suffix(std::string_view("\u00B0").size());
+        if (const auto value = parseLongitude(degrees)) return {{TurningKind::Longitude, *value}};
+    }
     std::vector<TurningPoint> terms;
     for (const SolarTerm& term : kSolarTerms)
         if (word == "solar-terms" || namesTerm(word, term))
@@ -619,14 +627,30 @@ std::optional<Refusal> emptyValue(const std::vector<std::string>& args) {
 // CLI11 names the option first in most of its messages ("--zone: ...", "--from requires --to").
 std::string firstWord(const std::string& text) { return text.substr(0, text.find_first_of(": ")); }
 
-Refusal refusalOf(const CLI::ParseError& error) {
-    const std::string message = error.what();
-    if (dynamic_cast<const CLI::ExtrasError*>(&error)) {
-        const std::string arg = message.substr(message.rfind(": ") + 2);
-        const std::string first = arg.substr(0, arg.find(' '));
-        return {first.starts_with('-') ? first : "'" + first + "'", first.starts_with('-') ? "unknown option" : "one argument too many",
-                "one YEAR (or --from and --to) and the options --help lists"};
+// What CLI11 left over: the first unknown option in the user's order, or else the argument
+// given last of those left (the one too many).
+Refusal extraRefusal(const std::string& message, const std::vector<std::string>& args, const CLI::App& app) {
+    constexpr std::string_view kAccepted = "one YEAR (or --from and --to) and the options --help lists";
+    for (const std::string& arg : args) {
+        if (arg == "--") break;
+        const bool looksLikeOption = arg.size() > 1 && arg[0] == '-' && (std::isalpha(static_cast<unsigned char>(arg[1])) ||
+                                                                          (arg[1] == '-' && arg.size() > 2));
+        const std::string name = arg.substr(0, arg.find('='));
+        if (looksLikeOption && !app.get_option_no_throw(name)) return {name, "unknown option", std::string(kAccepted)};
     }
+    std::istringstream left(message.substr(message.rfind(": ") + 2));
+    std::string extra, last;
+    std::ptrdiff_t lastAt = -1;
+    while (left >> extra) {
+        const auto at = std::find(args.rbegin(), args.rend(), extra);
+        if (at != args.rend() && args.rend() - at > lastAt) lastAt = args.rend() - at, last = extra;
+    }
+    return {"'" + (last.empty() ? extra : last) + "'", "one argument too many", std::string(kAccepted)};
+}
+
+Refusal refusalOf(const CLI::ParseError& error, const std::vector<std::string>& args, const CLI::App& app) {
+    const std::string message = error.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&error)) return extraRefusal(message, args, app);
     if (dynamic_cast<const CLI::ValidationError*>(&error)) {
         const auto colon = message.find(": ");
         const std::string rest = message.substr(colon + 2);
@@ -695,7 +719,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::os
         out << version.what() << '\n';
         return {std::nullopt, kCliOk};
     } catch (const CLI::ParseError& error) {
-        refusal = refusalOf(error);
+        refusal = refusalOf(error, args, app);
     }
     if (refusal) {
         err << refusalText(*refusal);

@@ -122,7 +122,7 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
 // An export of every year's rows, or the wheel of the one year.
 void writeExport(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
     if (options.format == OutputFormat::Svg) {
-        writeWheelSvg(requestOf(options, years.first), options.zoneText, options.reform ? options.calendarText : "", out);
+        writeWheelSvg(requestOf(options, years.first), options.zoneText, out);
         return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";

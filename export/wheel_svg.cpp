@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -58,7 +57,6 @@ std::string monthName(std::size_t month) {
 struct WheelOptions {
     std::int32_t year = 0;
     CalendarReform reform{};        // the calendar in force on each day of the rows' local dates
-    std::string calendarName;       // the reform's word (britain), or empty for a proleptic calendar
     std::string zone;               // as the user gave it
     bool southern = false;
     double nextMarchEquinoxJD = 0;  // ends the season that begins at the December solstice
@@ -129,6 +127,17 @@ std::string dateText(std::int32_t dayNumber, const CalendarReform& reform) {
     return DateText(dateInForce(dayNumber, reform), DateOrderYMD, "-", ",", false);
 }
 
+// The name of a reform in the subtitle: the country of a named one, else "Reform".
+std::string reformName(const CalendarReform& reform) {
+    switch (namedReformIndex(reform).value_or(kReformWords.size())) {
+    case 0: return translate("Export", "Rome");
+    case 1: return translate("Export", "Britain");
+    case 2: return translate("Export", "Russia");
+    case 3: return translate("Export", "Greece");
+    default: return translate("Export", "Reform");
+    }
+}
+
 // The calendar of the subtitle: the one in force all year, or the reform the year holds
 // ("Britain: Julian until 1752-09-02, Gregorian from 1752-09-14").
 std::string calendarSubtitle(const WheelOptions& options) {
@@ -137,9 +146,7 @@ std::string calendarSubtitle(const WheelOptions& options) {
     const std::int32_t reformDay = options.reform.firstGregorianDay;
     if (reformDay <= first) return translate("Export", "Gregorian calendar");
     if (reformDay >= next) return translate("Export", "Julian calendar");
-    std::string name = options.calendarName.empty() ? translate("Export", "reform") : options.calendarName;
-    name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
-    return name + ": " + withArguments(translate("Export", "Julian until %1, Gregorian from %2"),
+    return reformName(options.reform) + ": " + withArguments(translate("Export", "Julian until %1, Gregorian from %2"),
                                        dateText(reformDay - 1, options.reform), dateText(reformDay, options.reform));
 }
 
@@ -275,7 +282,9 @@ void apsides(Picture& picture, const CalculateRequest& request, std::string_view
         // Two lines inside the month names, the second towards the centre.
         const Point p = at(turn, kRadius - 70);
         const double towardsCentre = std::cos(2 * std::numbers::pi * turn) > 0 ? 14 : -14;
-        picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(row.name), style);
+        const std::string name = row.turningPoint->kind == TurningKind::Perihelion ? translate("Export", "Perihelion")
+                                                                                   : translate("Export", "Aphelion");
+        picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(name), style);
         picture.text(towardsCentre > 0 ? Point{p.x, p.y + towardsCentre} : p, "middle",
                      isoDateText(row.localDate) + " " + localTimeText(row), style);
     }
@@ -360,8 +369,7 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
 
 }  // namespace
 
-void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::string_view calendarName,
-                   std::ostream& out) {
+void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::ostream& out) {
     CalculateRequest everything = request;
     everything.selection = fullSelection();
     everything.selection.equinoxTrueSun = request.selection.equinoxTrueSun;
@@ -369,7 +377,7 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, s
     const std::vector<ExportRow> rows = rowsOf(everything, zoneText, hemisphere, RowNames::Summary);
     const std::size_t march = eventIndexOf(EventFamily::EquinoxSolstice, 0);
     const Method equinoxMethod = request.selection.equinoxTrueSun ? Method::TrueSun : Method::None;
-    const WheelOptions options{request.year, reformOf(request), std::string(calendarName), std::string(zoneText),
+    const WheelOptions options{request.year, reformOf(request), std::string(zoneText),
                                hemisphere == Hemisphere::South,
                                instantOf(kEventTable[march], equinoxMethod, request.year + 1).jdUT};
     RowsByEvent byEvent{};

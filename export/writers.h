@@ -69,9 +69,8 @@ void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const
 // within the year, named as the summary names them for the request's hemisphere and dated as
 // the result lines date them, in the calendar in force on each day, the cross-quarter days
 // with two marks of different shapes, the seasons' lengths along their arcs, a legend and a
-// title; its texts in the language of the installed translator. `calendarName` is the reform's
-// word (britain), which the subtitle names in a year the reform falls in.
-void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::string_view calendarName,
-                   std::ostream& out);
+// title; its texts in the language of the installed translator. In a year a reform falls in, the
+// subtitle names it (Britain: Julian until 1752-09-02, Gregorian from 1752-09-14).
+void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::ostream& out);
 
 }  // namespace varnex

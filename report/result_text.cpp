@@ -90,7 +90,7 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
     line += offsetSuffix(offsetSeconds);
     line += ' ';
     line += uncertaintyText(uncertaintySeconds);
-    if (dayUncertain) line += " (day uncertain)";
+    if (dayUncertain) line += " " + translate("Report", "(day uncertain)");
     if (includeWeekday) {
         line += ", ";
         line += instant.weekday;

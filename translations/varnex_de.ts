@@ -189,12 +189,37 @@
         <translation>Dez</translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location line="+69"/>
         <source>%1 apart</source>
         <translation>%1 auseinander</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+12"/>
+        <source>Rome</source>
+        <translation>Rom</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Britain</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Russia</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Greece</source>
+        <translation>Griechenland</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reform</source>
+        <translation>Reform</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Gregorian calendar</source>
         <translation>Gregorianischer Kalender</translation>
     </message>
@@ -205,11 +230,6 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>reform</source>
-        <translation>Reform</translation>
-    </message>
-    <message>
-        <location line="+2"/>
         <source>Julian until %1, Gregorian from %2</source>
         <translation>julianisch bis %1, gregorianisch ab %2</translation>
     </message>
@@ -259,7 +279,17 @@
         <translation>im Ring: die Längen der astronomischen Jahreszeiten in Tagen und Stunden, von jeder Tagundnachtgleiche oder Sonnenwende zur nächsten</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+22"/>
+        <source>Perihelion</source>
+        <translation>Perihel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aphelion</source>
+        <translation>Aphel</translation>
+    </message>
+    <message>
+        <location line="+71"/>
         <source>true</source>
         <translation>wahr</translation>
     </message>
@@ -360,7 +390,12 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>(festes Datum)</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+65"/>
+        <source>(day uncertain)</source>
+        <translation>(Tag unsicher)</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>True sun: </source>
         <translation>Wahr:   </translation>
     </message>

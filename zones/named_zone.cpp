@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace varnex {
@@ -90,6 +91,18 @@ private:
 
 // ---- Finding a zone ------------------------------------------------------------------------------
 
+// Whether zone.tab in the zone folder names the zone (third column): a zone, not a link.
+bool isListedZone(const std::string& name, const fs::path& zoneFolder) {
+    std::ifstream table(zoneFolder / "zone.tab");
+    for (std::string line; std::getline(table, line);) {
+        if (line.starts_with('#')) continue;
+        std::istringstream fields(line);
+        std::string country, coordinates, zone;
+        if (fields >> country >> coordinates >> zone && zone == name) return true;
+    }
+    return false;
+}
+
 // The zone of the database that a zone file holds: by its place in the zone folder (after the
 // path is made normal: "//", "." and ".." resolved, symbolic links followed), otherwise the
 // zone whose file has the same bytes (a copy, such as an /etc/localtime that is no link).
@@ -106,9 +119,15 @@ const date::time_zone* zoneOfFile(const fs::path& given, const fs::path& zoneFol
         } catch (const std::runtime_error&) {
         }
     }
-    for (const date::time_zone& zone : date::get_tzdb().zones)
-        if (zoneFileBytes(folder / zone.name()) == bytes) return &zone;
-    return nullptr;
+    // Links have files of their own (Europe/Belfast beside Europe/London): the zone zone.tab
+    // lists is the one people know.
+    const date::time_zone* found = nullptr;
+    for (const date::time_zone& zone : date::get_tzdb().zones) {
+        if (zoneFileBytes(folder / zone.name()) != bytes) continue;
+        if (isListedZone(zone.name(), folder)) return &zone;
+        if (found == nullptr) found = &zone;
+    }
+    return found;
 }
 
 const date::time_zone* systemZone(const fs::path& zoneFolder) {

@@ -127,6 +127,23 @@ TEST(CalendarReform, DualDatesOf1582To1923AgreeWithIndependentConversions) {
     }
 }
 
+TEST(CalendarReform, TheYearAsWrittenBeforeBritainBeganItOnTheFirstOfJanuary) {
+    // England's legal year began on 25 March until 1751, which ended on 31 December.
+    struct Case { const char* reform; Ymd julian; const char* written; };
+    for (const Case& c : {Case{"britain", {1700, 2, 1}, "1699/1700"}, Case{"britain", {1751, 3, 24}, "1750/1751"},
+                          Case{"britain", {1751, 3, 25}, ""}, Case{"britain", {1700, 12, 31}, ""},
+                          Case{"britain", {1752, 2, 1}, ""}, Case{"britain", {1, 1, 1}, ""}, Case{"britain", {2, 1, 1}, "1/2"},
+                          Case{"rome", {1500, 2, 1}, ""}, Case{"russia", {1700, 2, 1}, ""}}) {
+        const CalendarReform reform = reformOf(c.reform);
+        const auto day = dayNumberInForce(c.julian.year, c.julian.month, c.julian.day, reform);
+        ASSERT_TRUE(day) << c.julian;
+        EXPECT_EQ(oldStyleYearText(dateInForce(*day, reform), reform).value_or(""), c.written) << c.reform << " " << c.julian;
+    }
+    // A Gregorian date in Britain's calendar (after the reform) is written as it stands.
+    EXPECT_FALSE(oldStyleYearText(dateInForce(*dayNumberInForce(1753, 2, 1, reformOf("britain")), reformOf("britain")),
+                                  reformOf("britain")));
+}
+
 TEST(ParseReform, WordsAndFirstGregorianDays) {
     struct Case { const char* text; std::int32_t firstDay; const char* complaintPart; };  // firstDay 0: refused
     for (const Case& c : {Case{"ROME", 2299161, ""}, Case{"reform:1582-10-15", 2299161, ""},

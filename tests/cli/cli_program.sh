@@ -118,6 +118,8 @@ done <<'TABLE'
 --events perihelion --names de --csv|varnex-cli: --names: has no effect: the turning points' names are English in every language; leave out --names
 --weekday=maybe|varnex-cli: --weekday: takes no value; the option alone
 --qmljsdebugger 1999|varnex-cli: --qmljsdebugger: unknown option; one YEAR (or --from and --to) and the options --help lists
+2026 --Calendar julian|varnex-cli: --Calendar: unknown option; one YEAR (or --from and --to) and the options --help lists
+2026 --foo --bar|varnex-cli: --foo: unknown option; one YEAR (or --from and --to) and the options --help lists
 --output ''|varnex-cli: --output: an empty file name; a file name, or - for standard output
 --csv --output= notes.txt|varnex-cli: --output: an empty value after '='; a file name, or - for standard output
 --from= --help|varnex-cli: --from: an empty value after '='; a year from 1 to 3000, and --to
@@ -140,6 +142,9 @@ $work/london.tzif;+01:00
 $work/tz-pipe;
 TABLE
 TZ=$work/tz-pipe timeout 10 "$cli" 2015 --zone GMT >/dev/null || fail "a given year reads the local zone (TZ a pipe)"
+# A copy of a zone's file is named for the zone, not for a link with the same bytes (Europe/Belfast).
+[ "$(TZ=$work/london.tzif "$cli" 2015 --events june --zone local --csv | sed -n 2p | cut -d, -f5)" = Europe/London ] ||
+    fail "a copy of London's zone file named for another zone"
 
 # Lost output: status 1 and a message; a broken pipe ends quietly (--output: output_file.sh).
 "$cli" 2015 >/dev/full 2>"$work/err"; [ $? = 1 ] && grep -q 'No space left' "$work/err" || fail "> /dev/full"
@@ -247,7 +252,14 @@ for form in term-15 term-015 清明 qīngmíng QĪNGMÍNG Qingming "Qingming (Pu
             "Pure Brightness (Qīngmíng, 清明)"; do
     [ "$("$cli" 2026 --events "$form")" = "$a" ] || fail "the form '$form' of Qingming"
 done
-[ "$("$cli" 2026 --events longitude-123.456)" = "$("$cli" 2026 --longitude 123.456)" ] || fail "longitude-123.456"
+for form in longitude-123.456 "Solar longitude 123.456°"; do
+    [ "$("$cli" 2026 --events "$form")" = "$("$cli" 2026 --longitude 123.456)" ] || fail "the form '$form'"
+done
+# The southern lines' names are taken back too, naming the same month in either hemisphere.
+for hemisphere in north south; do
+    [ "$("$cli" 2026 --events "Autumn (March) equinox" --hemisphere $hemisphere)" = \
+      "$("$cli" 2026 --events march --hemisphere $hemisphere)" ] || fail "'Autumn (March) equinox', $hemisphere"
+done
 # --help fits a terminal of 80 columns (a Chinese character takes two), without the parser's markers.
 "$cli" --help | "$python" -c '
 import sys, unicodedata
