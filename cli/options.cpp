@@ -569,7 +569,10 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
          "add one to --events, or leave out --equinox-method"},
         {"--hemisphere", !o.all && !svg && !table, "the turning points are the same in both hemispheres",
          "leave out --hemisphere"},
-        {"--names", !o.all && !svg && !table && !ics && !(text && o.weekday),
+        {"--zone", ics && !o.allDay && o.selection.turningPoints.empty(),
+         "a timed iCalendar file gives each instant in UTC, which calendar programs show in their reader's zone",
+         "--all-day for the days of that zone, or leave out --zone"},
+        {"--names", !o.all && !svg && !table && !ics && !(text && (o.weekday || o.seconds)),
          "the turning points' names are English in every language", "leave out --names"}};
     for (const Useless& rule : rules)
         if (rule.when && given(o, rule.option))

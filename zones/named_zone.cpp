@@ -91,9 +91,10 @@ private:
 
 // ---- Finding a zone ------------------------------------------------------------------------------
 
-// Whether zone.tab in the zone folder names the zone (third column): a zone, not a link.
+// Whether zone1970.tab in the zone folder names the zone (third column): a zone, not a link
+// (zone.tab lists some links too, Arctic/Longyearbyen for Europe/Berlin).
 bool isListedZone(const std::string& name, const fs::path& zoneFolder) {
-    std::ifstream table(zoneFolder / "zone.tab");
+    std::ifstream table(zoneFolder / "zone1970.tab");
     for (std::string line; std::getline(table, line);) {
         if (line.starts_with('#')) continue;
         std::istringstream fields(line);
@@ -119,8 +120,8 @@ const date::time_zone* zoneOfFile(const fs::path& given, const fs::path& zoneFol
         } catch (const std::runtime_error&) {
         }
     }
-    // Links have files of their own (Europe/Belfast beside Europe/London): the zone zone.tab
-    // lists is the one people know.
+    // Links have files of their own (Europe/Belfast beside Europe/London): the zone
+    // zone1970.tab lists is the one people know.
     const date::time_zone* found = nullptr;
     for (const date::time_zone& zone : date::get_tzdb().zones) {
         if (zoneFileBytes(folder / zone.name()) != bytes) continue;
