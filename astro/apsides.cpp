@@ -5,8 +5,9 @@
 #include "root_search.h"
 #include "vsop87b_earth.h"
 
-#include <cassert>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace varnex {
 namespace {
@@ -64,7 +65,10 @@ double apsisJDE(double k, bool perihelion) {
             return NewtonPoint{sign * p.value, sign * p.derivative};
         },
         mean - kBracketHalfDays, mean + kBracketHalfDays, mean, kToleranceDays, kIterationCap);
-    assert(root.status == BracketedRootStatus::Converged);
+    // The bracket of every year 1 to 3000 holds its apsis (tested): anything else is a fault.
+    if (root.status != BracketedRootStatus::Converged)
+        throw std::logic_error("no " + std::string(perihelion ? "perihelion" : "aphelion") + " found near JD " +
+                               std::to_string(mean));
     return root.x;
 }
 

@@ -18,6 +18,7 @@ inline constexpr double kDaysPerJulianMillennium = 365250.0;  // days
 inline constexpr double kMinutesPerDay = 1440.0;
 inline constexpr double kSecondsPerMinute = 60.0;
 inline constexpr double kSecondsPerDay = 86400.0;
+inline constexpr double kTropicalYearDays = 365.242190;      // days, the mean tropical year about J2000
 
 inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
 inline constexpr double kRadPerArcsec = std::numbers::pi / (180.0 * 3600.0);
@@ -29,6 +30,11 @@ inline constexpr double kTwoPiAsPublished = 6.28318530717959;
 
 // Radians of an angle in degrees: deg * pi / 180, in that order.
 constexpr double radiansFromDegrees(double deg) { return deg * std::numbers::pi / 180.0; }
+
+// Radians per degree as one factor, pi / 180, which rounds differently from radiansFromDegrees.
+// The low-order sun and the nutation's rate scale by it; the crossings found from them, and so
+// the table of crossings, are reproduced to the bit.
+inline constexpr double kRadPerDegree = std::numbers::pi / 180.0;
 
 // Days of a span in minutes.
 constexpr double daysFromMinutes(double minutes) { return minutes / kMinutesPerDay; }

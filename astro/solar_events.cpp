@@ -2,12 +2,12 @@
 
 #include "constants.h"
 #include "delta_t.h"
-#include "solar_longitude.h"
 #include "sun_crossings.h"
 
-#include <cassert>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
+#include <string>
 
 namespace varnex {
 namespace {
@@ -28,28 +28,13 @@ constinit PeriodicTermTable periodicTerms = buildPeriodicTerms();
 
 constexpr int eventRow(EventKind kind) { return kind >= 0 && kind <= 2 ? kind : 3; }
 
-
-// The instant (TT) in the bracket, either way round, at which the Sun's apparent longitude
-// reaches targetDeg, with the status of the search.
-LongitudeCrossing trueSunCrossing(double targetDeg, double firstTT, double secondTT) {
-    const double lo = std::fmin(firstTT, secondTT);
-    const double hi = std::fmax(firstTT, secondTT);
-    // Every multiple of 15 degrees in the years 0 to 3001 is in the table, found by the same search.
-    if (const auto tabulated = tabulatedSunCrossing(targetDeg, lo, hi))
-        return {BracketedRootStatus::Converged, *tabulated, 0, 0};
-    return solarLongitudeCrossing(radiansFromDegrees(targetDeg), lo, hi);
-}
-
-// The search for the instant of crossQuarterDayTrueSun, with its status.
-LongitudeCrossing crossQuarterCrossing(double firstTT, double secondTT, std::int32_t kind) {
-    // 315, 45, 135, 225 degrees for kinds 0 to 3: halfway between the longitudes of the
-    // two events around the day.
-    return trueSunCrossing(std::fmod(315.0 + 90.0 * (kind % 4), 360.0), firstTT, secondTT);
-}
-
-// The crossing of a bracket given in TT, back to UT with deltaTDays.
-double trueSunUT(const LongitudeCrossing& crossing, double deltaTDays) {
-    assert(crossing.status == BracketedRootStatus::Converged);
+// The crossing of a bracket given in TT, back to UT with deltaTDays. The brackets of the
+// program's instants hold their crossing (every year 1 to 3000 is tested): a search that did not
+// converge is a fault of the program, reported rather than printed as an instant.
+double trueSunUT(const LongitudeCrossing& crossing, double targetDeg, double deltaTDays) {
+    if (crossing.status != BracketedRootStatus::Converged)
+        throw std::logic_error("no instant found at which the Sun's apparent longitude reaches " +
+                               std::to_string(targetDeg) + " degrees near JD " + std::to_string(crossing.jdTT));
     return crossing.jdTT - deltaTDays;
 }
 
@@ -62,7 +47,7 @@ double trueSunInQuarter(std::int32_t year, CrossQuarterKind kind, double targetD
     const double first = EquinoxSolsticeUT(b.firstKind, b.firstYear);
     const double second = EquinoxSolsticeUT(b.secondKind, year);
     const double d = daysFromMinutes(DeltaTMinutes(year));
-    return trueSunUT(trueSunCrossing(targetDeg, first + d - widenDays, second + d + widenDays), d);
+    return trueSunUT(sunCrossing(targetDeg, first + d - widenDays, second + d + widenDays), targetDeg, d);
 }
 
 // Half the bracket of a true-sun equinox or solstice around the Meeus instant, which lies
@@ -133,8 +118,8 @@ double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind) {
     const double meeusTT = EquinoxSolsticeJDE(kind, year);
     const double targetDeg = 90.0 * eventRow(kind);
     const LongitudeCrossing crossing =
-        trueSunCrossing(targetDeg, meeusTT - kEquinoxBracketHalfDays, meeusTT + kEquinoxBracketHalfDays);
-    return trueSunUT(crossing, daysFromMinutes(DeltaTMinutes(year)));
+        sunCrossing(targetDeg, meeusTT - kEquinoxBracketHalfDays, meeusTT + kEquinoxBracketHalfDays);
+    return trueSunUT(crossing, targetDeg, daysFromMinutes(DeltaTMinutes(year)));
 }
 
 double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg) {
@@ -153,10 +138,6 @@ double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg) {
     // event there (it errs by up to about 3 minutes, the Sun moving 0.002 degrees in them).
     const bool nearAnEvent = offset < kNearEventDeg || offset > 90.0 - kNearEventDeg;
     return trueSunInQuarter(year, kind, target, nearAnEvent ? kEquinoxBracketHalfDays : 0.0);
-}
-
-double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind) {
-    return crossQuarterCrossing(firstTT, secondTT, kind).jdTT;
 }
 
 }  // namespace varnex

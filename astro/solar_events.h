@@ -99,10 +99,4 @@ double TrueEquinoxSolsticeJD(std::int32_t year, EventKind kind);
 // about 3 minutes). Delta T as for TrueCrossQuarterJD: that of the requested year.
 double TrueSolarLongitudeJD(std::int32_t year, double longitudeDeg);
 
-// The instant (TT) between firstTT and secondTT at which the Sun's apparent longitude
-// reaches the cross-quarter longitude of the kind. Always inside [firstTT, secondTT], never
-// NaN for finite bounds: where the longitude does not pass the target in the bracket, the
-// point at which the search stopped.
-double crossQuarterDayTrueSun(double firstTT, double secondTT, std::int32_t kind);
-
 }  // namespace varnex

@@ -7,14 +7,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace varnex {
 namespace {
 
 constexpr double kAberrationRad = 20.4898 * kRadPerArcsec;  // annual aberration at 1 au
-// General precession in longitude, 5028.796195"/Julian century (IAU 2006, Capitaine et al. 2003).
-constexpr double kPrecessionRadPerDay = 5028.796195 * kRadPerArcsec / kDaysPerJulianCentury;
+// General precession in longitude, 5028.796195" T + 1.1054348" T^2, T in Julian centuries (IAU
+// 2006, Capitaine et al. 2003); its linear term as a rate per day.
+constexpr double kPrecessionArcsec[] = {5028.796195, 1.1054348};
+constexpr double kPrecessionRadPerDay = kPrecessionArcsec[0] * kRadPerArcsec / kDaysPerJulianCentury;
 
 // VSOP87 dynamical ecliptic J2000 -> FK5 equator J2000 (vsop87.txt of the distribution).
 constexpr double kVsopToEquator[3][3] = {
@@ -23,15 +24,7 @@ constexpr double kVsopToEquator[3][3] = {
     {0.000000000000, 0.397776982902, 0.917482137087},
 };
 
-struct Model {
-    const VsopSeries& l;
-    const VsopSeries& b;
-    const VsopSeries& r;
-    bool nutation;
-};
-
-const Model kFull{kEarthL, kEarthB, kEarthR, true};
-const Model kGuess{kGuessL, kGuessB, kGuessR, false};
+// ---- the full chain ---------------------------------------------------------------------------
 
 // The Sun's direction in the ecliptic and equinox of date (x, y of a unit vector): `sun`, in the
 // VSOP87 ecliptic J2000, turned to the FK5 equator J2000 and then by toEclipticOfDate.
@@ -52,25 +45,23 @@ DirectionOfDate directionOfDate(const double (&sun)[3], const double (&toEclipti
 }
 
 // The apparent longitude in [0, 2pi) of that direction: the annual aberration for the distance
-// r (au), and the nutation in longitude when `nutation` is set.
-double apparentLongitudeOf(DirectionOfDate direction, double r, double jdTT, bool nutation) {
+// r (au), and the nutation in longitude.
+double apparentLongitudeOf(DirectionOfDate direction, double r, double jdTT) {
     double longitude = std::atan2(direction.y, direction.x) - kAberrationRad / r;
-    if (nutation) {
-        double nutationInLongitude = 0.0;
-        double nutationInObliquity = 0.0;
-        eraNut80(kJ2000, jdTT - kJ2000, &nutationInLongitude, &nutationInObliquity);
-        longitude += nutationInLongitude;
-    }
+    double nutationInLongitude = 0.0;
+    double nutationInObliquity = 0.0;
+    eraNut80(kJ2000, jdTT - kJ2000, &nutationInLongitude, &nutationInObliquity);
+    longitude += nutationInLongitude;
     longitude = std::fmod(longitude, kTwoPi);
     if (longitude < 0.0) longitude += kTwoPi;
     return longitude;
 }
 
-SolarLongitude longitudeOf(const Model& model, double jdTT) {
+SolarLongitude longitudeOf(double jdTT) {
     const VsopArguments arguments((jdTT - kJ2000) / kDaysPerJulianMillennium);
-    const SeriesValue l = evaluateSeriesWithRate(model.l, arguments);
-    const double b = evaluateSeries(model.b, arguments);
-    const double r = evaluateSeries(model.r, arguments);
+    const SeriesValue l = evaluateSeriesWithRate(kEarthL, arguments);
+    const double b = evaluateSeries(kEarthB, arguments);
+    const double r = evaluateSeries(kEarthR, arguments);
 
     // Unit vector towards the Sun: heliocentric Earth reversed.
     const double cosB = std::cos(b);
@@ -78,55 +69,13 @@ SolarLongitude longitudeOf(const Model& model, double jdTT) {
 
     double toEclipticOfDate[3][3];
     eraLtecm(eraEpj(kJ2000, jdTT - kJ2000), toEclipticOfDate);
-    const double longitude = apparentLongitudeOf(directionOfDate(sun, toEclipticOfDate), r, jdTT, model.nutation);
+    const double longitude = apparentLongitudeOf(directionOfDate(sun, toEclipticOfDate), r, jdTT);
     return {longitude, l.ratePerMillennium / kDaysPerJulianMillennium + kPrecessionRadPerDay};
 }
 
-// Newton function for a crossing: the longitude past the target, wrapped to (-pi, pi].
-auto pastTarget(const Model& model, double target) {
-    return [&model, target](double jdTT) {
-        const SolarLongitude s = longitudeOf(model, jdTT);
-        return NewtonPoint{std::remainder(s.longitude - target, kTwoPi), s.ratePerDay};
-    };
-}
-
-constexpr double kGuessToleranceDays = 1e-4;
-
-// ---- the fast search ------------------------------------------------------------------
-
-constexpr double kRadPerDegree = std::numbers::pi / 180.0;
-
-// The Sun's apparent longitude by a low-order expression (Meeus, Astronomical Algorithms, 2nd
-// ed., ch. 25: the mean sun, the equation of the centre to 3M, aberration and the main term
-// of the nutation), good to about 0.01 degree: rad, rad per day and rad per day squared.
-struct RoughLongitude {
-    double longitude;
-    double rate;
-    double curvature;
-};
-
-RoughLongitude roughLongitude(double jdTT) {
-    const double t = (jdTT - kJ2000) / kDaysPerJulianCentury;
-    const double meanLongitude = 280.46646 + (36000.76983 + 0.0003032 * t) * t;
-    const double anomaly = (357.52911 + (35999.05029 - 0.0001537 * t) * t) * kRadPerDegree;
-    const double c1 = 1.914602 - (0.004817 + 0.000014 * t) * t;
-    const double c2 = 0.019993 - 0.000101 * t;
-    const double c3 = 0.000289;
-    const double node = (125.04 - 1934.136 * t) * kRadPerDegree;
-    const double centre = c1 * std::sin(anomaly) + c2 * std::sin(2 * anomaly) + c3 * std::sin(3 * anomaly);
-    const double degrees = meanLongitude + centre - 0.00569 - 0.00478 * std::sin(node);
-    const double anomalyRate = 35999.05029 * kRadPerDegree / kDaysPerJulianCentury;  // rad per day
-    const double centreRate =
-        c1 * std::cos(anomaly) + 2 * c2 * std::cos(2 * anomaly) + 3 * c3 * std::cos(3 * anomaly);
-    const double centreCurvature =
-        -(c1 * std::sin(anomaly) + 4 * c2 * std::sin(2 * anomaly) + 9 * c3 * std::sin(3 * anomaly));
-    return {degrees * kRadPerDegree,
-            36000.76983 / kDaysPerJulianCentury * kRadPerDegree + centreRate * anomalyRate * kRadPerDegree,
-            centreCurvature * anomalyRate * anomalyRate * kRadPerDegree};
-}
-
 // The rate of the IAU 1980 nutation in longitude from its largest terms (rad per day); the
-// terms left out move it by a few 0.001" per day at most.
+// terms left out move it by a few 0.001" per day at most. ERFA gives the nutation but not its
+// rate, and a difference of two eraNut80 calls would cost two more evaluations of its 106 terms.
 double nutationRate(double jdTT) {
     const double t = (jdTT - kJ2000) / kDaysPerJulianCentury;
     // Fundamental arguments (degrees, degrees per century): D, M (Sun), M' (Moon), F, Omega.
@@ -197,11 +146,11 @@ SolarLongitude longitudeWithRate(double jdTT) {
     const double geometricRate = (x * yRate - y * xRate) / (x * x + y * y) / kDaysPerJulianMillennium;
 
     const double t = (jdTT - kJ2000) / kDaysPerJulianCentury;
-    // General precession in longitude, 5028.796195 T + 1.1054348 T^2 (IAU 2006), differentiated.
-    const double precessionRate = (5028.796195 + 2 * 1.1054348 * t) * kRadPerArcsec / kDaysPerJulianCentury;
+    const double precessionRate =
+        (kPrecessionArcsec[0] + 2 * kPrecessionArcsec[1] * t) * kRadPerArcsec / kDaysPerJulianCentury;
     const double aberrationRate = kAberrationRad * r.ratePerMillennium / (r.value * r.value) / kDaysPerJulianMillennium;
 
-    const double longitude = apparentLongitudeOf(direction, r.value, jdTT, true);
+    const double longitude = apparentLongitudeOf(direction, r.value, jdTT);
     return {longitude, geometricRate + precessionRate + aberrationRate + nutationRate(jdTT)};
 }
 
@@ -209,46 +158,109 @@ SolarLongitude longitudeWithRate(double jdTT) {
 // out, the precession's rate), with a margin.
 constexpr double kRateErrorBound = 3e-6;
 
+// ---- the low-order sun ------------------------------------------------------------------------
+
+// The Sun's apparent longitude by a low-order expression (Meeus, Astronomical Algorithms, 2nd
+// ed., ch. 25), good to about 0.01 degree: degrees, T in Julian centuries from J2000.
+struct LowOrderSun {
+    double meanLongitude[3];  // L0 = 280.46646 + 36000.76983 T + 0.0003032 T^2
+    double meanAnomaly[3];    // M = 357.52911 + 35999.05029 T - 0.0001537 T^2
+    double centre1[3];        // the equation of the centre: C1 sin M + C2 sin 2M + C3 sin 3M
+    double centre2[2];
+    double centre3;
+    double node[2];           // of the Moon: Omega = 125.04 - 1934.136 T
+    double aberration;        // added, with the main term of the nutation (times sin Omega)
+    double nutation;
+};
+
+constexpr LowOrderSun kLowOrderSun = {
+    {280.46646, 36000.76983, 0.0003032}, {357.52911, 35999.05029, -0.0001537}, {1.914602, -0.004817, -0.000014},
+    {0.019993, -0.000101}, 0.000289, {125.04, -1934.136}, -0.00569, -0.00478};
+
+double polynomial(const double (&c)[2], double t) { return c[0] + c[1] * t; }
+double polynomial(const double (&c)[3], double t) { return c[0] + (c[1] + c[2] * t) * t; }
+
+// The low-order sun's longitude, its rate and its second derivative: rad, per day, per day squared.
+struct LowOrderLongitude {
+    double longitude;
+    double rate;
+    double curvature;
+};
+
+LowOrderLongitude lowOrderSun(double jdTT) {
+    const LowOrderSun& s = kLowOrderSun;
+    const double t = (jdTT - kJ2000) / kDaysPerJulianCentury;
+    const double anomaly = polynomial(s.meanAnomaly, t) * kRadPerDegree;
+    const double c1 = polynomial(s.centre1, t);
+    const double c2 = polynomial(s.centre2, t);
+    const double c3 = s.centre3;
+    const double node = polynomial(s.node, t) * kRadPerDegree;
+    const double centre = c1 * std::sin(anomaly) + c2 * std::sin(2 * anomaly) + c3 * std::sin(3 * anomaly);
+    const double degrees = polynomial(s.meanLongitude, t) + centre + s.aberration + s.nutation * std::sin(node);
+    const double anomalyRate = s.meanAnomaly[1] * kRadPerDegree / kDaysPerJulianCentury;  // rad per day
+    const double centreRate =
+        c1 * std::cos(anomaly) + 2 * c2 * std::cos(2 * anomaly) + 3 * c3 * std::cos(3 * anomaly);
+    const double centreCurvature =
+        -(c1 * std::sin(anomaly) + 4 * c2 * std::sin(2 * anomaly) + 9 * c3 * std::sin(3 * anomaly));
+    return {degrees * kRadPerDegree,
+            s.meanLongitude[1] / kDaysPerJulianCentury * kRadPerDegree + centreRate * anomalyRate * kRadPerDegree,
+            centreCurvature * anomalyRate * anomalyRate * kRadPerDegree};
+}
+
+// ---- the stages of a crossing -----------------------------------------------------------------
+
+// Newton steps on the low-order sun from the middle of the bracket, each kept inside it. Four:
+// the error squares with each, times about 3e-4 per day, so that from up to about 90 days off
+// three reach the low-order sun's own accuracy; the fourth is margin.
+double lowOrderGuess(double targetRad, double firstTT, double secondTT) {
+    double guess = firstTT + (secondTT - firstTT) / 2.0;
+    for (int i = 0; i < 4; ++i) {
+        const LowOrderLongitude rough = lowOrderSun(guess);
+        guess = std::clamp(guess - std::remainder(rough.longitude - targetRad, kTwoPi) / rough.rate, firstTT, secondTT);
+    }
+    return guess;
+}
+
+struct OneStep {
+    double root;
+    bool withinTolerance;  // by the bound of what the step leaves, and inside the bracket
+};
+
+// One evaluation of the full chain at the guess and a Newton step with the low-order sun's
+// curvature. What is left is the rate's error times the step, and the third order: the first
+// must stay below a quarter of the tolerance, leaving the rest to the second, which is below
+// 1e-9 day for the steps from a low-order guess (under about 0.01 day).
+OneStep oneStep(double targetRad, double guess, double firstTT, double secondTT) {
+    const SolarLongitude s = longitudeWithRate(guess);
+    const double past = std::remainder(s.longitude - targetRad, kTwoPi);
+    const double newton = -past / s.ratePerDay;
+    const double step = newton - 0.5 * lowOrderSun(guess).curvature * newton * newton / s.ratePerDay;
+    const double root = guess + step;
+    return {root, std::abs(step) * kRateErrorBound < kCrossingToleranceDays / 4 && root > firstTT && root < secondTT};
+}
+
+// Newton's method kept inside the bracket on the full chain, from `start`, until a step is
+// shorter than kCrossingToleranceDays.
+BracketedRoot bracketed(double targetRad, double start, double firstTT, double secondTT) {
+    const auto pastTarget = [targetRad](double jdTT) {
+        const SolarLongitude s = longitudeOf(jdTT);
+        return NewtonPoint{std::remainder(s.longitude - targetRad, kTwoPi), s.ratePerDay};
+    };
+    return newtonInBracket(pastTarget, firstTT, secondTT, start, kCrossingToleranceDays, kCrossingIterationCap);
+}
+
 }  // namespace
 
-SolarLongitude apparentSolarLongitude(double jdTT) { return longitudeOf(kFull, jdTT); }
-
-SolarLongitude approximateSolarLongitude(double jdTT) { return longitudeOf(kGuess, jdTT); }
+SolarLongitude apparentSolarLongitude(double jdTT) { return longitudeOf(jdTT); }
 
 SolarLongitude apparentSolarLongitudeWithRate(double jdTT) { return longitudeWithRate(jdTT); }
 
-LongitudeCrossing bracketedSolarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT) {
-    // First guess with the short series, then the full chain from there: two full
-    // evaluations in the usual case.
-    const BracketedRoot guess = newtonInBracket(pastTarget(kGuess, targetLongitude), firstTT, secondTT,
-                                                firstTT + (secondTT - firstTT) / 2.0, kGuessToleranceDays,
-                                                kCrossingIterationCap);
-    const BracketedRoot root = newtonInBracket(pastTarget(kFull, targetLongitude), firstTT, secondTT, guess.x,
-                                               kCrossingToleranceDays, kCrossingIterationCap);
-    return {root.status, root.x, root.evaluations, guess.evaluations + root.evaluations};
-}
-
-LongitudeCrossing solarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT) {
-    // The low-order sun to about 0.01 day, by Newton steps clamped into the bracket.
-    double guess = firstTT + (secondTT - firstTT) / 2.0;
-    for (int i = 0; i < 4; ++i) {
-        const RoughLongitude rough = roughLongitude(guess);
-        guess = std::clamp(guess - std::remainder(rough.longitude - targetLongitude, kTwoPi) / rough.rate, firstTT,
-                           secondTT);
-    }
-    // One evaluation of the full chain there and a Newton step with the curvature of the
-    // low-order sun: what is left is the rate's error times the step, and the third order.
-    const SolarLongitude s = longitudeWithRate(guess);
-    const double past = std::remainder(s.longitude - targetLongitude, kTwoPi);
-    const double newton = -past / s.ratePerDay;
-    const double step = newton - 0.5 * roughLongitude(guess).curvature * newton * newton / s.ratePerDay;
-    const double root = guess + step;
-    if (std::abs(step) * kRateErrorBound < kCrossingToleranceDays / 4 && root > firstTT && root < secondTT)
-        return {BracketedRootStatus::Converged, root, 1, 1};
+LongitudeCrossing computedSunCrossing(double targetRad, double firstTT, double secondTT) {
+    const OneStep step = oneStep(targetRad, lowOrderGuess(targetRad, firstTT, secondTT), firstTT, secondTT);
+    if (step.withinTolerance) return {BracketedRootStatus::Converged, step.root, 1};
     // Far from the low-order sun or at an end of the bracket: the bracketed search from there.
-    const BracketedRoot fallback = newtonInBracket(pastTarget(kFull, targetLongitude), firstTT, secondTT, root,
-                                                   kCrossingToleranceDays, kCrossingIterationCap);
-    return {fallback.status, fallback.x, 1 + fallback.evaluations, 1 + fallback.evaluations};
+    const BracketedRoot fallback = bracketed(targetRad, step.root, firstTT, secondTT);
+    return {fallback.status, fallback.x, 1 + fallback.evaluations};
 }
 
 }  // namespace varnex

@@ -20,41 +20,36 @@ namespace varnex {
 
 struct SolarLongitude {
     double longitude;    // rad, in [0, 2pi)
-    double ratePerDay;   // rad per day: the geometric rate plus precession, good to about 5e-5
-                         // (the rate of the nutation is left out)
+    double ratePerDay;   // rad per day
 };
 
-// Apparent longitude at the instant jdTT (Julian Ephemeris Day, TT).
+// Apparent longitude at the instant jdTT (Julian Ephemeris Day, TT), with the geometric rate
+// plus precession (good to about 5e-5: the rate of the nutation is left out).
 SolarLongitude apparentSolarLongitude(double jdTT);
 
-// The same chain with the short series of the first guess and without nutation
-// (good to a few arcseconds, about 0.005 day in time).
-SolarLongitude approximateSolarLongitude(double jdTT);
+// The same longitude to the bit, with its complete rate: the series' own derivative through
+// the rotations, and the rates of precession, aberration and nutation (good to about 1e-6).
+SolarLongitude apparentSolarLongitudeWithRate(double jdTT);
 
 struct LongitudeCrossing {
     BracketedRootStatus status;
-    double jdTT;     // inside [firstTT, secondTT] whatever the status
-    int evaluations;        // evaluations of the full chain
-    int seriesEvaluations;  // evaluations of any series: the full chain and the first guess's
+    double jdTT;      // inside the bracket whatever the status
+    int evaluations;  // of the full chain
 };
 
 constexpr double kCrossingToleranceDays = 1e-7;
 constexpr int kCrossingIterationCap = 64;  // room for a full bisection of a quarter year
 
-// The same longitude with its complete rate: the series' own derivative through the
-// rotations, and the rates of precession, aberration and nutation (good to about 1e-6).
-SolarLongitude apparentSolarLongitudeWithRate(double jdTT);
-
-// The instant in [firstTT, secondTT] at which the apparent longitude equals
-// targetLongitude (rad). The longitude must increase through the target once
-// inside the bracket, which holds for brackets shorter than about half a year.
-// A first guess by the low-order sun, one evaluation of the full chain with its complete
-// rate and one step: within 1e-8 day of the root when the step is short enough; otherwise
-// the bracketed search below goes on from there.
-LongitudeCrossing solarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT);
-
-// The same instant by Newton's method in the bracket on the short series, then on the full
-// chain until a step is shorter than kCrossingToleranceDays.
-LongitudeCrossing bracketedSolarLongitudeCrossing(double targetLongitude, double firstTT, double secondTT);
+// The instant in [firstTT, secondTT] at which the apparent longitude reaches targetRad,
+// computed. The longitude must increase through the target once inside the bracket, which
+// holds for brackets shorter than about half a year. Three stages:
+//   1. the low-order sun, four steps from the bracket's middle: within about 0.01 day;
+//   2. one step: one evaluation of the full chain with its complete rate there, and a Newton
+//      step with the low-order sun's curvature; what is left is the rate's error times the
+//      step, and the third order, which is checked against kCrossingToleranceDays;
+//   3. where that check fails or the step leaves the bracket: Newton's method kept inside
+//      the bracket on the full chain, from there.
+// sunCrossing (sun_crossings.h) looks in the table of every 15 degrees first.
+LongitudeCrossing computedSunCrossing(double targetRad, double firstTT, double secondTT);
 
 }  // namespace varnex

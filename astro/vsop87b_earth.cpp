@@ -4,7 +4,6 @@ namespace varnex {
 namespace {
 
 #include "vsop87b_earth.inc"
-#include "vsop87b_earth_guess.inc"
 #include "vsop87b_earth_apsis.inc"
 
 }  // namespace
@@ -12,9 +11,6 @@ namespace {
 constinit const VsopSeries kEarthL = earthL;
 constinit const VsopSeries kEarthB = earthB;
 constinit const VsopSeries kEarthR = earthR;
-constinit const VsopSeries kGuessL = guessL;
-constinit const VsopSeries kGuessB = guessB;
-constinit const VsopSeries kGuessR = guessR;
 constinit const VsopSeries kApsisR = apsisR;
 
 }  // namespace varnex

@@ -7,15 +7,10 @@
 
 namespace varnex {
 
-// The full chain: terms with A * 2^power >= 1e-9 rad (L), 1e-8 rad (B), 1e-5 au (R).
+// The apparent longitude's chain: terms with A * 2^power >= 1e-9 rad (L), 1e-8 rad (B), 1e-5 au (R).
 extern const VsopSeries kEarthL;
 extern const VsopSeries kEarthB;
 extern const VsopSeries kEarthR;
-
-// The first guess of a root search: 1e-6 rad (L), 1e-5 rad (B), 1e-3 au (R).
-extern const VsopSeries kGuessL;
-extern const VsopSeries kGuessB;
-extern const VsopSeries kGuessR;
 
 // The radius alone, whole, for the apsides (apsides.h): all 978 terms.
 extern const VsopSeries kApsisR;

@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -61,38 +62,46 @@ void BM_PerihelionJD(benchmark::State& state) {
     overTheYears(state, [](std::int32_t year) { return PerihelionJD(year); });
 }
 BENCHMARK(BM_PerihelionJD);
-// The search of a crossing alone, on the brackets of a year's true-sun cross-quarter day
-// (one a year, the kind going round), by the current search and by the bracketed one it
-// replaced; the counters are evaluations of the full chain and of any series per instant.
-void BM_LongitudeCrossing(benchmark::State& state, LongitudeCrossing (*search)(double, double, double)) {
-    std::int32_t year = 1;
-    double full = 0, series = 0, instants = 0;
-    for (auto _ : state) {
-        const auto kind = static_cast<EventKind>(year % 4);
-        const double first = EquinoxSolsticeJDE(kind == 0 ? 3 : static_cast<EventKind>(kind - 1), kind == 0 ? year - 1 : year);
-        const double second = EquinoxSolsticeJDE(kind, year);
-        const LongitudeCrossing c = search(radiansFromDegrees(std::fmod(315.0 + 90.0 * kind, 360.0)), first, second);
-        benchmark::DoNotOptimize(c.jdTT);
-        full += c.evaluations;
-        series += c.seriesEvaluations;
-        ++instants;
-        year = year % 3000 + 1;
-    }
-    state.counters["full_evals"] = full / instants;
-    state.counters["series_evals"] = series / instants;
+// The brackets of the true-sun cross-quarter days of 1-3000 (one a year, the kind going round),
+// made once, so that the searches below are timed alone.
+struct CrossingBracket {
+    double targetDeg, firstTT, secondTT;
+};
+const std::vector<CrossingBracket>& crossQuarterBrackets() {
+    static const std::vector<CrossingBracket> brackets = [] {
+        std::vector<CrossingBracket> made;
+        for (std::int32_t year = 1; year <= 3000; ++year) {
+            const auto kind = static_cast<EventKind>(year % 4);
+            made.push_back({std::fmod(315.0 + 90.0 * kind, 360.0),
+                            EquinoxSolsticeJDE(kind == 0 ? 3 : static_cast<EventKind>(kind - 1), kind == 0 ? year - 1 : year),
+                            EquinoxSolsticeJDE(kind, year)});
+        }
+        return made;
+    }();
+    return brackets;
 }
-BENCHMARK_CAPTURE(BM_LongitudeCrossing, fast, solarLongitudeCrossing);
-BENCHMARK_CAPTURE(BM_LongitudeCrossing, bracketed, bracketedSolarLongitudeCrossing);
 
-// The same instants from the table of crossings of every 15 degrees (no evaluation at all).
-void BM_TabulatedSunCrossing(benchmark::State& state) {
-    std::int32_t year = 1;
+// A crossing computed (the counter: evaluations of the full chain per instant), and the same
+// from the table of every 15 degrees.
+void BM_ComputedSunCrossing(benchmark::State& state) {
+    std::size_t i = 0;
+    double evaluations = 0, instants = 0;
     for (auto _ : state) {
-        const auto kind = static_cast<EventKind>(year % 4);
-        const double first = EquinoxSolsticeJDE(kind == 0 ? 3 : static_cast<EventKind>(kind - 1), kind == 0 ? year - 1 : year);
-        const double second = EquinoxSolsticeJDE(kind, year);
-        benchmark::DoNotOptimize(tabulatedSunCrossing(std::fmod(315.0 + 90.0 * kind, 360.0), first, second));
-        year = year % 3000 + 1;
+        const CrossingBracket& b = crossQuarterBrackets()[i++ % 3000];
+        const LongitudeCrossing c = computedSunCrossing(radiansFromDegrees(b.targetDeg), b.firstTT, b.secondTT);
+        benchmark::DoNotOptimize(c.jdTT);
+        evaluations += c.evaluations;
+        ++instants;
+    }
+    state.counters["full_evals"] = evaluations / instants;
+}
+BENCHMARK(BM_ComputedSunCrossing);
+
+void BM_TabulatedSunCrossing(benchmark::State& state) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const CrossingBracket& b = crossQuarterBrackets()[i++ % 3000];
+        benchmark::DoNotOptimize(tabulatedSunCrossing(b.targetDeg, b.firstTT, b.secondTT));
     }
 }
 BENCHMARK(BM_TabulatedSunCrossing);

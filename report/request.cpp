@@ -1,6 +1,7 @@
 #include "request.h"
 
 #include "astro/apsides.h"
+#include "astro/constants.h"
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
 #include "astro/uncertainty.h"
@@ -49,8 +50,6 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-constexpr double kTropicalYearDays = 365.2422;
 
 // The error bound of each method for an instant of `year` (astro/uncertainty.h), with what
 // taking Delta T at the middle of the year moves it by.

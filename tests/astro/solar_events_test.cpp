@@ -3,6 +3,7 @@
 // worked example, and every method against the DE431-based crossings of tests/data.
 #include "astro/delta_t.h"
 #include "astro/solar_events.h"
+#include "astro/sun_crossings.h"
 #include "support/reference_data.h"
 
 #include <gtest/gtest.h>
@@ -162,16 +163,22 @@ TEST(EquinoxSolstice, AgreesWithTheObservatoryFrom1800To2100) {
     }
 }
 
-TEST(CrossQuarter, TrueSunStaysInsideWhateverBracketItIsGiven) {
+TEST(SunCrossing, EitherWayRoundAndWithItsStatusWhateverBracketItIsGiven) {
     const double march = EquinoxSolsticeJDE(0, 2015);
     const double june = EquinoxSolsticeJDE(1, 2015);
-    const double beltane = crossQuarterDayTrueSun(march, june, 1);
-    EXPECT_TRUE(beltane > march && beltane < june) << beltane;
-    EXPECT_EQ(crossQuarterDayTrueSun(june, march, 1), beltane);  // reversed bracket
-    EXPECT_EQ(crossQuarterDayTrueSun(march, march, 1), march);   // empty bracket
-    // 225 degrees is not reached between March and June: still an instant inside, never NaN.
-    const double samhain = crossQuarterDayTrueSun(march, june, 3);
-    EXPECT_TRUE(samhain >= march && samhain <= june) << samhain;
+    const LongitudeCrossing beltane = sunCrossing(45.0, march, june);
+    EXPECT_EQ(beltane.status, BracketedRootStatus::Converged);
+    EXPECT_TRUE(beltane.jdTT > march && beltane.jdTT < june) << beltane.jdTT;
+    EXPECT_EQ(sunCrossing(45.0, june, march).jdTT, beltane.jdTT);  // reversed bracket
+    // 225 and 45.5 degrees are not reached between March and June 2015 (nor 45 degrees in an
+    // empty bracket): not converged, and an instant inside, never NaN.
+    const struct { double deg, first, second; } unreached[] = {{225.0, march, june}, {45.0, march, march},
+                                                              {45.5, june, june + 30}};
+    for (const auto& c : unreached) {
+        const LongitudeCrossing crossing = sunCrossing(c.deg, c.first, c.second);
+        EXPECT_NE(crossing.status, BracketedRootStatus::Converged) << c.deg;
+        EXPECT_TRUE(crossing.jdTT >= c.first && crossing.jdTT <= c.second) << c.deg << " " << crossing.jdTT;
+    }
 }
 
 }  // namespace
