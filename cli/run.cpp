@@ -1,24 +1,18 @@
 #include "run.h"
 
+#include "year_order.h"
+
 #include "export/writers.h"
 #include "report/year_input.h"
 
 #include <algorithm>
-#include <deque>
-#include <future>
 #include <optional>
 #include <ostream>
 #include <sstream>
-#include <system_error>
 #include <vector>
 
 namespace varnex {
 namespace {
-
-struct Years {
-    std::int32_t first;
-    std::int32_t last;
-};
 
 // The checked year of a text, or its refusal in the window's words.
 std::optional<std::int32_t> checkedYear(std::string_view what, std::string_view text, std::optional<Refusal>& refusal) {
@@ -70,35 +64,6 @@ struct YearPiece {
     std::string text;
     std::size_t rows = 0;
 };
-
-// Makes every year's piece and hands the pieces to `use` in year order. The years go in batches
-// to at most `jobs` threads at a time (std::async), whose futures wait in a queue: the pieces
-// held are those of a few batches whatever the range. A thread that cannot be started leaves its
-// batch to be made on this one when its turn comes. get() rethrows what a batch threw; a future
-// left in the queue (`use` returned false to stop, or threw) waits for its batch when destroyed.
-template <typename Make, typename Use>
-void inYearOrder(Years years, unsigned jobs, const Make& make, const Use& use) {
-    constexpr std::int32_t kBatch = 32;  // years: about 0.5 ms of the cheapest output
-    const auto batch = [&make, last = years.last](std::int32_t first) {
-        std::vector<YearPiece> pieces;
-        for (std::int32_t year = first; year <= std::min(last, first + kBatch - 1); ++year) pieces.push_back(make(year));
-        return pieces;
-    };
-    const bool threads = jobs > 1 && years.last - years.first >= kBatch;
-    std::deque<std::future<std::vector<YearPiece>>> queue;
-    for (std::int32_t next = years.first;; queue.pop_front()) {
-        for (; next <= years.last && queue.size() < std::max(jobs, 1u); next += kBatch) {
-            try {
-                queue.push_back(std::async(threads ? std::launch::async : std::launch::deferred, batch, next));
-            } catch (const std::system_error&) {
-                queue.push_back(std::async(std::launch::deferred, batch, next));
-            }
-        }
-        if (queue.empty()) return;
-        for (YearPiece& piece : queue.front().get())
-            if (!use(std::move(piece))) return;
-    }
-}
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
 void writeText(const CliOptions& options, Years years, std::ostream& out) {

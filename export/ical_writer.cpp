@@ -264,6 +264,8 @@ void writeCalendarHead(std::ostream& out, const ICalendarOptions& options) {
 
 class ICalendarFormat final : public RowFormat {
 public:
+    // The stamp's zone makes libical's UTC zone here, on the calling thread, before rows are made
+    // on others.
     explicit ICalendarFormat(ICalendarOptions options)
         : options_(std::move(options)),
           stamp_(icaltime_from_timet_with_zone(static_cast<std::time_t>(options_.stampUnixSeconds), 0,

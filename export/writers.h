@@ -13,7 +13,13 @@
 namespace varnex {
 
 // An export format written a row at a time, for output made as it goes: begin, then the rows
-// with a separator between two rows, then end. Rows may be formatted on several threads at once.
+// with a separator between two rows, then end. Rows may be formatted on several threads at once
+// (varnex-cli does, cli/year_order.h): a row is written from the row alone and the format's
+// constant state. CSV and JSON use the standard library only. iCalendar builds each event with
+// libical: the objects are the row's own, their text comes back in a buffer the caller owns
+// (icalcomponent_as_ical_string_r), libical 3 keeps its error number and its ring of temporary
+// strings per thread (Debian's build links pthread_key_create for them), and the one object rows
+// share, libical's UTC zone, is made by the format's constructor, before any thread starts.
 class RowFormat {
 public:
     virtual ~RowFormat() = default;
