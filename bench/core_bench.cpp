@@ -117,7 +117,7 @@ BENCHMARK(BM_ApparentSolarLongitude);
 
 void BM_YearLines(benchmark::State& state) {
     const EventNameTable names = buildEventNames(defaultEventCaptions());
-    CalculateRequest request{2015, 'G', Zone(), fullSelection(), true};
+    CalculateRequest request{.year = 2015, .selection = fullSelection(), .includeWeekday = true};
     for (auto _ : state) {
         benchmark::DoNotOptimize(requestLines(request, names));
         request.year = request.year % 3000 + 1;

@@ -19,6 +19,7 @@ namespace varnex {
 
 struct CalendarReform {
     std::int32_t firstGregorianDay;  // Julian Day Number of the first day dated in the Gregorian calendar
+    bool operator==(const CalendarReform&) const = default;
 };
 
 // The proleptic calendars as reforms: Gregorian on every day, Julian on every day before the

@@ -292,12 +292,11 @@ std::string checkZone(std::string& text, CliOptions& o) {
 
 std::string checkCalendar(const std::string& text, CliOptions& o) {
     o.calendarText = lowered(text);
-    o.calendarCode = o.calendarText == kCalendarWords[1] ? kJulianCode : kGregorianCode;
-    o.reform.reset();
+    o.calendar = o.calendarText == kCalendarWords[1] ? kProlepticJulian : kProlepticGregorian;
     if (o.calendarText == kCalendarWords[0] || o.calendarText == kCalendarWords[1]) return {};
     std::string reason;
-    o.reform = parseReform(o.calendarText, reason);
-    if (o.reform) return {};
+    const auto reform = parseReform(o.calendarText, reason);
+    if (reform) return o.calendar = *reform, std::string();
     if (o.calendarText.starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
     return complaint("unknown calendar '" + text + "'", "--calendar");
 }

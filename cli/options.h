@@ -59,8 +59,7 @@ struct CliOptions {
     std::optional<std::string> yearText;
     std::optional<std::string> fromText;
     std::optional<std::string> toText;
-    std::int16_t calendarCode = kGregorianCode;
-    std::optional<CalendarReform> reform;  // a calendar with a reform date, in place of calendarCode's
+    CalendarReform calendar = kProlepticGregorian;
     std::string calendarText = "gregorian";  // as given, lower case
     bool dualDates = false;
     std::int16_t namesLanguage = 0;  // intEnglish; intGerman with --names de

@@ -55,8 +55,15 @@ std::string withLineEnds(std::string text, bool crlf) {
 }
 
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
-    return {year,           options.calendarCode, options.zone,      options.selection,     options.weekday,
-            options.seconds, options.reform,      options.dualDates, options.namesLanguage, options.hemisphere};
+    return {.year = year,
+            .calendar = options.calendar,
+            .zone = options.zone,
+            .selection = options.selection,
+            .includeWeekday = options.weekday,
+            .withSeconds = options.seconds,
+            .dualDates = options.dualDates,
+            .namesLanguage = options.namesLanguage,
+            .hemisphere = options.hemisphere};
 }
 
 // What one year adds to the output, and how many rows of an export it holds.
@@ -73,7 +80,7 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
         if (year != years.first) text += kRequestSeparator;
         if (options.all)
             text += summaryText(
-                summaryCells(year, reformOf(requestOf(options, year)), options.zone, options.hemisphere, names));
+                summaryCells(year, options.calendar, options.zone, options.hemisphere, names));
         else
             forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
         return YearPiece{withLineEnds(std::move(text), options.crlf)};
@@ -95,7 +102,7 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
                                               : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
                                                                                      : iCalendarFormat({static_cast<std::int64_t>(now), options.allDay,
                                                                                                         options.reminderMinutes, years.first, years.last,
-                                                                                                        options.zoneText, options.calendarText});
+                                                                                                        options.zoneText, options.calendar});
     const auto make = [&](std::int32_t year) {
         const std::vector<ExportRow> rows =
             rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);

@@ -43,7 +43,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         if (!present) continue;
         if (std::isnan(trueJD)) trueJD = instantOf(table, Method::TrueSun, request.year).jdUT;
         if (std::isnan(meanJD)) meanJD = instantOf(table, Method::MeanSun, request.year).jdUT;
-        const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, reformOf(request)).dayNumber;
+        const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, request.calendar).dayNumber;
         const std::int32_t trueDay = localDayNumber(trueJD, request.zone);
         for (ExportRow& row : rows) {
             if (row.turningPoint || row.event != event) continue;

@@ -225,7 +225,7 @@ std::string calendarDescription(const ICalendarOptions& options) {
                                                               "exact instant in its description."),
                                           options.zone)
                            : translate("Export", "Times are UTC; calendar programs show them in the viewer's time zone.");
-    if (options.calendar != "gregorian")
+    if (options.calendar != kProlepticGregorian)
         text += " " + translate("Export", "Days dated in the Julian calendar are written as the same days' Gregorian "
                                           "dates, as iCalendar requires.");
     return text;

@@ -377,7 +377,7 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, s
     const std::vector<ExportRow> rows = rowsOf(everything, zoneText, hemisphere, RowNames::Summary);
     const std::size_t march = eventIndexOf(EventFamily::EquinoxSolstice, 0);
     const Method equinoxMethod = request.selection.equinoxTrueSun ? Method::TrueSun : Method::None;
-    const WheelOptions options{request.year, reformOf(request), std::string(zoneText),
+    const WheelOptions options{request.year, request.calendar, std::string(zoneText),
                                hemisphere == Hemisphere::South,
                                instantOf(kEventTable[march], equinoxMethod, request.year + 1).jdUT};
     RowsByEvent byEvent{};

@@ -37,7 +37,7 @@ struct ICalendarOptions {
     std::vector<std::int32_t> reminderMinutes{};  // a VALARM for each, that long before the start
     std::int32_t firstYear = 0, lastYear = 0;     // the years of the rows
     std::string zone{};                           // as the user gave it
-    std::string calendar = "gregorian";         // gregorian, julian, britain, reform:1752-09-14, ...
+    CalendarReform calendar = kProlepticGregorian;  // of the rows' local dates
 };
 
 // The formats of the writers below.

@@ -107,20 +107,10 @@ EventInstant instantOf(const TurningPoint& point, std::int32_t year) {
     return trueSunInstant(TrueSolarLongitudeJD(year, point.longitudeDeg), year);
 }
 
-CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode) {
-    CalendarDate date{year, 2 + 3 * quarter, 1, calendarCode, 0};
-    date.dayNumber = static_cast<std::int32_t>(dayNumberFromDate(year, date.month, 1, calendarCode));
-    return date;
-}
-
 CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform) {
     const std::int32_t month = 2 + 3 * quarter;
     const auto day = dayNumberInForce(year, month, 1, reform);
     return dateInForce(day ? *day : static_cast<std::int32_t>(dayNumberFromDate(year, month, 1, kJulianCode)), reform);
-}
-
-CalendarReform reformOf(const CalculateRequest& request) {
-    return request.reform ? *request.reform : prolepticReformOf(request.calendarCode);
 }
 
 bool dualDatesApply(const CalculateRequest& request) {
@@ -159,7 +149,7 @@ namespace {
 class LineMaker {
 public:
     LineMaker(const CalculateRequest& request, const EventNameTable& names)
-        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)), reform_(reformOf(request)),
+        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)), reform_(request.calendar),
           dual_(dualDatesApply(request)) {}
 
     RequestLine eventLine(std::size_t event, Method method) {
@@ -232,9 +222,7 @@ private:
     RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
-        const std::int32_t day = civilTimeOf(instant.jdUT, offset.seconds).dayNumber;
-        const auto calendar = static_cast<std::int16_t>(dateInForce(day, reform_).calendar);
-        InstantText text = FormatInstant(instant.jdUT, offset.seconds, calendar, request_.namesLanguage, work_);
+        InstantText text = FormatInstant(instant.jdUT, offset.seconds, reform_, request_.namesLanguage, work_);
         const std::int8_t otherDay = otherPossibleDay(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         const bool uncertain = otherDay != 0;
         std::string line = request_.withSeconds

@@ -43,21 +43,18 @@ std::optional<Message> checkSelection(const Selection& selection, std::string_vi
 
 struct CalculateRequest {
     std::int32_t year = 0;
-    std::int16_t calendarCode = 'G';
+    // The calendar in force on each day: Julian before the reform's first Gregorian day,
+    // Gregorian from it (the proleptic calendars are the reforms at the two ends).
+    CalendarReform calendar = kProlepticGregorian;
     Zone zone{};  // a fixed offset, or the one in force at each instant
     Selection selection;
     bool includeWeekday = false;
     bool withSeconds = false;  // lines with the second, the uncertainty and the day's mark
-    // The calendar in force on each day (Julian before the reform, Gregorian from it), in
-    // place of calendarCode's proleptic calendar, when set.
-    std::optional<CalendarReform> reform{};
     bool dualDates = false;  // each line and row also in the other calendar (see dualDatesApply)
     std::int16_t namesLanguage = 0;  // the language of the weekdays and the exports' names: intEnglish, intGerman
     Hemisphere hemisphere = Hemisphere::North;  // the names of the lines (the window's are northern)
 };
 
-// The request's calendar as a reform: its reform, or calendarCode's proleptic calendar.
-CalendarReform reformOf(const CalculateRequest& request);
 
 // The years whose lines and rows give the other calendar's date when asked: from the first
 // reform (1582) to the last of the named ones (1923).
@@ -88,12 +85,9 @@ EventInstant instantOf(const EventRow& row, Method method, std::int32_t year);
 EventInstant instantOf(const TurningPoint& point, std::int32_t year);
 
 // The traditional date of the cross-quarter day of `quarter` (0 to 3: 1 February, 1 May,
-// 1 August, 1 November of `year`) in the calendar of calendarCode.
-CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, std::int16_t calendarCode);
-
-// The same under a reform: the first of the month read in the calendar in force on that day.
-// A first that the reform skipped (1 February 1918 in Russia) is the day the old calendar's
-// date became (14 February 1918, Gregorian).
+// 1 August, 1 November of `year`): the first of the month read in the calendar in force on that
+// day. A first that the reform skipped (1 February 1918 in Russia) is the day the old
+// calendar's date became (14 February 1918, Gregorian).
 CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform);
 
 // The local day number of the instant jdUT in the zone, as the lines date it.

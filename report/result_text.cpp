@@ -31,12 +31,10 @@ std::string methodTagText(Method method) {
     return {};
 }
 
-InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, std::int16_t language,
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, const CalendarReform& calendar, std::int16_t language,
                           CalendarDate& work) {
     const CivilTime local = civilTimeOf(jd, offsetSeconds);
-    work.calendar = calendarCode;
-    work.dayNumber = local.dayNumber;
-    DayNumberToDate(work);
+    work = dateInForce(local.dayNumber, calendar);
     std::string time = TimeOfDayText(local.dayFraction, false);
     return {DateText(work, DateOrderYMD, "-", ",", true) + " " + time,
             WeekdayName(DayOfWeek(local.dayNumber), false, language), work, time, local.dayFraction};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calendar/calendar_date.h"
+#include "calendar/calendar_reform.h"
 #include "events.h"
 
 #include <cstdint>
@@ -26,9 +27,9 @@ struct InstantText {
 };
 
 // The local date and time of the instant jd (UT) in the zone offsetSeconds east of Greenwich
-// (civilTimeOf), in the calendar of calendarCode, the weekday's name in `language` (intEnglish,
-// intGerman). Reuses `work` as the date record of the conversion.
-InstantText FormatInstant(double jd, std::int32_t offsetSeconds, std::int16_t calendarCode, std::int16_t language,
+// (civilTimeOf), the date in the calendar in force on its day, the weekday's name in `language`
+// (intEnglish, intGerman). Reuses `work` as the date record of the conversion.
+InstantText FormatInstant(double jd, std::int32_t offsetSeconds, const CalendarReform& calendar, std::int16_t language,
                           CalendarDate& work);
 
 // The tag of a method in the lines: "(true sun)", "(mean sun)", "(fixed date)"; empty for none.

@@ -18,12 +18,7 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 
 }  // namespace
 
-std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
-                                        Hemisphere hemisphere, const EventNameTable& names) {
-    return summaryCells(year, prolepticReformOf(calendarCode), zone, hemisphere, names);
-}
-
-std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& reform, const Zone& zone,
+std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& calendar, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
@@ -31,7 +26,6 @@ std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform&
     // The date and time with the zone's suffix; the cell texts then add none.
     const auto dateTime = [&](double jd) {
         const UtcOffset offset = zone.offsetAt(jd);
-        const auto calendar = static_cast<std::int16_t>(dateInForce(civilTimeOf(jd, offset.seconds).dayNumber, reform).calendar);
         return FormatInstant(jd, offset.seconds, calendar, intEnglish, work).dateTime + offsetSuffix(offset.seconds);
     };
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {

@@ -26,10 +26,8 @@ inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 
 // cell holds its name and both methods (true sun first for quarters 0 and 1), an equinox or
 // solstice cell its name and instant, each with the suffix of the zone's offset at that
 // instant and never the weekday.
-std::array<std::string, 9> summaryCells(std::int32_t year, std::int16_t calendarCode, const Zone& zone,
-                                        Hemisphere hemisphere, const EventNameTable& names);
-// The same with each date in the calendar in force on its day.
-std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& reform, const Zone& zone,
+// Each date is in the calendar in force on its day.
+std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& calendar, const Zone& zone,
                                         Hemisphere hemisphere, const EventNameTable& names);
 
 // Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".

@@ -219,12 +219,12 @@ TEST(ExportRows, LocalDateDayFlagAndThreeAnswersOverTheWholeRange) {
             meanJD[e] = instantOf(kEventTable[e], Method::MeanSun, year).jdUT;
         }
         for (const auto& [zone, text] : zones) {
-            CalculateRequest request{year, kGregorianCode, zone, fullSelection(), false, false};
+            CalculateRequest request{.year = year, .zone = zone, .selection = fullSelection()};
             request.selection.fixedDate = true;
             for (const ExportRow& row : rowsOf(request, text, Hemisphere::North, RowNames::Lines)) {
                 ++rows;
                 const EventRow& event = kEventTable[row.event];
-                const std::int64_t fixedDay = fixedDateOf(year, event.quarter, kGregorianCode).dayNumber;
+                const std::int64_t fixedDay = fixedDateOf(year, event.quarter, kProlepticGregorian).dayNumber;
                 if (row.method == Method::Fixed) {
                     ASSERT_EQ(row.localDate.dayNumber, fixedDay);
                 } else {

@@ -117,7 +117,7 @@ TEST(Request, MethodsFollowTheirBoxes) {
 }
 
 TEST(Request, JulianCalendarForEveryLine) {
-    const auto lines = texts({.year = 800, .calendarCode = calendarCodeOfIndex(1), .selection = fullSelection()});
+    const auto lines = texts({.year = 800, .calendar = prolepticReformOf(calendarCodeOfIndex(1)), .selection = fullSelection()});
     ASSERT_EQ(lines.size(), 12u);
     for (const std::string& line : lines) EXPECT_EQ(line.substr(32, 4) + line.substr(41, 4), "800- JC ") << line;
     EXPECT_EQ(calendarCodeOfIndex(0), calendarCodeOfIndex(-1));  // no selection: Gregorian

@@ -29,8 +29,8 @@ TEST(BuildEventNames, FiveKindsFromTheCaptionsAsTheyStand) {
 
 TEST(FormatInstant, LocalDateWeekdayAndMidnightBelongsToTheNextDay) {
     CalendarDate work{};
-    const auto text = [&work](double jd, std::int32_t minutes, std::int16_t calendar = kGregorianCode) {
-        const InstantText instant = FormatInstant(jd, minutes * 60, calendar, intEnglish, work);
+    const auto text = [&work](double jd, std::int32_t minutes, std::int32_t calendar = kGregorianCode) {
+        const InstantText instant = FormatInstant(jd, minutes * 60, prolepticReformOf(calendar), intEnglish, work);
         return instant.dateTime + " " + instant.weekday;
     };
     // 2451545.1 UT at GMT-05:00 is 09:24 on Saturday 1 January 2000 (19 December 1999, Julian).

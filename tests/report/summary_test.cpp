@@ -9,8 +9,8 @@ namespace {
 const EventNameTable kNames = buildEventNames(defaultEventCaptions());
 
 TEST(SummaryCells, RingOfBothHemispheres) {
-    const auto north = summaryCells(2015, 'G', Zone(), Hemisphere::North, kNames);
-    const auto south = summaryCells(2015, 'G', Zone(), Hemisphere::South, kNames);
+    const auto north = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::North, kNames);
+    const auto south = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::South, kNames);
     // Cells in row order: the same places in both hemispheres, other names, the same instants.
     std::string names;  // north/south
     for (std::size_t i = 0; i < 9; ++i)
@@ -28,7 +28,7 @@ TEST(SummaryCells, RingOfBothHemispheres) {
 }
 
 TEST(SummaryText, EightCellsClockwiseWithEmptyLinesBetween) {
-    const auto cells = summaryCells(2015, 'J', Zone::fixed(-720), Hemisphere::North, kNames);
+    const auto cells = summaryCells(2015, kProlepticJulian, Zone::fixed(-720), Hemisphere::North, kNames);
     const std::string text = summaryText(cells);
     EXPECT_EQ(text.rfind(cells[0] + "\r\n\r\n" + cells[1] + "\r\n\r\n" + cells[2] + "\r\n\r\n" + cells[5], 0), 0u);
     EXPECT_TRUE(text.ends_with("\r\n\r\n" + cells[3] + "\r\n"));

@@ -148,7 +148,7 @@ void frmMain::cmdCalculate_Click() {
     if (!outputText_.empty()) appendOutput(kRequestSeparator);
     intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
     const CalculateRequest request{.year = lngYear,
-                                   .calendarCode = intCalendarCode,
+                                   .calendar = prolepticReformOf(intCalendarCode),
                                    .zone = Zone::fixed(intTimezoneOffset),
                                    .selection = selection,
                                    .includeWeekday = isTicked(chkIncludeWeekday),
@@ -206,7 +206,7 @@ void frmMain::cmdDisplayAll_Click() {
     all->activateWindow();
     all->Form_Activate();  // the layout, whether or not the window manager activates it at once
     intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
-    all->setCells(summaryCells(lngYear, intCalendarCode, Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
+    all->setCells(summaryCells(lngYear, prolepticReformOf(intCalendarCode), Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
 }
 
 // ---- Help and the links -------------------------------------------------------------------------
