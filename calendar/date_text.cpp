@@ -10,10 +10,6 @@
 namespace varnex {
 namespace {
 
-constexpr std::array<std::string_view, 7> kEnglishWeekdays = {
-    "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
-constexpr std::array<std::string_view, 7> kGermanWeekdays = {
-    "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
 constexpr std::size_t kPaddedWeekdayLength = 9;  // "Wednesday"
 
 constexpr std::size_t kGroupedBufferBytes = 20;  // the grouped text and its terminating zero
@@ -22,8 +18,7 @@ constexpr std::size_t kGroupedBufferBytes = 20;  // the grouped text and its ter
 
 std::string WeekdayName(std::int16_t weekday, bool pad, std::int16_t language) {
     if (weekday < 0 || weekday > 6) return {};
-    const auto& names = language == intGerman ? kGermanWeekdays : kEnglishWeekdays;
-    std::string name(names[static_cast<std::size_t>(weekday)]);
+    std::string name(languageRow(language).weekdays[static_cast<std::size_t>(weekday)]);
     if (pad && name.size() < kPaddedWeekdayLength) name.append(kPaddedWeekdayLength - name.size(), ' ');
     return name;
 }

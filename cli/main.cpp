@@ -1,5 +1,4 @@
 // varnex-cli: Varnex on the command line.
-#include "catalogue.h"
 #include "options.h"
 #include "run.h"
 
@@ -58,7 +57,6 @@ int run(int argc, char** argv) {
     const varnex::CliRun started =
         varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), now, std::cerr);
     if (started.exitCode != varnex::kCliOk) return started.exitCode;
-    varnex::useLanguage(parsed.options->namesLanguage);  // after the checks: refusals stay English
     return emit(started.write, parsed.options->outputPath);
 }
 

@@ -150,7 +150,7 @@ std::optional<NamedEvent> eventNamed(const std::string& word) {
     for (std::size_t i = 0; i < kEventTable.size(); ++i) {
         const EventRow& row = kEventTable[i];
         const bool crossQuarter = row.family == EventFamily::CrossQuarter;
-        const bool southernLine = !crossQuarter && word == foldCase(southernLineName(eventNamesOf(0), row.quarter));
+        const bool southernLine = !crossQuarter && word == foldCase(southernLineName(eventNamesOf(intEnglish), row.quarter));
         if (word == row.key || word == foldCase(std::string(row.caption)) || southernLine)
             return NamedEvent{i, crossQuarter};
         if (word == foldCase(RemoveParenthesizedPart(row.caption)) || (alias != aliases.end() && alias->second == row.key))
@@ -463,7 +463,7 @@ void declareWhere(CLI::App& app, CliOptions& o) {
                                                  "event a season's word names")
         ->transform(wordsOf<Hemisphere>("--hemisphere", "hemisphere", kHemisphereWords))
         ->type_name("H")->group(group);
-    app.add_option("--names", o.namesLanguage, "the language of what people read: en (the default) or de; keys, "
+    app.add_option("--names", o.language, "the language of what people read: en (the default) or de; keys, "
                                                "columns and UIDs stay English")
         ->transform(wordsOf<std::int16_t>("--names", "language", kNamesWords))
         ->type_name("LANG")->group(group);
@@ -606,7 +606,7 @@ std::optional<Refusal> crossCheck(CliOptions& o) {
     if (o.format == OutputFormat::ICalendar)
         if (auto refused = checkSourceDateEpoch(o)) return refused;
     if (!o.all && o.format != OutputFormat::Svg)
-        if (const auto rejection = checkSelection(o.selection, kCalculateCaption))
+        if (const auto rejection = checkSelection(o.selection, kCalculateCaption, intEnglish))
             return Refusal{"--events", rejection->prompt, accepted("--events")};
     return uselessOption(o);
 }
@@ -695,7 +695,7 @@ std::string refusalText(const Refusal& refusal) {
 
 Refusal yearRefusal(std::string_view what, std::string_view text) {
     const YearCheck check = checkYearText(text);
-    std::string prompt = yearMessage(check.status).prompt;
+    std::string prompt = yearMessage(check.status, intEnglish).prompt;
     if (prompt.ends_with('.')) prompt.pop_back();
     if (check.status != YearCheckStatus::Empty) prompt += " ('" + std::string(text) + "')";
     return {std::string(what), prompt, accepted("YEAR")};

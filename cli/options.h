@@ -62,7 +62,7 @@ struct CliOptions {
     CalendarReform calendar = kProlepticGregorian;
     std::string calendarText = "gregorian";  // as given, lower case
     bool dualDates = false;
-    std::int16_t namesLanguage = 0;  // intEnglish; intGerman with --names de
+    std::int16_t language = intEnglish;  // of what people read (--names); refusals stay English
     std::string zoneText = "GMT";  // as given; for local, the zone it stands for (Europe/Berlin)
     Zone zone;
     std::optional<std::string> eventsText;

@@ -62,7 +62,7 @@ CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
             .includeWeekday = options.weekday,
             .withSeconds = options.seconds,
             .dualDates = options.dualDates,
-            .namesLanguage = options.namesLanguage,
+            .language = options.language,
             .hemisphere = options.hemisphere};
 }
 
@@ -74,13 +74,13 @@ struct YearPiece {
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
 void writeText(const CliOptions& options, Years years, std::ostream& out) {
-    const EventNameTable& names = eventNamesOf(options.namesLanguage);
+    const EventNameTable& names = eventNamesOf(options.language);
     const auto make = [&](std::int32_t year) {
         std::string text;
         if (year != years.first) text += kRequestSeparator;
         if (options.all)
             text += summaryText(
-                summaryCells(year, options.calendar, options.zone, options.hemisphere, names));
+                summaryCells(year, options.calendar, options.zone, options.hemisphere, names, options.language));
         else
             forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
         return YearPiece{withLineEnds(std::move(text), options.crlf)};
@@ -98,11 +98,17 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
         return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
-    const std::unique_ptr<RowFormat> format = options.format == OutputFormat::Csv    ? csvFormat(lineEnd)
-                                              : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
-                                                                                     : iCalendarFormat({static_cast<std::int64_t>(now), options.allDay,
-                                                                                                        options.reminderMinutes, years.first, years.last,
-                                                                                                        options.zoneText, options.calendar});
+    const std::unique_ptr<RowFormat> format =
+        options.format == OutputFormat::Csv    ? csvFormat(lineEnd)
+        : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
+                                               : iCalendarFormat({.stampUnixSeconds = static_cast<std::int64_t>(now),
+                                                                  .allDay = options.allDay,
+                                                                  .reminderMinutes = options.reminderMinutes,
+                                                                  .firstYear = years.first,
+                                                                  .lastYear = years.last,
+                                                                  .zone = options.zoneText,
+                                                                  .calendar = options.calendar,
+                                                                  .language = options.language});
     const auto make = [&](std::int32_t year) {
         const std::vector<ExportRow> rows =
             rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);

@@ -58,7 +58,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
 
 std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                               RowNames names) {
-    const EventNameTable& table = eventNamesOf(request.namesLanguage);
+    const EventNameTable& table = eventNamesOf(request.language);
     std::vector<ExportRow> rows;
     const bool dual = dualDatesApply(request);
     forEachRequestLine(request, table, [&](const RequestLine& line) {

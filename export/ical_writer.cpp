@@ -66,22 +66,24 @@ icaltimetype dateOfDay(std::int32_t dayNumber) {
 }
 
 // The kind of an event, the second of its categories.
-std::string kindOf(const ExportRow& row) {
+std::string kindOf(const ExportRow& row, std::int16_t language) {
     if (row.turningPoint) {
         switch (row.turningPoint->kind) {
         case TurningKind::Perihelion:
-        case TurningKind::Aphelion: return translate("Export", "Apsis");
-        case TurningKind::SolarTerm: return translate("Export", "Solar term");
-        case TurningKind::Longitude: return translate("Export", "Solar longitude");
+        case TurningKind::Aphelion: return translate("Export", "Apsis").in(language);
+        case TurningKind::SolarTerm: return translate("Export", "Solar term").in(language);
+        case TurningKind::Longitude: return translate("Export", "Solar longitude").in(language);
         }
     }
     const EventRow& event = kEventTable[row.event];
-    if (event.family == EventFamily::CrossQuarter) return translate("Export", "Cross-quarter day");
-    return isEquinox(event) ? translate("Export", "Equinox") : translate("Export", "Solstice");
+    if (event.family == EventFamily::CrossQuarter) return translate("Export", "Cross-quarter day").in(language);
+    return isEquinox(event) ? translate("Export", "Equinox").in(language) : translate("Export", "Solstice").in(language);
 }
 
 // Two categories in one property: libical writes the comma as CATEGORIES' list separator.
-std::string categoriesOf(const ExportRow& row) { return translate("Export", "Solar event") + "," + kindOf(row); }
+std::string categoriesOf(const ExportRow& row, std::int16_t language) {
+    return translate("Export", "Solar event").in(language) + "," + kindOf(row, language);
+}
 
 // The same year, event and method give the same UID whatever the zone or calendar, so that a
 // calendar that matches events by UID updates them on a second import instead of doubling them.
@@ -99,18 +101,18 @@ std::string uidOf(const ExportRow& row, bool allDay) {
 
 // The name, and for an event of the table its method, as the lines tag it: "Imbolc (true sun)",
 // "Imbolc (fixed date)".
-std::string summaryOf(const ExportRow& row) {
+std::string summaryOf(const ExportRow& row, std::int16_t language) {
     if (row.method == Method::None || row.turningPoint) return row.name;
-    return row.name + " " + methodTagText(row.method);
+    return row.name + " " + methodTagText(row.method, language);
 }
 
 // How the instant was found, as the README's table of methods words it.
-std::string methodText(const ExportRow& row) {
+std::string methodText(const ExportRow& row, std::int16_t language) {
     if (row.turningPoint && row.method == Method::None)
-        return translate("Export", "the extreme of the Earth's distance from the Sun (VSOP87)");
-    if (row.method == Method::None) return translate("Export", "Meeus, Astronomical Algorithms ch. 27");
-    if (row.method == Method::MeanSun) return translate("Export", "mean sun, the midpoint of the equinox and solstice around it");
-    return translate("Export", "true sun");
+        return translate("Export", "the extreme of the Earth's distance from the Sun (VSOP87)").in(language);
+    if (row.method == Method::None) return translate("Export", "Meeus, Astronomical Algorithms ch. 27").in(language);
+    if (row.method == Method::MeanSun) return translate("Export", "mean sun, the midpoint of the equinox and solstice around it").in(language);
+    return translate("Export", "true sun").in(language);
 }
 
 // A double in the shortest text that reads back to it, or with `decimals` fixed decimals.
@@ -132,20 +134,20 @@ std::string field(const std::string& label, std::string_view value) { return lab
 // the line breaks); for an instant shown as a day, also its local time, and where the day could
 // go either way, which other day is possible (only there is the reader's zone known); for a
 // traditional date, what it is.
-std::string descriptionOf(const ExportRow& row, bool allDay) {
+std::string descriptionOf(const ExportRow& row, bool allDay, std::int16_t language) {
     if (isAllDay(row))
         return translate("Export", "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 "
-                                   "November): a whole day, no instant.") +
-               "\n" + field(translate("Export", "Date"), DateText(row.localDate, DateOrderYMD, "-", ",", true));
-    std::string text = allDay ? field(translate("Export", "Local time"), lineDateTimeText(row) + " (" + row.zone + ")") + "\n" : std::string();
-    text += field(translate("Export", "Instant"), utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)") + "\n" +
-            field(translate("Export", "Method"), methodText(row)) + "\n" + field(translate("Export", "Delta T"), numberTextOf(row.deltaTSeconds, 1) + " s") + "\n" +
-            field(translate("Export", "Uncertainty"), uncertaintyText(row.uncertaintySeconds));
+                                   "November): a whole day, no instant.").in(language) +
+               "\n" + field(translate("Export", "Date").in(language), DateText(row.localDate, DateOrderYMD, "-", ",", true));
+    std::string text = allDay ? field(translate("Export", "Local time").in(language), lineDateTimeText(row) + " (" + row.zone + ")") + "\n" : std::string();
+    text += field(translate("Export", "Instant").in(language), utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)") + "\n" +
+            field(translate("Export", "Method").in(language), methodText(row, language)) + "\n" + field(translate("Export", "Delta T").in(language), numberTextOf(row.deltaTSeconds, 1) + " s") + "\n" +
+            field(translate("Export", "Uncertainty").in(language), uncertaintyText(row.uncertaintySeconds));
     if (allDay && row.otherDay != 0)
         text += "\n" + withArgument(row.otherDay < 0 ? translate("Export", "The uncertainty reaches across midnight in "
-                                                                            "%1: the event could fall on the day before.")
+                                                                            "%1: the event could fall on the day before.").in(language)
                                                       : translate("Export", "The uncertainty reaches across midnight in "
-                                                                            "%1: the event could fall on the day after."),
+                                                                            "%1: the event could fall on the day after.").in(language),
                                     row.zone);
     return text;
 }
@@ -174,7 +176,7 @@ icalcomponent* alarmOf(std::int32_t minutes, const std::string& text) {
 Component makeEvent(const ExportRow& row, const icaltimetype& stamp, const ICalendarOptions& options) {
     Component event(icalcomponent_new_vevent());
     icalcomponent* const e = event.get();
-    const std::string summary = summaryOf(row);
+    const std::string summary = summaryOf(row, options.language);
     icalcomponent_add_property(e, icalproperty_new_uid(uidOf(row, options.allDay).c_str()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(
@@ -189,8 +191,8 @@ Component makeEvent(const ExportRow& row, const icaltimetype& stamp, const ICale
         icalcomponent_add_property(e, icalproperty_new_duration(second));
     }
     icalcomponent_add_property(e, icalproperty_new_summary(summary.c_str()));
-    icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row, options.allDay).c_str()));
-    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row).c_str()));
+    icalcomponent_add_property(e, icalproperty_new_description(descriptionOf(row, options.allDay, options.language).c_str()));
+    icalcomponent_add_property(e, icalproperty_new_categories(categoriesOf(row, options.language).c_str()));
     icalcomponent_add_property(e, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     for (const std::int32_t minutes : options.reminderMinutes) icalcomponent_add_component(e, alarmOf(minutes, summary));
     return event;
@@ -212,22 +214,24 @@ std::string yearsText(const ICalendarOptions& options) {
 
 // The calendar's name: its years, and the zone where the zone decides the dates.
 std::string calendarName(const ICalendarOptions& options) {
-    return withArgument(translate("Export", "Wheel of the year %1"), yearsText(options)) +
+    const std::int16_t language = options.language;
+    return withArgument(translate("Export", "Wheel of the year %1").in(language), yearsText(options)) +
            (options.allDay ? ", " + options.zone : std::string());
 }
 
 // What the calendar holds and how its times are to be read.
 std::string calendarDescription(const ICalendarOptions& options) {
+    const std::int16_t language = options.language;
     std::string text = withArguments(translate("Export", "Equinoxes, solstices and cross-quarter days of %1, "
-                                                         "computed by Varnex %2."),
+                                                         "computed by Varnex %2.").in(language),
                                      yearsText(options), kVersion) + " ";
     text += options.allDay ? withArgument(translate("Export", "Each event is the whole local day in %1, with the "
-                                                              "exact instant in its description."),
+                                                              "exact instant in its description.").in(language),
                                           options.zone)
-                           : translate("Export", "Times are UTC; calendar programs show them in the viewer's time zone.");
+                           : translate("Export", "Times are UTC; calendar programs show them in the viewer's time zone.").in(language);
     if (options.calendar != kProlepticGregorian)
         text += " " + translate("Export", "Days dated in the Julian calendar are written as the same days' Gregorian "
-                                          "dates, as iCalendar requires.");
+                                          "dates, as iCalendar requires.").in(language);
     return text;
 }
 

@@ -36,20 +36,20 @@ constexpr const char* kMeanColour = "#17694c";
 constexpr const char* kApsisColour = "#6a3d8f";
 
 // The months' names, in the language of the installed translator.
-std::string monthName(std::size_t month) {
+std::string monthName(std::size_t month, std::int16_t language) {
     switch (month) {
-    case 0: return translate("Export", "Jan");
-    case 1: return translate("Export", "Feb");
-    case 2: return translate("Export", "Mar");
-    case 3: return translate("Export", "Apr");
-    case 4: return translate("Export", "May");
-    case 5: return translate("Export", "Jun");
-    case 6: return translate("Export", "Jul");
-    case 7: return translate("Export", "Aug");
-    case 8: return translate("Export", "Sep");
-    case 9: return translate("Export", "Oct");
-    case 10: return translate("Export", "Nov");
-    default: return translate("Export", "Dec");
+    case 0: return translate("Export", "Jan").in(language);
+    case 1: return translate("Export", "Feb").in(language);
+    case 2: return translate("Export", "Mar").in(language);
+    case 3: return translate("Export", "Apr").in(language);
+    case 4: return translate("Export", "May").in(language);
+    case 5: return translate("Export", "Jun").in(language);
+    case 6: return translate("Export", "Jul").in(language);
+    case 7: return translate("Export", "Aug").in(language);
+    case 8: return translate("Export", "Sep").in(language);
+    case 9: return translate("Export", "Oct").in(language);
+    case 10: return translate("Export", "Nov").in(language);
+    default: return translate("Export", "Dec").in(language);
     }
 }
 
@@ -60,6 +60,7 @@ struct WheelOptions {
     std::string zone;               // as the user gave it
     bool southern = false;
     double nextMarchEquinoxJD = 0;  // ends the season that begins at the December solstice
+    std::int16_t language = intEnglish;  // of the title, subtitle, legend, months and apsides
 };
 
 // The first day of a month in the calendar in force: where a reform skipped it (1 February
@@ -116,9 +117,9 @@ std::string duration(double days) {
     return std::to_string(hours / 24) + " d " + std::to_string(hours % 24) + " h";
 }
 
-std::string apart(double days) {
+std::string apart(double days, std::int16_t language) {
     const auto minutes = static_cast<long>(std::floor(std::abs(days) * 1440));
-    return withArgument(translate("Export", "%1 apart"),
+    return withArgument(translate("Export", "%1 apart").in(language),
                         (minutes >= 60 ? std::to_string(minutes / 60) + " h " : std::string()) +
                             std::to_string(minutes % 60) + " min");
 }
@@ -128,25 +129,26 @@ std::string dateText(std::int32_t dayNumber, const CalendarReform& reform) {
 }
 
 // The name of a reform in the subtitle: the country of a named one, else "Reform".
-std::string reformName(const CalendarReform& reform) {
+std::string reformName(const CalendarReform& reform, std::int16_t language) {
     switch (namedReformIndex(reform).value_or(kReformWords.size())) {
-    case 0: return translate("Export", "Rome");
-    case 1: return translate("Export", "Britain");
-    case 2: return translate("Export", "Russia");
-    case 3: return translate("Export", "Greece");
-    default: return translate("Export", "Reform");
+    case 0: return translate("Export", "Rome").in(language);
+    case 1: return translate("Export", "Britain").in(language);
+    case 2: return translate("Export", "Russia").in(language);
+    case 3: return translate("Export", "Greece").in(language);
+    default: return translate("Export", "Reform").in(language);
     }
 }
 
 // The calendar of the subtitle: the one in force all year, or the reform the year holds
 // ("Britain: Julian until 1752-09-02, Gregorian from 1752-09-14").
 std::string calendarSubtitle(const WheelOptions& options) {
+    const std::int16_t language = options.language;
     const std::int64_t first = firstDayOf(options.year, 1, options.reform);
     const std::int64_t next = firstDayOf(options.year + 1, 1, options.reform);
     const std::int32_t reformDay = options.reform.firstGregorianDay;
-    if (reformDay <= first) return translate("Export", "Gregorian calendar");
-    if (reformDay >= next) return translate("Export", "Julian calendar");
-    return reformName(options.reform) + ": " + withArguments(translate("Export", "Julian until %1, Gregorian from %2"),
+    if (reformDay <= first) return translate("Export", "Gregorian calendar").in(language);
+    if (reformDay >= next) return translate("Export", "Julian calendar").in(language);
+    return reformName(options.reform, language) + ": " + withArguments(translate("Export", "Julian until %1, Gregorian from %2").in(language),
                                        dateText(reformDay - 1, options.reform), dateText(reformDay, options.reform));
 }
 
@@ -202,7 +204,8 @@ void label(Picture& picture, double turn, const std::vector<std::pair<std::strin
 }
 
 void header(Picture& picture, const WheelOptions& options) {
-    const std::string title = withArgument(translate("Export", "The wheel of the year %1"), std::to_string(options.year));
+    const std::int16_t language = options.language;
+    const std::string title = withArgument(translate("Export", "The wheel of the year %1").in(language), std::to_string(options.year));
     picture.raw() << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                   << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << kWidth << "\" height=\"" << kHeight
                   << "\" viewBox=\"0 0 " << kWidth << " " << kHeight << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" "
@@ -212,8 +215,8 @@ void header(Picture& picture, const WheelOptions& options) {
     picture.text({kCentreX, 42}, "middle", escaped(title), "font-size=\"26\" font-weight=\"bold\"");
     picture.text({kCentreX, 70}, "middle",
                  escaped(calendarSubtitle(options)) + " \u00b7 " + escaped(options.zone) + " \u00b7 " +
-                     (options.southern ? translate("Export", "southern hemisphere")
-                                       : translate("Export", "northern hemisphere")),
+                     (options.southern ? translate("Export", "southern hemisphere").in(language)
+                                       : translate("Export", "northern hemisphere").in(language)),
                  std::string("fill=\"") + kMuted + "\"");
 }
 
@@ -230,38 +233,38 @@ void dial(Picture& picture, const WheelOptions& options) {
     const double length = starts[12];
     for (std::size_t month = 0; month < 12; ++month) {
         picture.line(at(starts[month] / length, kRadius - 9), at(starts[month] / length, kRadius + 9), kMuted, 1.5);
-        picture.text(at((starts[month] + starts[month + 1]) / 2 / length, kRadius - 40), "middle", monthName(month),
+        picture.text(at((starts[month] + starts[month + 1]) / 2 / length, kRadius - 40), "middle", monthName(month, options.language),
                      std::string("font-size=\"13\" dominant-baseline=\"middle\" fill=\"") + kMuted + "\"");
     }
     picture.text({kCentreX, kCentreY + 4}, "middle", std::to_string(options.year),
                  "font-size=\"44\" font-weight=\"bold\" dominant-baseline=\"middle\"");
 }
 
-void legend(Picture& picture, bool terms) {
+void legend(Picture& picture, bool terms, std::int16_t language) {
     const double y = kHeight - (terms ? 146 : 122);
     picture.mark({40, y}, 'e', "");
-    picture.text({56, y + 5}, "start", escaped(translate("Export", "equinox or solstice")));
+    picture.text({56, y + 5}, "start", escaped(translate("Export", "equinox or solstice").in(language)));
     picture.mark({40, y + 24}, 't', "");
     picture.text({56, y + 29}, "start",
                  escaped(translate("Export", "true sun: the instant the Sun's apparent longitude reaches 315\u00b0, "
-                                             "45\u00b0, 135\u00b0 or 225\u00b0")));
+                                             "45\u00b0, 135\u00b0 or 225\u00b0").in(language)));
     picture.mark({40, y + 48}, 'm', "");
     picture.text({56, y + 53}, "start",
-                 escaped(translate("Export", "mean sun: halfway in time between the equinox and the solstice around it")));
+                 escaped(translate("Export", "mean sun: halfway in time between the equinox and the solstice around it").in(language)));
     picture.mark({40, y + 72}, 'a', "");
     picture.text({56, y + 77}, "start",
-                 escaped(translate("Export", "perihelion, aphelion: the Earth nearest to and farthest from the Sun")));
+                 escaped(translate("Export", "perihelion, aphelion: the Earth nearest to and farthest from the Sun").in(language)));
     double next = y + 101;
     if (terms) {
         picture.line({40, next - 11}, {40, next + 3}, kMuted, 1.5);
         picture.text({56, next}, "start",
-                     escaped(translate("Export", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0")));
+                     escaped(translate("Export", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0").in(language)));
         next += 24;
     }
     picture.text({40, next}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
     picture.text({56, next}, "start",
                  escaped(translate("Export", "inside the ring: the lengths of the astronomical seasons in days and "
-                                             "hours, from each equinox or solstice to the next")));
+                                             "hours, from each equinox or solstice to the next").in(language)));
 }
 
 // Perihelion and aphelion of the year, as its lines have them (none, one or two of each),
@@ -282,8 +285,9 @@ void apsides(Picture& picture, const CalculateRequest& request, std::string_view
         // Two lines inside the month names, the second towards the centre.
         const Point p = at(turn, kRadius - 70);
         const double towardsCentre = std::cos(2 * std::numbers::pi * turn) > 0 ? 14 : -14;
-        const std::string name = row.turningPoint->kind == TurningKind::Perihelion ? translate("Export", "Perihelion")
-                                                                                   : translate("Export", "Aphelion");
+        const std::string name = row.turningPoint->kind == TurningKind::Perihelion
+                                     ? translate("Export", "Perihelion").in(options.language)
+                                     : translate("Export", "Aphelion").in(options.language);
         picture.text(towardsCentre > 0 ? p : Point{p.x, p.y + towardsCentre}, "middle", escaped(name), style);
         picture.text(towardsCentre > 0 ? Point{p.x, p.y + towardsCentre} : p, "middle",
                      isoDateText(row.localDate) + " " + localTimeText(row), style);
@@ -354,15 +358,15 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
         std::vector<std::pair<std::string, std::string>> lines{{escaped((trueSun ? trueSun : meanSun)->name), "font-weight=\"bold\""}};
         if (trueSun) {
             picture.mark(at(turnOf(*trueSun, options), kRadius), 't', std::string("mark-") + key + "-true");
-            lines.emplace_back("\u25c6 " + escaped(translate("Export", "true")) + " " + escaped(lineDateTimeText(*trueSun)),
+            lines.emplace_back("\u25c6 " + escaped(translate("Export", "true").in(options.language)) + " " + escaped(lineDateTimeText(*trueSun)),
                                std::string("fill=\"") + kTrueColour + "\"");
         }
         if (meanSun) {
             picture.mark(at(turnOf(*meanSun, options), kRadius - 18), 'm', std::string("mark-") + key + "-mean");
-            lines.emplace_back("\u25cb " + escaped(translate("Export", "mean")) + " " + escaped(lineDateTimeText(*meanSun)),
+            lines.emplace_back("\u25cb " + escaped(translate("Export", "mean").in(options.language)) + " " + escaped(lineDateTimeText(*meanSun)),
                                std::string("fill=\"") + kMeanColour + "\"");
         }
-        if (trueSun && meanSun) lines.emplace_back(escaped(apart(trueSun->jdUT - meanSun->jdUT)), "font-style=\"italic\"");
+        if (trueSun && meanSun) lines.emplace_back(escaped(apart(trueSun->jdUT - meanSun->jdUT, options.language)), "font-style=\"italic\"");
         label(picture, turnOf(trueSun ? *trueSun : *meanSun, options), lines);
     }
 }
@@ -377,9 +381,12 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, s
     const std::vector<ExportRow> rows = rowsOf(everything, zoneText, hemisphere, RowNames::Summary);
     const std::size_t march = eventIndexOf(EventFamily::EquinoxSolstice, 0);
     const Method equinoxMethod = request.selection.equinoxTrueSun ? Method::TrueSun : Method::None;
-    const WheelOptions options{request.year, request.calendar, std::string(zoneText),
-                               hemisphere == Hemisphere::South,
-                               instantOf(kEventTable[march], equinoxMethod, request.year + 1).jdUT};
+    const WheelOptions options{.year = request.year,
+                               .reform = request.calendar,
+                               .zone = std::string(zoneText),
+                               .southern = hemisphere == Hemisphere::South,
+                               .nextMarchEquinoxJD = instantOf(kEventTable[march], equinoxMethod, request.year + 1).jdUT,
+                               .language = request.language};
     RowsByEvent byEvent{};
     for (const ExportRow& row : rows) byEvent[row.event][row.method == Method::MeanSun ? 1 : 0] = &row;
     const bool terms = std::any_of(request.selection.turningPoints.begin(), request.selection.turningPoints.end(),
@@ -393,7 +400,7 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, s
     apsides(picture, request, zoneText, hemisphere, options);
     equinoxesAndSolstices(picture, byEvent, options);
     crossQuarterDays(picture, byEvent, options);
-    legend(picture, terms);
+    legend(picture, terms, request.language);
     out << "</svg>\n";
 }
 

@@ -38,6 +38,7 @@ struct ICalendarOptions {
     std::int32_t firstYear = 0, lastYear = 0;     // the years of the rows
     std::string zone{};                           // as the user gave it
     CalendarReform calendar = kProlepticGregorian;  // of the rows' local dates
+    std::int16_t language = intEnglish;             // of the summaries, descriptions and the calendar's name
 };
 
 // The formats of the writers below.

@@ -20,12 +20,13 @@ inline constexpr std::string_view kViewerHeadNote =
     "WordPad or some other text editor.\r\n\r\n";
 inline constexpr std::string_view kViewerTailNote = "NOTE: Entire contents of file have not been displayed.\r\n";
 
-// The text the viewer shows of a file's text (UTF-8; characters counted, not bytes): the
+// The text the viewer shows of a file's text (UTF-8; characters counted, not bytes), its notes in
+// `language`: the
 // whole text when it has fewer than 65530 characters, otherwise the head note, the first
 // 65306 characters, an empty line and the tail note (65534 characters in all). `cut` says
 // that the file goes on beyond fileText: it is then shown in part however few characters
 // fileText counts (malformed UTF-8 counts fewer characters than bytes).
-std::string viewerText(std::string_view fileText, bool cut = false);
+std::string viewerText(std::string_view fileText, bool cut, std::int16_t language);
 
 // Failures of reading a file, by number: 53 the file is not there, 62 it is empty (reading
 // ends at once), 70 the user may not read it, 75 anything else (a name too long, a folder, a
@@ -36,6 +37,6 @@ inline constexpr int kPermissionDenied = 70;     // "Permission denied"
 inline constexpr int kPathFileAccessError = 75;  // "Path/File access error"
 
 // "Error 53.  File not found": the number, a full stop, two blanks and the description.
-std::string fileErrorText(int number, std::string_view description);
+std::string fileErrorText(int number, std::string_view description, std::int16_t language);
 
 }  // namespace varnex

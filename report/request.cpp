@@ -33,17 +33,18 @@ Selection fullSelection() {
     return selection;
 }
 
-std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption) {
+std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption,
+                                      std::int16_t language) {
     const std::string title(calculateCaption);
     if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }) &&
         selection.turningPoints.empty())
-        return Message{translate("Report", "At least one event must be selected."), title, MessageIcon::None};
+        return Message{translate("Report", "At least one event must be selected.").in(language), title, MessageIcon::None};
     bool crossQuarter = false;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
         crossQuarter = crossQuarter || (selection.events[i] && isCrossQuarter(kEventTable[i]));
     if (crossQuarter && !selection.trueSun && !selection.meanSun && !selection.fixedDate)
         return Message{translate("Report", "When calculating cross-quarter days at least one of 'True sun' "
-                                           "and 'Mean sun' must be selected."),
+                                           "and 'Mean sun' must be selected.").in(language),
                        title, MessageIcon::Information};
     return std::nullopt;
 }
@@ -119,12 +120,12 @@ bool dualDatesApply(const CalculateRequest& request) {
 
 std::string dualDateText(const CalendarDate& inForce, const CalendarReform& reform, std::int16_t language) {
     const CalendarDate other = otherCalendarDate(inForce.dayNumber, inForce.calendar);
-    std::string text = withArguments(other.calendar == kJulianCode ? translate("Report", " (Julian %1, %2)")
-                                                                   : translate("Report", " (Gregorian %1, %2)"),
+    std::string text = withArguments(other.calendar == kJulianCode ? translate("Report", " (Julian %1, %2)").in(language)
+                                                                   : translate("Report", " (Gregorian %1, %2)").in(language),
                                      DateText(other, DateOrderYMD, "-", ",", true),
                                      WeekdayName(DayOfWeek(other.dayNumber), false, language));
     if (const auto written = oldStyleYearText(inForce, reform))
-        text.insert(text.size() - 1, withArgument(translate("Report", "; written %1"), *written));
+        text.insert(text.size() - 1, withArgument(translate("Report", "; written %1").in(language), *written));
     return text;
 }
 
@@ -149,7 +150,7 @@ namespace {
 class LineMaker {
 public:
     LineMaker(const CalculateRequest& request, const EventNameTable& names)
-        : request_(request), names_(names), labelWidth_(resultLabelWidth(names)), reform_(request.calendar),
+        : request_(request), names_(names), style_(lineStyleOf(names, request.language)), reform_(request.calendar),
           dual_(dualDatesApply(request)) {}
 
     RequestLine eventLine(std::size_t event, Method method) {
@@ -222,13 +223,13 @@ private:
     RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
-        InstantText text = FormatInstant(instant.jdUT, offset.seconds, reform_, request_.namesLanguage, work_);
+        InstantText text = FormatInstant(instant.jdUT, offset.seconds, reform_, request_.language, work_);
         const std::int8_t otherDay = otherPossibleDay(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         const bool uncertain = otherDay != 0;
         std::string line = request_.withSeconds
                                ? eventLineTextWithSeconds(name, tag, text, offset.seconds, request_.includeWeekday,
-                                                          instant.uncertaintySeconds, uncertain, labelWidth_)
-                               : eventLineText(name, tag, text, offset.seconds, request_.includeWeekday, labelWidth_);
+                                                          instant.uncertaintySeconds, uncertain, style_)
+                               : eventLineText(name, tag, text, offset.seconds, request_.includeWeekday, style_);
         withDualDate(line, text.date);
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain, otherDay};
     }
@@ -237,8 +238,8 @@ private:
         const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, reform_);
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
-                         WeekdayName(DayOfWeek(date.dayNumber), false, request_.namesLanguage), date, {}, none};
-        std::string line = fixedDateLineText(name, text, request_.includeWeekday, labelWidth_);
+                         WeekdayName(DayOfWeek(date.dayNumber), false, request_.language), date, {}, none};
+        std::string line = fixedDateLineText(name, text, request_.includeWeekday, style_);
         withDualDate(line, date);
         return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
                 std::nullopt, false};
@@ -246,12 +247,12 @@ private:
 
     // The other calendar's date before the line's end, where the request asks for it.
     void withDualDate(std::string& line, const CalendarDate& date) const {
-        if (dual_) line.insert(line.size() - kLineEnd.size(), dualDateText(date, reform_, request_.namesLanguage));
+        if (dual_) line.insert(line.size() - kLineEnd.size(), dualDateText(date, reform_, request_.language));
     }
 
     const CalculateRequest& request_;
     const EventNameTable& names_;
-    std::size_t labelWidth_;
+    const LineStyle style_;
     const CalendarReform reform_;
     const bool dual_;
     CalendarDate work_{};

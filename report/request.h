@@ -37,9 +37,10 @@ struct Selection {
 // Everything selected, as the window starts.
 Selection fullSelection();
 
-// The message that rejects a selection, if any: no event (nor turning point), or a
-// cross-quarter day without a method. The title of both is the caption of the Calculate command.
-std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption);
+// The message that rejects a selection, if any, in `language`: no event (nor turning point), or
+// a cross-quarter day without a method. The title of both is the caption of the Calculate command.
+std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption,
+                                      std::int16_t language);
 
 struct CalculateRequest {
     std::int32_t year = 0;
@@ -51,7 +52,9 @@ struct CalculateRequest {
     bool includeWeekday = false;
     bool withSeconds = false;  // lines with the second, the uncertainty and the day's mark
     bool dualDates = false;  // each line and row also in the other calendar (see dualDatesApply)
-    std::int16_t namesLanguage = 0;  // the language of the weekdays and the exports' names: intEnglish, intGerman
+    // The language of what people read in the lines and exports (names, tags, weekdays):
+    // intEnglish, intGerman. The window hands it its own, intLanguage.
+    std::int16_t language = intEnglish;
     Hemisphere hemisphere = Hemisphere::North;  // the names of the lines (the window's are northern)
 };
 

@@ -14,18 +14,18 @@ namespace varnex {
 namespace {
 
 // The tag and the blank after it, nothing for no method.
-std::string methodTag(Method method) {
-    const std::string tag = methodTagText(method);
+std::string methodTag(Method method, std::int16_t language) {
+    const std::string tag = methodTagText(method, language);
     return tag.empty() ? tag : tag + " ";
 }
 
 }  // namespace
 
-std::string methodTagText(Method method) {
+std::string methodTagText(Method method, std::int16_t language) {
     switch (method) {
-    case Method::MeanSun: return translate("Report", "(mean sun)");
-    case Method::TrueSun: return translate("Report", "(true sun)");
-    case Method::Fixed: return translate("Report", "(fixed date)");
+    case Method::MeanSun: return translate("Report", "(mean sun)").in(language);
+    case Method::TrueSun: return translate("Report", "(true sun)").in(language);
+    case Method::Fixed: return translate("Report", "(fixed date)").in(language);
     case Method::None: break;
     }
     return {};
@@ -40,28 +40,28 @@ InstantText FormatInstant(double jd, std::int32_t offsetSeconds, const CalendarR
             WeekdayName(DayOfWeek(local.dayNumber), false, language), work, time, local.dayFraction};
 }
 
-std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth) {
+std::string eventLabel(std::string_view name, Method method, const LineStyle& style) {
     std::string label(name);
     label += ' ';
-    label += methodTag(method);
+    label += methodTag(method, style.language);
     const std::size_t length = utf8Length(label);
-    if (length < labelWidth - 1) label.append(labelWidth - 1 - length, '.');
+    if (length < style.labelWidth - 1) label.append(style.labelWidth - 1 - length, '.');
     label += ' ';
     return label;
 }
 
-std::size_t resultLabelWidth(const EventNameTable& names) {
+LineStyle lineStyleOf(const EventNameTable& names, std::int16_t language) {
     std::size_t longest = 0;
     for (const auto& name : names[kNameFullEquinoxSolstice]) longest = std::max(longest, utf8Length(name) + 1);
     for (const auto& name : names[kNameCrossQuarterNorth])
         for (const Method method : {Method::TrueSun, Method::MeanSun})
-            longest = std::max(longest, utf8Length(name) + 1 + utf8Length(methodTag(method)));
-    return std::max(kLabelWidth, longest + 1);
+            longest = std::max(longest, utf8Length(name) + 1 + utf8Length(methodTag(method, language)));
+    return {language, std::max(kLabelWidth, longest + 1)};
 }
 
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int32_t offsetSeconds, bool includeWeekday, std::size_t labelWidth) {
-    std::string line = eventLabel(name, method, labelWidth);
+                          std::int32_t offsetSeconds, bool includeWeekday, const LineStyle& style) {
+    std::string line = eventLabel(name, method, style);
     line += instant.dateTime;
     line += offsetSuffix(offsetSeconds);
     if (includeWeekday) {
@@ -80,15 +80,15 @@ std::string uncertaintyText(double seconds) {
 
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
                                      std::int32_t offsetSeconds, bool includeWeekday, double uncertaintySeconds,
-                                     bool dayUncertain, std::size_t labelWidth) {
-    std::string line = eventLabel(name, method, labelWidth);
+                                     bool dayUncertain, const LineStyle& style) {
+    std::string line = eventLabel(name, method, style);
     line += DateText(instant.date, DateOrderYMD, "-", ",", true);
     line += ' ';
     line += TimeOfDayText(instant.dayFraction, true);
     line += offsetSuffix(offsetSeconds);
     line += ' ';
     line += uncertaintyText(uncertaintySeconds);
-    if (dayUncertain) line += " " + translate("Report", "(day uncertain)");
+    if (dayUncertain) line += " " + translate("Report", "(day uncertain)").in(style.language);
     if (includeWeekday) {
         line += ", ";
         line += instant.weekday;
@@ -98,8 +98,8 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
 }
 
 std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
-                              std::size_t labelWidth) {
-    std::string line = eventLabel(name, Method::Fixed, labelWidth);
+                              const LineStyle& style) {
+    std::string line = eventLabel(name, Method::Fixed, style);
     line += day.dateTime;
     if (includeWeekday) {
         line += ", ";
@@ -110,9 +110,9 @@ std::string fixedDateLineText(std::string_view name, const InstantText& day, boo
 }
 
 std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
-                                 std::string_view meanSunText, std::string_view suffix) {
-    const std::string trueLine = translate("Report", "True sun: ") + std::string(trueSunText) + std::string(suffix);
-    const std::string meanLine = translate("Report", "Mean sun: ") + std::string(meanSunText) + std::string(suffix);
+                                 std::string_view meanSunText, std::string_view suffix, std::int16_t language) {
+    const std::string trueLine = translate("Report", "True sun: ").in(language) + std::string(trueSunText) + std::string(suffix);
+    const std::string meanLine = translate("Report", "Mean sun: ").in(language) + std::string(meanSunText) + std::string(suffix);
     const bool trueFirst = quarter == 0 || quarter == 1;
     std::string cell(name);
     cell += kLineEnd;

@@ -4,6 +4,7 @@
 #include "calendar/calendar_date.h"
 #include "calendar/calendar_reform.h"
 #include "events.h"
+#include "text/language.h"
 
 #include <cstdint>
 #include <string>
@@ -33,19 +34,26 @@ InstantText FormatInstant(double jd, std::int32_t offsetSeconds, const CalendarR
                           CalendarDate& work);
 
 // The tag of a method in the lines: "(true sun)", "(mean sun)", "(fixed date)"; empty for none.
-std::string methodTagText(Method method);
+std::string methodTagText(Method method, std::int16_t language);
+
+// How the lines of a request are written: the language of their tags and of "(day uncertain)",
+// and the width of the label before the date.
+struct LineStyle {
+    std::int16_t language = intEnglish;
+    std::size_t labelWidth = kLabelWidth;
+};
+
+// The style of the lines named by `names` in `language`: the label kLabelWidth wide, or wider
+// when the longest label would leave no blank before its date.
+LineStyle lineStyleOf(const EventNameTable& names, std::int16_t language);
 
 // "Imbolc (true sun) ............. ": the labelWidth characters before the date.
-std::string eventLabel(std::string_view name, Method method, std::size_t labelWidth = kLabelWidth);
-
-// The label width of the lines named by `names`: kLabelWidth, or more when the longest label
-// would leave no blank before its date.
-std::size_t resultLabelWidth(const EventNameTable& names);
+std::string eventLabel(std::string_view name, Method method, const LineStyle& style = {});
 
 // A whole result line: label, date and time, zone suffix (offsetSuffix), the weekday when
 // asked, CR LF.
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
-                          std::int32_t offsetSeconds, bool includeWeekday, std::size_t labelWidth = kLabelWidth);
+                          std::int32_t offsetSeconds, bool includeWeekday, const LineStyle& style = {});
 
 // The uncertainty of a line with seconds: "± 9 s" below two minutes, "± 4 min" (rounded
 // up) from there.
@@ -56,17 +64,18 @@ std::string uncertaintyText(double seconds);
 // weekday when asked, CR LF.
 std::string eventLineTextWithSeconds(std::string_view name, Method method, const InstantText& instant,
                                      std::int32_t offsetSeconds, bool includeWeekday, double uncertaintySeconds,
-                                     bool dayUncertain, std::size_t labelWidth = kLabelWidth);
+                                     bool dayUncertain, const LineStyle& style = {});
 
 // The line of a traditional date, a whole day: label, the date of `day` (its dateTime holds the
 // date alone), its weekday when asked, CR LF.
 std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
-                              std::size_t labelWidth = kLabelWidth);
+                              const LineStyle& style = {});
 
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
-// first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF.
+// first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF, their labels in
+// `language`.
 std::string crossQuarterCellText(std::string_view name, std::int16_t quarter, std::string_view trueSunText,
-                                 std::string_view meanSunText, std::string_view suffix);
+                                 std::string_view meanSunText, std::string_view suffix, std::int16_t language);
 
 // Summary cell of an equinox or solstice: name, CR LF, date and time with the suffix.
 std::string equinoxSolsticeCellText(std::string_view name, std::string_view dateTimeText, std::string_view suffix);

@@ -19,7 +19,7 @@ constexpr std::array<std::size_t, 4> kEquinoxSolsticeCell = {1, 5, 7, 3};
 }  // namespace
 
 std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& calendar, const Zone& zone,
-                                        Hemisphere hemisphere, const EventNameTable& names) {
+                                        Hemisphere hemisphere, const EventNameTable& names, std::int16_t language) {
     std::array<std::string, 9> cells;
     CalendarDate work{};
     const bool south = hemisphere == Hemisphere::South;
@@ -33,7 +33,7 @@ std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform&
         const std::string trueText = dateTime(TrueCrossQuarterJD(year, quarter));
         const std::string meanText = dateTime(MeanCrossQuarterJD(year, quarter));
         const std::string& name = names[south ? kNameCrossQuarterSouth : kNameCrossQuarterNorth][q];
-        cells[kCrossQuarterCell[q]] = crossQuarterCellText(name, quarter, trueText, meanText, "");
+        cells[kCrossQuarterCell[q]] = crossQuarterCellText(name, quarter, trueText, meanText, "", language);
     }
     for (std::int16_t quarter = 0; quarter < 4; ++quarter) {
         const auto q = static_cast<std::size_t>(quarter);
@@ -43,14 +43,14 @@ std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform&
     return cells;
 }
 
-std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere) {
+std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere, std::int16_t language) {
     return withArgument(hemisphere == Hemisphere::South
-                            ? translate("Report", "All dates and times for %1 CE in the Southern Hemisphere")
-                            : translate("Report", "All dates and times for %1 CE in the Northern Hemisphere"),
+                            ? translate("Report", "All dates and times for %1 CE in the Southern Hemisphere").in(language)
+                            : translate("Report", "All dates and times for %1 CE in the Northern Hemisphere").in(language),
                         yearText);
 }
 
-std::string summaryNote() { return translate("Report", "Read clockwise from top left"); }
+std::string summaryNote(std::int16_t language) { return translate("Report", "Read clockwise from top left").in(language); }
 
 std::string summaryText(const std::array<std::string, 9>& cells) {
     std::string text;

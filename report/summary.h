@@ -16,8 +16,8 @@ namespace varnex {
 
 inline constexpr std::string_view kSummaryNote = "Read clockwise from top left";
 
-// The note in the language of the window.
-std::string summaryNote();
+// The note in `language`.
+std::string summaryNote(std::int16_t language);
 inline constexpr std::size_t kSummaryNoteCell = 4;
 // Cells of the 3 x 3 summary in reading order, clockwise from top left.
 inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 8, 7, 6, 3};
@@ -26,12 +26,12 @@ inline constexpr std::array<std::size_t, 8> kSummaryReadingOrder = {0, 1, 2, 5, 
 // cell holds its name and both methods (true sun first for quarters 0 and 1), an equinox or
 // solstice cell its name and instant, each with the suffix of the zone's offset at that
 // instant and never the weekday.
-// Each date is in the calendar in force on its day.
+// Each date is in the calendar in force on its day; the cells' labels are in `language`.
 std::array<std::string, 9> summaryCells(std::int32_t year, const CalendarReform& calendar, const Zone& zone,
-                                        Hemisphere hemisphere, const EventNameTable& names);
+                                        Hemisphere hemisphere, const EventNameTable& names, std::int16_t language);
 
 // Caption of the summary window: "All dates and times for <year text> CE in the ... Hemisphere".
-std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere);
+std::string summaryCaption(std::string_view yearText, Hemisphere hemisphere, std::int16_t language);
 
 // The eight cells in reading order, each ending in CR LF, with an empty line between cells.
 std::string summaryText(const std::array<std::string, 9>& cells);

@@ -62,18 +62,18 @@ std::string resolveAddress(std::string_view address, std::string_view programFol
     return joinFolderAndFile(programFolder, address);
 }
 
-std::string launchFailureTitle() { return translate("Report", "Cannot launch web browser"); }
+std::string launchFailureTitle(std::int16_t language) { return translate("Report", "Cannot launch web browser").in(language); }
 
-std::string launchFailureText(int result, std::string_view address) {
-    std::string text = withArgument(translate("Report", "Error launching web browser, error code = %1."), decimal(result));
+std::string launchFailureText(int result, std::string_view address, std::int16_t language) {
+    std::string text = withArgument(translate("Report", "Error launching web browser, error code = %1.").in(language), decimal(result));
     switch (result) {
     case kLaunchNoAssociation:
         text += "\r\n\r\n" + withArgument(translate("Report", "File extension '%1' is not associated with any "
-                                                             "application program."),
+                                                             "application program.").in(language),
                                             GetFileExtension(address, true));
         break;
-    case kLaunchOutOfMemory: text += "\r\n\r\n" + translate("Report", "Out of memory."); break;
-    case kLaunchFileNotFound: text += "\r\n\r\n" + translate("Report", "Please try once more."); break;
+    case kLaunchOutOfMemory: text += "\r\n\r\n" + translate("Report", "Out of memory.").in(language); break;
+    case kLaunchFileNotFound: text += "\r\n\r\n" + translate("Report", "Please try once more.").in(language); break;
     default: break;
     }
     return text;

@@ -32,11 +32,11 @@ inline constexpr int kLaunchNoAssociation = 31;
 
 inline constexpr std::string_view kLaunchFailureTitle = "Cannot launch web browser";
 
-// kLaunchFailureTitle in the language of the window.
-std::string launchFailureTitle();
+// kLaunchFailureTitle in `language`.
+std::string launchFailureTitle(std::int16_t language);
 
 // "Error launching web browser, error code = 31." and what the result means, for a
-// failed launch of `address`.
-std::string launchFailureText(int result, std::string_view address);
+// failed launch of `address`, in `language`.
+std::string launchFailureText(int result, std::string_view address, std::int16_t language);
 
 }  // namespace varnex

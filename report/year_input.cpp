@@ -13,8 +13,8 @@ constexpr std::int16_t kOutOfRangeTitle = 25;
 
 // A program text, or the English text built in when the file has none (or an empty one): a
 // message box must never say nothing.
-std::string textOr(std::int16_t id, std::string_view builtIn) {
-    std::string text = GetProgramText(id);
+std::string textOr(std::int16_t id, std::string_view builtIn, std::int16_t language) {
+    std::string text = GetProgramText(id, language);
     return text.empty() ? std::string(builtIn) : text;
 }
 
@@ -62,17 +62,17 @@ YearCheck checkYearText(std::string_view text) {
     return check;
 }
 
-Message yearMessage(YearCheckStatus status) {
+Message yearMessage(YearCheckStatus status, std::int16_t language) {
     switch (status) {
     case YearCheckStatus::Empty:
-        return {translate("Report", "Year must be specified."), translate("Report", "Invalid input"),
+        return {translate("Report", "Year must be specified.").in(language), translate("Report", "Invalid input").in(language),
                 MessageIcon::Information};
     case YearCheckStatus::NotANumber:
-        return {translate("Report", "Invalid input for year."), translate("Report", "Invalid input"),
+        return {translate("Report", "Invalid input for year.").in(language), translate("Report", "Invalid input").in(language),
                 MessageIcon::Information};
     case YearCheckStatus::OutOfRange:
-        return {textOr(kOutOfRangePrompt, "The year must lie between 1 and 3000."),
-                textOr(kOutOfRangeTitle, "Year out of range"), MessageIcon::Information};
+        return {textOr(kOutOfRangePrompt, "The year must lie between 1 and 3000.", language),
+                textOr(kOutOfRangeTitle, "Year out of range", language), MessageIcon::Information};
     case YearCheckStatus::Accepted: break;
     }
     return {};

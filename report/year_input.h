@@ -30,8 +30,8 @@ struct YearCheck {
 // 1 to 3000.
 YearCheck checkYearText(std::string_view text);
 
-// The message of a rejected year; program texts 24 and 25 word the out-of-range case, with
-// English texts built in for a program-text file that lacks them.
-Message yearMessage(YearCheckStatus status);
+// The message of a rejected year in `language`; program texts 24 and 25 word the out-of-range
+// case, with English texts built in for a program-text file that lacks them.
+Message yearMessage(YearCheckStatus status, std::int16_t language);
 
 }  // namespace varnex

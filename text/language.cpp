@@ -6,6 +6,11 @@
 namespace varnex {
 namespace {
 
+// The German texts of the core, from translations/varnex_de.ts (tools/ts_catalogue).
+constexpr Translation kGerman[] = {
+#include "catalogue_de.inc"
+};
+
 // The language of one locale name "ll[_CC][.charset][@modifier]", if the program speaks it.
 std::optional<std::int16_t> languageOfName(std::string_view name) {
     const std::string_view code = name.substr(0, name.find_first_of("_.@"));
@@ -21,11 +26,19 @@ std::string_view variable(const char* name) {
 
 }  // namespace
 
-std::string_view languageCode(std::int16_t language) {
+const std::array<LanguageRow, 2> kLanguages = {{
+    {intEnglish, "en", {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"}, {3750, 2500}, {}},
+    {intGerman, "de", {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"}, {5700, 3500},
+     kGerman},
+}};
+
+const LanguageRow& languageRow(std::int16_t language) {
     for (const LanguageRow& row : kLanguages)
-        if (row.index == language) return row.code;
-    return kLanguages.front().code;
+        if (row.index == language) return row;
+    return kLanguages.front();
 }
+
+std::string_view languageCode(std::int16_t language) { return languageRow(language).code; }
 
 std::int16_t languageOfLocale(const LocaleVariables& variables) {
     std::string_view locale = variables.lcAll;

@@ -1,9 +1,10 @@
-// The languages of the program's texts: an index into the program-text file's sections, the
-// choice of weekday names, and the language the window takes from the user's locale.
+// The languages of the program's texts: an index into the program-text file's sections, what
+// else differs by language, and the language the window takes from the user's locale.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace varnex {
@@ -11,13 +12,36 @@ namespace varnex {
 inline constexpr std::int16_t intEnglish = 0;
 inline constexpr std::int16_t intGerman = 1;
 
-struct LanguageRow {
-    std::int16_t index;     // intEnglish, intGerman, ...: the program-text section
-    std::string_view code;  // ISO 639-1: the locale's language, the translation and help files
+// One text the core builds, translated: its context and English source as the code writes them.
+struct Translation {
+    std::string_view context;
+    std::string_view source;
+    std::string_view translation;
 };
 
-// Every language the program speaks; English first, the fallback of every text.
-inline constexpr std::array<LanguageRow, 2> kLanguages = {{{intEnglish, "en"}, {intGerman, "de"}}};
+// The widths of the text windows' Copy button, in twips: with text selected ("Copy
+// selection") and without ("Copy all").
+struct CopyButtonTwips {
+    int selection;
+    int all;
+};
+
+// A language the program speaks: what differs by language besides the program text's section
+// and the window's translation file.
+struct LanguageRow {
+    std::int16_t index;                        // intEnglish, intGerman, ...: the program-text section
+    std::string_view code;                     // ISO 639-1: the locale's language, --names, the files
+    std::array<std::string_view, 7> weekdays;  // Sunday first
+    CopyButtonTwips copyButton;
+    std::span<const Translation> catalogue;    // the core's texts; none for English, as written
+};
+
+// Every language the program speaks; English first, the fallback of every text. A new language
+// is a row here, a section of the program text, a translation source and its help files.
+extern const std::array<LanguageRow, 2> kLanguages;
+
+// The row of a language index; English's for an unknown one.
+const LanguageRow& languageRow(std::int16_t language);
 
 // The ISO 639-1 code of a language index ("en" for an unknown one).
 std::string_view languageCode(std::int16_t language);

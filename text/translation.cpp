@@ -1,19 +1,13 @@
 #include "translation.h"
 
+#include "language.h"
+
 namespace varnex {
-namespace {
 
-Translator& installed() {
-    static Translator translator;
-    return translator;
-}
-
-}  // namespace
-
-void setTranslator(Translator translator) { installed() = std::move(translator); }
-
-std::string translate(const char* context, const char* english) {
-    return installed() ? installed()(context, english) : std::string(english);
+std::string Text::in(std::int16_t language) const {
+    for (const Translation& text : languageRow(language).catalogue)
+        if (text.context == context && text.source == english) return std::string(text.translation);
+    return english;
 }
 
 std::string withArgument(std::string text, std::string_view value) {

@@ -1,23 +1,29 @@
-// Texts built into the program, in the language of the window. The window installs a
-// translator over its translation files; without one, as in varnex-cli, every text stays the
-// English it is written in. Callers name the context and the English text as literals, so
-// that lupdate finds them for the translation sources (translations/varnex_*.ts).
+// Texts the core builds, in the language it is handed: English as the code writes them, every
+// other language from its translation source (translations/varnex_*.ts), turned into data at
+// build time (tools/ts_catalogue.cpp, language.h). Callers name the context and the English text
+// as literals, so that lupdate finds them for the translation sources. The window's own texts
+// go through Qt's translator, over the same sources.
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace varnex {
 
-// The translation of an English text in a context; the English itself when there is none.
-using Translator = std::function<std::string(const char* context, const char* english)>;
+// A text the core builds, named by its context and its English (as literals, in the call of
+// translate, where lupdate finds them).
+struct Text {
+    const char* context;
+    const char* english;
 
-// Installs the translator of every later call of translate (an empty one: none).
-void setTranslator(Translator translator);
+    // The text in `language` (intEnglish, intGerman): its translation, or the English itself
+    // where there is none.
+    std::string in(std::int16_t language) const;
+};
 
-// The text in the language of the installed translator.
-std::string translate(const char* context, const char* english);
+// translate("Report", "(true sun)").in(language)
+constexpr Text translate(const char* context, const char* english) { return {context, english}; }
 
 // The text with its first "%1" replaced by value.
 std::string withArgument(std::string text, std::string_view value);

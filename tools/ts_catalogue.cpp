@@ -1,6 +1,6 @@
 // Writes the finished translations of a Qt translation source (.ts) as C++ data: the texts the
-// core builds, for varnex-cli, which links no Qt and so cannot read the compiled .qm. One source
-// of the German texts serves both programs.
+// core builds, in the language it is handed (text/language.cpp), without Qt. One source of the
+// German texts serves the window's Qt translator and the core alike.
 //
 //   ts_catalogue TS-FILE OUTPUT
 #include <fstream>

@@ -5,6 +5,7 @@
 #include "platform/open_address.h"
 #include "platform/program_folder.h"
 #include "report/file_view.h"
+#include "text/language.h"
 #include "support/temp_folder.h"
 
 #include <QtTest>
@@ -46,7 +47,7 @@ std::string asUnprivilegedUser(const std::function<std::string()>& run) {
     return result;
 }
 
-std::string errorOf(const TextFile& file) { return file.ok() ? "ok" : fileErrorText(file.errorNumber, file.description); }
+std::string errorOf(const TextFile& file) { return file.ok() ? "ok" : fileErrorText(file.errorNumber, file.description, varnex::intEnglish); }
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // The texts of the file viewer, the addresses the links take, and the message of a failed launch.
 #include "report/file_view.h"
 #include "report/weblink.h"
+#include "text/language.h"
 #include "text/utf8.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +10,22 @@ namespace varnex {
 namespace {
 
 TEST(ViewerText, WholeBelow65530CharactersThenBetweenTheNotes) {
-    EXPECT_EQ(viewerText(std::string(65529, 'a')), std::string(65529, 'a'));
-    const std::string shown = viewerText(std::string(65306, 'a') + std::string(300, 'b'));
+    EXPECT_EQ(viewerText(std::string(65529, 'a'), false, intEnglish), std::string(65529, 'a'));
+    const std::string shown = viewerText(std::string(65306, 'a') + std::string(300, 'b'), false, intEnglish);
     EXPECT_EQ(shown.size(), 65534u);
     EXPECT_EQ(shown, std::string(kViewerHeadNote) + std::string(65306, 'a') + "\r\n\r\n" + std::string(kViewerTailNote));
     std::string wide;  // characters, not bytes: 65529 two-byte characters are shown whole
     for (int i = 0; i < 65529; ++i) wide += "\xC3\xA4";
-    EXPECT_EQ(viewerText(wide), wide);
-    EXPECT_EQ(utf8Length(viewerText(wide + "\xC3\xA4")), 65534u);
+    EXPECT_EQ(viewerText(wide, false, intEnglish), wide);
+    EXPECT_EQ(utf8Length(viewerText(wide + "\xC3\xA4", false, intEnglish)), 65534u);
 }
 
 TEST(ViewerText, TheFirstBytesOfALongFileDecideWhatIsShown) {
     std::string wide;  // four-byte characters, more than the viewer reads
     while (wide.size() <= kViewerByteLimit) wide += "\xF0\x9F\x8C\x9E";
-    EXPECT_EQ(viewerText(wide.substr(0, kViewerByteLimit), true), viewerText(wide));
+    EXPECT_EQ(viewerText(wide.substr(0, kViewerByteLimit), true, intEnglish), viewerText(wide, false, intEnglish));
     const std::string malformed(100, '\x80');  // counts no characters, but the file goes on
-    EXPECT_EQ(viewerText(malformed, true),
+    EXPECT_EQ(viewerText(malformed, true, intEnglish),
               std::string(kViewerHeadNote) + malformed + "\r\n\r\n" + std::string(kViewerTailNote));
 }
 
@@ -38,11 +39,11 @@ TEST(GetFileExtension, OnlyTheLastPartCounts) {
 TEST(LaunchFailureText, ResultAndWhatItMeans) {
     const std::string head = "Error launching web browser, error code = ";
     const std::string unknown = " is not associated with any application program.";
-    EXPECT_EQ(launchFailureText(31, "/p/manual.html"), head + "31.\r\n\r\nFile extension 'html'" + unknown);
-    EXPECT_EQ(launchFailureText(31, "/p.d/readme"), head + "31.\r\n\r\nFile extension ''" + unknown);
-    EXPECT_EQ(launchFailureText(8, "x"), head + "8.\r\n\r\nOut of memory.");
-    EXPECT_EQ(launchFailureText(2, "x"), head + "2.\r\n\r\nPlease try once more.");
-    EXPECT_EQ(launchFailureText(0, "x"), head + "0.");
+    EXPECT_EQ(launchFailureText(31, "/p/manual.html", intEnglish), head + "31.\r\n\r\nFile extension 'html'" + unknown);
+    EXPECT_EQ(launchFailureText(31, "/p.d/readme", intEnglish), head + "31.\r\n\r\nFile extension ''" + unknown);
+    EXPECT_EQ(launchFailureText(8, "x", intEnglish), head + "8.\r\n\r\nOut of memory.");
+    EXPECT_EQ(launchFailureText(2, "x", intEnglish), head + "2.\r\n\r\nPlease try once more.");
+    EXPECT_EQ(launchFailureText(0, "x", intEnglish), head + "0.");
 }
 
 TEST(ResolveAddress, FileNamesLieInTheProgramFolder) {

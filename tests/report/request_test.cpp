@@ -44,15 +44,16 @@ TEST(GermanLines, NamesWeekdaysAndOneColumn) {
     const EventNameTable names = buildEventNames(eventCaptions(intGerman));
     EXPECT_EQ(names[kNameShortSouth][0], "Herbst-Tagundnachtgleiche");
     CalculateRequest request{.year = 2015, .zone = Zone::fixed(330), .selection = fullSelection(), .includeWeekday = true,
-                             .namesLanguage = intGerman};
+                             .language = intGerman};
     const std::vector<RequestLine> lines = requestLines(request, names);
     ASSERT_EQ(lines.size(), 12u);
+    EXPECT_EQ(lines[0].text.substr(0, 21), "Imbolc (wahre Sonne) ");
     EXPECT_EQ(lines[2].text, "Frühlings-Tagundnachtgleiche .. 2015-03-21 CE 04:15 GMT+05:30, Samstag\r\n");
     EXPECT_EQ(names[kNameFullEquinoxSolstice][1], "Sommersonnenwende (Juni)");
     for (const RequestLine& line : lines)
         EXPECT_EQ(utf8Length(line.text.substr(0, line.text.find(" 2015-"))), kLabelWidth - 1) << line.text;
-    EXPECT_EQ(resultLabelWidth(names), kLabelWidth);
-    EXPECT_EQ(resultLabelWidth(buildEventNames({"A name longer than the label of a line"})), 51u);
+    EXPECT_EQ(lineStyleOf(names, intGerman).labelWidth, kLabelWidth);
+    EXPECT_EQ(lineStyleOf(buildEventNames({"A name longer than the label of a line"}), intEnglish).labelWidth, 51u);
     EXPECT_EQ(eventCaptions(intEnglish), defaultEventCaptions());
 }
 
@@ -78,28 +79,30 @@ TEST(CheckYearText, StatusTrimmedTextAndValue) {
 
 TEST(YearMessage, TextsTitlesAndIcons) {
     ASSERT_TRUE(LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/data", "varnex.dat").ok());
-    EXPECT_EQ(fields(yearMessage(YearCheckStatus::Empty)),
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::Empty, intEnglish)),
               std::tuple("Year must be specified.", "Invalid input", MessageIcon::Information));
-    EXPECT_EQ(yearMessage(YearCheckStatus::NotANumber).prompt, "Invalid input for year.");
-    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange)),
+    EXPECT_EQ(yearMessage(YearCheckStatus::NotANumber, intEnglish).prompt, "Invalid input for year.");
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange, intEnglish)),
               std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
+    EXPECT_EQ(yearMessage(YearCheckStatus::Empty, intGerman).prompt, "Das Jahr muss angegeben werden.");
     LoadProgramText(std::string(VARNEX_SOURCE_DIR) + "/no-such-folder", "varnex.dat");  // no texts: the built-in ones
-    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange)),
+    EXPECT_EQ(fields(yearMessage(YearCheckStatus::OutOfRange, intEnglish)),
               std::tuple("The year must lie between 1 and 3000.", "Year out of range", MessageIcon::Information));
 }
 
 TEST(Request, SelectionMessages) {
     Selection none = fullSelection();
     none.events.fill(false);
-    EXPECT_EQ(fields(checkSelection(none, "Calculate")),
+    EXPECT_EQ(fields(checkSelection(none, "Calculate", intEnglish)),
               std::tuple("At least one event must be selected.", "Calculate", MessageIcon::None));
+    EXPECT_EQ(checkSelection(none, "Berechnen", intGerman)->prompt, "Mindestens ein Ereignis muss ausgewählt sein.");
     Selection noMethod = fullSelection();
     noMethod.trueSun = noMethod.meanSun = false;
-    EXPECT_EQ(fields(checkSelection(noMethod, "Calculate")),
+    EXPECT_EQ(fields(checkSelection(noMethod, "Calculate", intEnglish)),
               std::tuple("When calculating cross-quarter days at least one of 'True sun' and 'Mean sun' must be "
                          "selected.", "Calculate", MessageIcon::Information));
     noMethod.events = {false, true, false, false, false, false, false, false};  // an equinox alone needs no method
-    EXPECT_FALSE(checkSelection(noMethod, "Calculate"));
+    EXPECT_FALSE(checkSelection(noMethod, "Calculate", intEnglish));
     EXPECT_EQ(texts({.year = 2015, .selection = noMethod}).size(), 1u);
 }
 

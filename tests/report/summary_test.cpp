@@ -1,5 +1,6 @@
 // The summary's cells, its text and its caption.
 #include "report/summary.h"
+#include "text/language.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +10,8 @@ namespace {
 const EventNameTable kNames = buildEventNames(defaultEventCaptions());
 
 TEST(SummaryCells, RingOfBothHemispheres) {
-    const auto north = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::North, kNames);
-    const auto south = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::South, kNames);
+    const auto north = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::North, kNames, intEnglish);
+    const auto south = summaryCells(2015, kProlepticGregorian, Zone(), Hemisphere::South, kNames, intEnglish);
     // Cells in row order: the same places in both hemispheres, other names, the same instants.
     std::string names;  // north/south
     for (std::size_t i = 0; i < 9; ++i)
@@ -28,7 +29,7 @@ TEST(SummaryCells, RingOfBothHemispheres) {
 }
 
 TEST(SummaryText, EightCellsClockwiseWithEmptyLinesBetween) {
-    const auto cells = summaryCells(2015, kProlepticJulian, Zone::fixed(-720), Hemisphere::North, kNames);
+    const auto cells = summaryCells(2015, kProlepticJulian, Zone::fixed(-720), Hemisphere::North, kNames, intEnglish);
     const std::string text = summaryText(cells);
     EXPECT_EQ(text.rfind(cells[0] + "\r\n\r\n" + cells[1] + "\r\n\r\n" + cells[2] + "\r\n\r\n" + cells[5], 0), 0u);
     EXPECT_TRUE(text.ends_with("\r\n\r\n" + cells[3] + "\r\n"));
@@ -36,8 +37,8 @@ TEST(SummaryText, EightCellsClockwiseWithEmptyLinesBetween) {
 }
 
 TEST(SummaryCaption, YearAsTypedAndACapitalH) {
-    EXPECT_EQ(summaryCaption("+02015", Hemisphere::South), "All dates and times for +02015 CE in the Southern Hemisphere");
-    EXPECT_EQ(summaryCaption("800", Hemisphere::North), "All dates and times for 800 CE in the Northern Hemisphere");
+    EXPECT_EQ(summaryCaption("+02015", Hemisphere::South, intEnglish), "All dates and times for +02015 CE in the Southern Hemisphere");
+    EXPECT_EQ(summaryCaption("800", Hemisphere::North, intEnglish), "All dates and times for 800 CE in the Northern Hemisphere");
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ class GermanTest : public QObject, EachTest {
         click({w->cmdCalculate, w->cmdAllOrNoneVarnex[1], w->cmdAllOrNoneVarnex[3], w->cmdCalculate});
         for (int i = 0; i < s->log.shown.size(); ++i) texts[QString("message%1").arg(i)] = s->log.shown[i];
         for (const int result : {kLaunchFileNotFound, kLaunchOutOfMemory, kLaunchNoAssociation})
-            texts[QString("launch%1").arg(result)] = qs(launchFailureTitle() + launchFailureText(result, "a.pdf"));
+            texts[QString("launch%1").arg(result)] = qs(launchFailureTitle(intLanguage) + launchFailureText(result, "a.pdf", intLanguage));
     }
 
 private slots:

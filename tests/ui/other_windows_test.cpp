@@ -27,7 +27,8 @@ class OtherWindowsTest : public QObject, EachTest {
     QString cell(std::size_t index) const { return all->lblEvent[index]->text(); }
     // Every event cell shown is the core's cell of the request (its times are checked there).
     void expectTheCoreCells(std::int16_t calendar, std::int16_t offset, Hemisphere hemisphere) const {
-        const auto cells = summaryCells(2015, prolepticReformOf(calendar), Zone::fixed(offset), hemisphere, buildEventNames(defaultEventCaptions()));
+        const auto cells = summaryCells(2015, prolepticReformOf(calendar), Zone::fixed(offset), hemisphere, buildEventNames(defaultEventCaptions()),
+                                        intEnglish);
         for (std::size_t i : kSummaryReadingOrder) QCOMPARE(cell(i), qs(cells[i]).replace("\r\n", "\n"));
     }
 

@@ -3,7 +3,6 @@
 #include "platform/program_folder.h"
 #include "text/language.h"
 #include "text/program_text.h"
-#include "text/translation.h"
 #include "varnex/version.h"
 
 #include <QApplication>
@@ -60,23 +59,23 @@ void configureApplication() {
 }
 
 void applyLanguage(std::int16_t language) {
-    intLanguage = language;
+    intLanguage = intEnglish;
     QCoreApplication::removeTranslator(&programTranslator());
     QCoreApplication::removeTranslator(&qtTranslator());
-    setTranslator({});
     if (language == intEnglish) return;
     const QString code = QString::fromUtf8(languageCode(language).data(), static_cast<qsizetype>(languageCode(language).size()));
     const QString folder = QString::fromStdString(platform::programFolder()) + "/translations";
     static QByteArray translation;  // the translator reads it for as long as it is installed
     translation = checkedTranslation(folder + "/varnex_" + code + ".qm");
-    if (!translation.isEmpty() &&
-        programTranslator().load(reinterpret_cast<const uchar*>(translation.constData()), int(translation.size()), folder))
-        QCoreApplication::installTranslator(&programTranslator());
+    // Without its translation the window stays English throughout: its captions, the program
+    // text and the texts the core builds, which it is handed intLanguage for.
+    if (translation.isEmpty() ||
+        !programTranslator().load(reinterpret_cast<const uchar*>(translation.constData()), int(translation.size()), folder))
+        return;
+    intLanguage = language;
+    QCoreApplication::installTranslator(&programTranslator());
     if (qtTranslator().load("qtbase_" + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator());
-    setTranslator([](const char* context, const char* english) {
-        return QCoreApplication::translate(context, english).toStdString();
-    });
 }
 
 }  // namespace varnex

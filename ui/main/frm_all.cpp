@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "report/summary.h"
 #include "summary_layout.h"
+#include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
 
@@ -135,7 +136,7 @@ void frmAll::Form_Activate() {
     QLabel* note = lblEvent[kSummaryNoteCell];
     setColours(note, palette().color(QPalette::Window), note->palette().color(QPalette::WindowText));
     note->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    note->setText(QString::fromStdString(summaryNote()));
+    note->setText(QString::fromStdString(summaryNote(intLanguage)));
     note->setFont(platform::designFont("Arial", lblEvent[3]->font().pointSizeF() + 2));
     note->setFrameShape(QFrame::NoFrame);
 

@@ -128,7 +128,7 @@ bool frmMain::CheckYearInput() {
     if (check.status == YearCheckStatus::Accepted || check.status == YearCheckStatus::OutOfRange)
         lngYear = check.year;
     if (check.status == YearCheckStatus::Accepted) return true;
-    platform::showMessage(this, yearMessage(check.status));
+    platform::showMessage(this, yearMessage(check.status, intLanguage));
     return false;
 }
 
@@ -140,7 +140,7 @@ void frmMain::cmdCalculate_Click() {
     for (std::size_t i = 0; i < eventBox.size(); ++i) selection.events[i] = isTicked(eventBox[i]);
     selection.trueSun = isTicked(chkTrueSun);
     selection.meanSun = isTicked(chkMeanSun);
-    if (const auto rejection = checkSelection(selection, cmdCalculate->text().toStdString())) {
+    if (const auto rejection = checkSelection(selection, cmdCalculate->text().toStdString(), intLanguage)) {
         platform::showMessage(this, *rejection);
         return;
     }
@@ -152,7 +152,7 @@ void frmMain::cmdCalculate_Click() {
                                    .zone = Zone::fixed(intTimezoneOffset),
                                    .selection = selection,
                                    .includeWeekday = isTicked(chkIncludeWeekday),
-                                   .namesLanguage = intLanguage};
+                                   .language = intLanguage};
     try {
         forEachRequestLine(request, strEventName, [this](const RequestLine& line) { appendOutput(line.text); });
     } catch (const std::exception& failure) {
@@ -195,7 +195,7 @@ void frmMain::cmdDisplayAll_Click() {
     if (!frmAll_) frmAll_ = new frmAll(this);
     frmAll* all = frmAll_;
     const Hemisphere hemisphere = optSH->isChecked() ? Hemisphere::South : Hemisphere::North;
-    all->setWindowTitle(QString::fromStdString(summaryCaption(txbYear->text().toStdString(), hemisphere)));
+    all->setWindowTitle(QString::fromStdString(summaryCaption(txbYear->text().toStdString(), hemisphere, intLanguage)));
     const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
     const int width = twipsToPixels(kSummaryWidthTwips);
     all->placeForCommand({screen.left() + (screen.width() - width) / 2,
@@ -206,7 +206,7 @@ void frmMain::cmdDisplayAll_Click() {
     all->activateWindow();
     all->Form_Activate();  // the layout, whether or not the window manager activates it at once
     intTimezoneOffset = timezoneOffsetOfIndex(cboTimezone->currentIndex());
-    all->setCells(summaryCells(lngYear, prolepticReformOf(intCalendarCode), Zone::fixed(intTimezoneOffset), hemisphere, strEventName));
+    all->setCells(summaryCells(lngYear, prolepticReformOf(intCalendarCode), Zone::fixed(intTimezoneOffset), hemisphere, strEventName, intLanguage));
 }
 
 // ---- Help and the links -------------------------------------------------------------------------

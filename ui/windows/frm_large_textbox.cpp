@@ -3,6 +3,7 @@
 #include "platform/activation.h"
 #include "platform/fonts.h"
 #include "platform/twips.h"
+#include "text/language.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"
@@ -98,9 +99,9 @@ void frmLargeTextbox::Form_Activate() {
 
 void frmLargeTextbox::UpdateCopyButtonCaption() {
     const bool selection = !selectedText(txbText).isEmpty();
-    const bool german = intLanguage == intGerman;
     cmdCopyToClipboard->setText(QString::fromStdString(GetProgramText(selection ? kCopySelectionCaption : kCopyAllCaption)));
-    const int widthTwips = selection ? (german ? 5700 : 3750) : (german ? 3500 : 2500);
+    const CopyButtonTwips widths = languageRow(intLanguage).copyButton;
+    const int widthTwips = selection ? widths.selection : widths.all;
     cmdCopyToClipboard->resize(twipsToPixels(widthTwips), cmdCopyToClipboard->height());
 }
 

@@ -102,7 +102,7 @@ void frmView::Form_Activate() {
         showReadFailure(file);
         return;
     }
-    text_ = viewerText(file.text, file.cut);
+    text_ = viewerText(file.text, file.cut, intLanguage);
     txbText1->setPlainText(toDisplayText(text_));
     txbText1->moveCursor(QTextCursor::Start);
     blnFileDisplayed = true;
@@ -116,7 +116,7 @@ void frmView::showReadFailure(const platform::TextFile& failure) {
         platform::showMessage(this, {GetProgramText(kEmptyFileMessage), GetProgramText(kEmptyFileTitle),
                                      MessageIcon::Warning});
     } else {
-        platform::showMessage(this, {fileErrorText(failure.errorNumber, failure.description), tr("Error reading file").toStdString(),
+        platform::showMessage(this, {fileErrorText(failure.errorNumber, failure.description, intLanguage), tr("Error reading file").toStdString(),
                                      MessageIcon::Warning});
     }
     hide();

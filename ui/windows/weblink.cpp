@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "platform/open_address.h"
 #include "report/weblink.h"
+#include "text/program_text.h"
 
 #include <QWidget>
 
@@ -11,7 +12,7 @@ namespace varnex {
 void LaunchWebBrowser(QWidget* parent, const std::string& strAddress) {
     platform::openAddress(strAddress, parent, [parent, strAddress](int result) {
         if (result > kLaunchFailureLimit) return;
-        platform::showMessage(parent, {launchFailureText(result, strAddress), launchFailureTitle(),
+        platform::showMessage(parent, {launchFailureText(result, strAddress, intLanguage), launchFailureTitle(intLanguage),
                                        MessageIcon::Warning});
     });
 }
