@@ -15,6 +15,8 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <istream>
+#include <iterator>
 #include <map>
 #include <ostream>
 #include <sstream>
@@ -215,38 +217,53 @@ void addPoint(std::vector<TurningPoint>& points, const TurningPoint& point) {
     if (std::find(points.begin(), points.end(), point) == points.end()) points.push_back(point);
 }
 
-// The selection of --events, read for the hemisphere.
-std::optional<Refusal> selectEvents(const std::string& list, Hemisphere hemisphere, Selection& selection) {
-    std::array<bool, 8> chosen{};
-    std::vector<TurningPoint> points;
-    for (const std::string& word : listItems(list)) {
+// The selection the events, methods and longitudes make: the events' words read for the
+// hemisphere (a season's word names the southern event there), the turning points in the order
+// first named, and the longitudes after them. Without --events, the eight events, or none when
+// longitudes are given.
+Selection selectionOf(const CliOptions& o) {
+    Selection selection;
+    selection.events.fill(!o.events && o.longitudes.empty());
+    for (const std::string& word : o.events ? o.events->words : std::vector<std::string>()) {
         if (const auto named = eventNamed(word)) {
-            chosen[named->season && hemisphere == Hemisphere::South ? southern(named->index) : named->index] = true;
+            selection.events[named->season && o.hemisphere == Hemisphere::South ? southern(named->index) : named->index] = true;
             continue;
         }
-        const std::vector<TurningPoint> named = turningPointsNamed(word);
-        if (named.empty()) return Refusal{"--events", "unknown event '" + word + "'", accepted("--events")};
-        for (const TurningPoint& point : named) addPoint(points, point);
+        for (const TurningPoint& point : turningPointsNamed(word)) addPoint(selection.turningPoints, point);
     }
-    selection.events = chosen;
-    for (const TurningPoint& point : selection.turningPoints) addPoint(points, point);  // from --longitude
-    selection.turningPoints = std::move(points);
-    return std::nullopt;
+    for (const Longitude& longitude : o.longitudes) addPoint(selection.turningPoints, {TurningKind::Longitude, longitude.degrees});
+    selection.trueSun = o.methods.trueSun;
+    selection.meanSun = o.methods.meanSun;
+    selection.fixedDate = o.methods.fixedDate;
+    selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
+    return selection;
 }
 
-// ---- Methods, zones, calendars, reminders -----------------------------------------------------
+// ---- The values with a type of their own: a check with the complaint, then the reading ------
 
-std::string checkMethods(const std::string& list, Selection& selection) {
-    selection.trueSun = selection.meanSun = selection.fixedDate = false;
-    for (const std::string& word : listItems(list)) {
+std::string checkEvents(const std::string& list) {
+    for (const std::string& word : listItems(list))
+        if (!eventNamed(word) && turningPointsNamed(word).empty())
+            return complaint("unknown event '" + word + "'", "--events");
+    return {};
+}
+
+std::string checkMethods(const std::string& list) {
+    const std::vector<std::string> words = listItems(list);
+    for (const std::string& word : words)
         if (std::find(kMethodWords.begin(), kMethodWords.end(), word) == kMethodWords.end())
             return complaint("unknown method '" + word + "'", "--method");
-        selection.trueSun = selection.trueSun || word == "true" || word == "both";
-        selection.meanSun = selection.meanSun || word == "mean" || word == "both";
-        selection.fixedDate = selection.fixedDate || word == "fixed";
+    return words.empty() ? complaint("no method", "--method") : std::string();
+}
+
+MethodChoice methodsOf(const std::string& list) {
+    MethodChoice methods{false, false, false};
+    for (const std::string& word : listItems(list)) {
+        methods.trueSun = methods.trueSun || word == "true" || word == "both";
+        methods.meanSun = methods.meanSun || word == "mean" || word == "both";
+        methods.fixedDate = methods.fixedDate || word == "fixed";
     }
-    if (!selection.trueSun && !selection.meanSun && !selection.fixedDate) return complaint("no method", "--method");
-    return {};
+    return methods;
 }
 
 // The database's zones that are fixed offsets under the name of a summer-time zone's
@@ -265,7 +282,13 @@ std::optional<FixedAbbreviation> fixedZoneAbbreviation(const std::string& text) 
     return found->second;
 }
 
-std::string zoneComplaint(const std::string& text) {
+std::optional<Zone> zoneOf(const std::string& text) {
+    if (fixedZoneAbbreviation(text)) return std::nullopt;
+    return parseZone(text, platform::timeZoneFolder());
+}
+
+std::string checkZone(const std::string& text) {
+    if (zoneOf(text)) return {};
     if (const auto meant = fixedZoneAbbreviation(text))
         return "'" + text + "' is the tz database's fixed offset, without summer time; for the clock of a place "
                "give its zone (" + std::string(meant->zone) + "), or the offset itself (" + std::string(meant->offset) + ")";
@@ -279,25 +302,17 @@ std::string zoneComplaint(const std::string& text) {
            "zone file, or TZ unset for /etc/localtime";
 }
 
-// The zone of --zone, and the text it is written under: local becomes the zone it stands for
-// (Europe/Berlin), as a file made here may be read elsewhere.
-std::string checkZone(std::string& text, CliOptions& o) {
-    if (fixedZoneAbbreviation(text)) return zoneComplaint(text);
-    const auto zone = parseZone(text, platform::timeZoneFolder());
-    if (!zone) return zoneComplaint(text);
-    o.zone = *zone;
-    if (lowered(text) == "local" && !zone->isFixed()) text = zone->name();
-    return {};
+std::optional<CalendarReform> calendarOf(const std::string& text, std::string& reason) {
+    const std::string word = lowered(text);
+    if (word == kCalendarWords[0]) return kProlepticGregorian;
+    if (word == kCalendarWords[1]) return kProlepticJulian;
+    return parseReform(word, reason);
 }
 
-std::string checkCalendar(const std::string& text, CliOptions& o) {
-    o.calendarText = lowered(text);
-    o.calendar = o.calendarText == kCalendarWords[1] ? kProlepticJulian : kProlepticGregorian;
-    if (o.calendarText == kCalendarWords[0] || o.calendarText == kCalendarWords[1]) return {};
+std::string checkCalendar(const std::string& text) {
     std::string reason;
-    const auto reform = parseReform(o.calendarText, reason);
-    if (reform) return o.calendar = *reform, std::string();
-    if (o.calendarText.starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
+    if (calendarOf(text, reason)) return {};
+    if (lowered(text).starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
     return complaint("unknown calendar '" + text + "'", "--calendar");
 }
 
@@ -315,38 +330,66 @@ std::optional<std::int32_t> reminderMinutesOf(const std::string& text) {
     return amount * per;
 }
 
+std::string checkReminder(const std::string& text) {
+    return reminderMinutesOf(text) ? std::string() : complaint("'" + text + "' is no reminder", "--remind");
+}
+
+std::string checkLongitude(const std::string& text) {
+    return parseLongitude(text) ? std::string() : complaint("'" + text + "' is no longitude", "--longitude");
+}
+
+std::string checkJobs(const std::string& text) {
+    unsigned n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < 1 || n > kMaxJobs)
+        return complaint("'" + text + "' is not a number of threads", "--jobs");
+    return {};
+}
+
 // SOURCE_DATE_EPOCH as the DTSTAMP of an iCalendar file: unset or empty leaves the time of the
 // export; anything but a whole number of seconds from 1970 to 3000 is bad input, so that a
 // build that asks for a reproducible file does not get one stamped with today.
-std::optional<Refusal> checkSourceDateEpoch(CliOptions& o) {
+struct SourceDateEpoch {
+    std::optional<std::int64_t> seconds;
+    std::optional<Refusal> refusal;
+};
+
+SourceDateEpoch sourceDateEpoch() {
     const char* const value = std::getenv("SOURCE_DATE_EPOCH");
-    if (!value || !*value) return std::nullopt;
+    if (!value || !*value) return {};
     const std::string_view text(value);
     std::int64_t seconds = 0;
     const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (text.find_first_not_of("0123456789") != std::string_view::npos || error != std::errc() ||
-        stop != text.data() + text.size() || seconds > kLastStampSeconds)
-        return Refusal{"SOURCE_DATE_EPOCH", "'" + std::string(text) + "' is no time",
-                       "a whole number of seconds since 1970-01-01 00:00 UTC, up to 32535215999 (the end of 3000)"};
-    o.sourceDateEpoch = seconds;
-    return std::nullopt;
+    if (text.find_first_not_of("0123456789") == std::string_view::npos && error == std::errc() &&
+        stop == text.data() + text.size() && seconds <= kLastStampSeconds)
+        return {seconds, std::nullopt};
+    return {std::nullopt, Refusal{"SOURCE_DATE_EPOCH", "'" + std::string(text) + "' is no time",
+                                  "a whole number of seconds since 1970-01-01 00:00 UTC, up to 32535215999 (the end "
+                                  "of 3000)"}};
 }
 
-// A transformer from the words of an option, in any case, to the number of their value, which
-// CLI11 then stores in the option's enum or integer; otherwise a complaint naming the words.
+// The text an operator>> below reads: the whole of what is left.
+std::string restOf(std::istream& in) { return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()}; }
+
+// A check (its complaint for a bad text) as CLI11 takes it.
+CLI::Validator checked(std::string (*check)(const std::string&)) {
+    return CLI::Validator([check](const std::string& text) { return check(text); }, "");
+}
+
+// The words of an option with a choice, in any case, read by CLI11's CheckedTransformer into the
+// value of their position in `words`, after a check that names what is accepted.
 template <typename Value, std::size_t count>
-CLI::Validator wordsOf(const std::string& option, const std::string& what, const std::array<std::string_view, count>& table) {
-    return CLI::Validator(
-        [option, what, table](std::string& value) -> std::string {
-            const std::string word = lowered(value);
-            for (std::size_t i = 0; i < count; ++i) {
-                if (table[i] != word) continue;
-                value = std::to_string(i);
-                return {};
-            }
-            return complaint("unknown " + what + " '" + value + "'", option);
-        },
-        "");
+void bindWords(CLI::Option* option, const std::string& what, const std::array<std::string_view, count>& words) {
+    std::map<std::string, Value> values;
+    for (std::size_t i = 0; i < count; ++i) values.emplace(std::string(words[i]), static_cast<Value>(i));
+    const std::string name = option->get_name();
+    option->transform(CLI::CheckedTransformer(values, CLI::ignore_case))
+        ->transform(CLI::Validator(
+            [name, what, words](const std::string& text) {
+                if (std::find(words.begin(), words.end(), lowered(text)) != words.end()) return std::string();
+                return complaint("unknown " + what + " '" + text + "'", name);
+            },
+            ""));
 }
 
 // ---- Help -----------------------------------------------------------------------------------
@@ -423,58 +466,48 @@ void declareWhat(CLI::App& app, CliOptions& o) {
     auto* to = app.add_option("--to", o.toText, "the last year of the range")->type_name("Y2")->group(group);
     from->needs(to);
     to->needs(from);
-    app.add_option("--events", o.eventsText, "the events and turning points, comma-separated (the eight events by "
-                                             "default): see Events")
-        ->type_name("LIST")->group(group);
-    app.add_option("--method", o.methodText, "the cross-quarter days by true (the Sun at 315, 45, 135, 225 "
-                                             "degrees), mean (the midpoint in time), fixed (1 Feb, 1 May, 1 Aug, 1 "
-                                             "Nov), or both (= true,mean, the default)")
-        ->check(CLI::Validator([&o](std::string& list) { return checkMethods(list, o.selection); }, ""))
-        ->type_name("LIST")->group(group);
-    app.add_option("--equinox-method", o.equinoxMethod, "the equinoxes and solstices by meeus (the default, as the "
-                                                        "window) or true (the true sun)")
-        ->transform(wordsOf<EquinoxMethodChoice>("--equinox-method", "equinox method", kEquinoxMethodWords))
-        ->type_name("M")->group(group);
-    app.add_option("--longitude", o.longitudeTexts, "also the instant the Sun's apparent longitude reaches DEG "
-                                                    "(0 to 360, to 0.001; repeatable)")
-        ->check(CLI::Validator(
-            [&o](std::string& text) {
-                const auto degrees = parseLongitude(text);
-                if (!degrees) return complaint("'" + text + "' is no longitude", "--longitude");
-                addPoint(o.selection.turningPoints, {TurningKind::Longitude, *degrees});
-                return std::string();
-            },
-            ""))
-        ->type_name("DEG")->group(group);
+    app.add_option("--events", o.events, "the events and turning points, comma-separated (the eight events by "
+                                         "default): see Events")
+        ->check(checked(checkEvents))->type_name("LIST")->group(group);
+    app.add_option("--method", o.methods, "the cross-quarter days by true (the Sun at 315, 45, 135, 225 "
+                                          "degrees), mean (the midpoint in time), fixed (1 Feb, 1 May, 1 Aug, 1 "
+                                          "Nov), or both (= true,mean, the default)")
+        ->check(checked(checkMethods))->type_name("LIST")->group(group);
+    bindWords<EquinoxMethodChoice>(
+        app.add_option("--equinox-method", o.equinoxMethod, "the equinoxes and solstices by meeus (the default, as "
+                                                            "the window) or true (the true sun)")
+            ->type_name("M")->group(group),
+        "equinox method", kEquinoxMethodWords);
+    app.add_option("--longitude", o.longitudes, "also the instant the Sun's apparent longitude reaches DEG "
+                                                "(0 to 360, to 0.001; repeatable)")
+        ->check(checked(checkLongitude))->type_name("DEG")->group(group);
     app.add_flag("--all", o.all, "the window's summary of the year: its eight cells")->group(group);
 }
 
 void declareWhere(CLI::App& app, CliOptions& o) {
     const std::string group = "Where, in which calendar, with which names";
-    app.add_option("--zone", o.zoneText, "GMT (the default), a fixed offset, a zone of the tz database, or local: "
-                                         "see Zones")
-        ->transform(CLI::Validator([&o](std::string& text) { return checkZone(text, o); }, ""))
-        ->type_name("ZONE")->group(group);
-    app.add_option("--calendar", o.calendarText, "gregorian (the default), julian, or a reform: see Calendars")
-        ->check(CLI::Validator([&o](std::string& text) { return checkCalendar(text, o); }, ""))
-        ->type_name("CAL")->group(group);
+    app.add_option("--zone", o.zone, "GMT (the default), a fixed offset, a zone of the tz database, or local: "
+                                     "see Zones")
+        ->check(checked(checkZone))->type_name("ZONE")->group(group);
+    app.add_option("--calendar", o.calendar, "gregorian (the default), julian, or a reform: see Calendars")
+        ->check(checked(checkCalendar))->type_name("CAL")->group(group);
     app.add_flag("--dual-dates", o.dualDates, "in 1582 to 1923, each date also in the other calendar")->group(group);
-    app.add_option("--hemisphere", o.hemisphere, "north (the default) or south: the events' names, and the "
-                                                 "event a season's word names")
-        ->transform(wordsOf<Hemisphere>("--hemisphere", "hemisphere", kHemisphereWords))
-        ->type_name("H")->group(group);
-    app.add_option("--names", o.language, "the language of what people read: en (the default) or de; keys, "
-                                               "columns and UIDs stay English")
-        ->transform(wordsOf<std::int16_t>("--names", "language", kNamesWords))
-        ->type_name("LANG")->group(group);
+    bindWords<Hemisphere>(app.add_option("--hemisphere", o.hemisphere, "north (the default) or south: the events' "
+                                                                       "names, and the event a season's word names")
+                              ->type_name("H")->group(group),
+                          "hemisphere", kHemisphereWords);
+    bindWords<std::int16_t>(app.add_option("--names", o.language, "the language of what people read: en (the "
+                                                                  "default) or de; keys, columns and UIDs stay English")
+                                ->type_name("LANG")->group(group),
+                            "language", kNamesWords);
 }
 
 void declareOutput(CLI::App& app, CliOptions& o) {
     const std::string group = "Output";
     auto* format = app.add_option("--format", o.format, "text (the default), csv, json, ics (iCalendar) or svg (a "
                                                         "picture of the year)")
-                       ->transform(wordsOf<OutputFormat>("--format", "format", kFormatWords))
                        ->type_name("F")->group(group);
+    bindWords<OutputFormat>(format, "format", kFormatWords);
     app.add_flag_callback("--csv", [&o] { o.format = OutputFormat::Csv; }, "the same as --format csv")
         ->excludes(format)->group(group);
     app.add_flag("--weekday", o.weekday, "text: each line with its weekday")->group(group);
@@ -483,31 +516,13 @@ void declareOutput(CLI::App& app, CliOptions& o) {
         ->group(group);
     app.add_flag("--crlf", o.crlf, "text, CSV, JSON: lines end in CR LF, as in the window's output box")->group(group);
     app.add_flag("--all-day", o.allDay, "iCalendar: each event as the whole day of its local date")->group(group);
-    app.add_option("--remind", o.remindTexts, "iCalendar: an alarm that long before each event: 30m, 2h, 1d, 1w "
-                                              "(repeatable)")
-        ->check(CLI::Validator(
-            [&o](std::string& text) {
-                const auto minutes = reminderMinutesOf(text);
-                if (!minutes) return complaint("'" + text + "' is no reminder", "--remind");
-                if (std::find(o.reminderMinutes.begin(), o.reminderMinutes.end(), *minutes) == o.reminderMinutes.end())
-                    o.reminderMinutes.push_back(*minutes);
-                return std::string();
-            },
-            ""))
-        ->type_name("DURATION")->group(group);
+    app.add_option("--remind", o.reminders, "iCalendar: an alarm that long before each event: 30m, 2h, 1d, 1w "
+                                            "(repeatable)")
+        ->check(checked(checkReminder))->type_name("DURATION")->group(group);
     app.add_option("--output", o.outputPath, "write FILE (- for standard output): whole, or left as it was")
         ->type_name("FILE")->group(group);
     app.add_option("--jobs", o.jobs, "threads computing a range of years (the machine's cores by default)")
-        ->check(CLI::Validator(
-            [](std::string& text) {
-                unsigned n = 0;
-                const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-                if (error != std::errc() || end != text.data() + text.size() || n < 1 || n > kMaxJobs)
-                    return complaint("'" + text + "' is not a number of threads", "--jobs");
-                return std::string();
-            },
-            ""))
-        ->type_name("N")->group(group);
+        ->check(checked(checkJobs))->type_name("N")->group(group);
 }
 
 void declareOptions(CLI::App& app, CliOptions& o) {
@@ -532,20 +547,32 @@ struct Useless {
     std::string_view instead;
 };
 
+// What the events selected hold: any of the eight, a cross-quarter day, an equinox or solstice,
+// turning points other than solar terms.
+struct Holds {
+    bool table = false, crossQuarter = false, equinoxes = false, notOnlyTerms = false;
+};
+
+Holds holdsOf(const Selection& selection) {
+    Holds holds;
+    for (std::size_t i = 0; i < kEventTable.size(); ++i) {
+        if (!selection.events[i]) continue;
+        holds.table = true;
+        holds.crossQuarter = holds.crossQuarter || kEventTable[i].family == EventFamily::CrossQuarter;
+        holds.equinoxes = holds.equinoxes || kEventTable[i].family == EventFamily::EquinoxSolstice;
+    }
+    holds.notOnlyTerms = holds.table || std::ranges::any_of(selection.turningPoints, [](const TurningPoint& p) {
+                             return p.kind != TurningKind::SolarTerm;
+                         });
+    return holds;
+}
+
 std::optional<Refusal> uselessOption(const CliOptions& o) {
     const bool text = o.format == OutputFormat::Text && !o.all;
     const bool svg = o.format == OutputFormat::Svg;
     const bool ics = o.format == OutputFormat::ICalendar;
     const bool columns = o.format == OutputFormat::Csv || o.format == OutputFormat::Json;
-    const bool table = std::ranges::any_of(o.selection.events, [](bool on) { return on; });
-    bool crossQuarter = false, equinoxes = false;
-    for (std::size_t i = 0; i < kEventTable.size(); ++i) {
-        crossQuarter = crossQuarter || (o.selection.events[i] && kEventTable[i].family == EventFamily::CrossQuarter);
-        equinoxes = equinoxes || (o.selection.events[i] && kEventTable[i].family == EventFamily::EquinoxSolstice);
-    }
-    const bool onlyTerms = std::ranges::all_of(o.selection.turningPoints, [](const TurningPoint& p) {
-        return p.kind == TurningKind::SolarTerm;
-    }) && !table;
+    const Holds holds = holdsOf(o.selection);
     const Useless rules[] = {
         {"--events", o.all, "the summary (--all) holds the year's eight events", "leave out --events, or --all"},
         {"--method", o.all, "the summary (--all) gives the true and the mean sun", "leave out --method, or --all"},
@@ -556,22 +583,21 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
         {"--weekday", svg || ics, "iCalendar and the wheel (svg) name no weekdays", "leave out --weekday"},
         {"--seconds", columns || ics, "CSV, JSON and iCalendar have the second always", "leave out --seconds"},
         {"--seconds", svg, "the wheel (svg) gives its times to the minute", "leave out --seconds"},
-        {"--events", svg && !onlyTerms, "the wheel (svg) draws every event by both methods", "--events solar-terms "
-                                                                                             "for the terms' ticks"},
+        {"--events", svg && holds.notOnlyTerms, "the wheel (svg) draws every event by both methods",
+         "--events solar-terms for the terms' ticks"},
         {"--method", svg, "the wheel (svg) draws the true and the mean sun", "leave out --method"},
         {"--longitude", svg, "the wheel (svg) draws no longitude", "leave out --longitude"},
-        {"--crlf", svg || ics, "SVG lines end in LF and iCalendar lines in CR LF always",
-         "leave out --crlf"},
-        {"--method", !o.all && !svg && !crossQuarter, "no cross-quarter day is among the events",
+        {"--crlf", svg || ics, "SVG lines end in LF and iCalendar lines in CR LF always", "leave out --crlf"},
+        {"--method", !o.all && !svg && !holds.crossQuarter, "no cross-quarter day is among the events",
          "add one to --events, or leave out --method"},
-        {"--equinox-method", !o.all && !svg && !equinoxes, "no equinox or solstice is among the events",
+        {"--equinox-method", !o.all && !svg && !holds.equinoxes, "no equinox or solstice is among the events",
          "add one to --events, or leave out --equinox-method"},
-        {"--hemisphere", !o.all && !svg && !table, "the turning points are the same in both hemispheres",
+        {"--hemisphere", !o.all && !svg && !holds.table, "the turning points are the same in both hemispheres",
          "leave out --hemisphere"},
         {"--zone", ics && !o.allDay && o.selection.turningPoints.empty(),
          "a timed iCalendar file gives each instant in UTC, which calendar programs show in their reader's zone",
          "--all-day for the days of that zone, or leave out --zone"},
-        {"--names", !o.all && !svg && !table && !ics && !(text && (o.weekday || o.seconds)),
+        {"--names", !o.all && !svg && !holds.table && !ics && !(text && (o.weekday || o.seconds)),
          "the turning points' names are English in every language", "leave out --names"}};
     for (const Useless& rule : rules)
         if (rule.when && given(o, rule.option))
@@ -579,13 +605,9 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
     return std::nullopt;
 }
 
-// The rules between options that CLI11 is not told, in the order a user would want to hear them.
-std::optional<Refusal> crossCheck(CliOptions& o) {
-    if (o.outputPath && o.outputPath->empty()) return Refusal{"--output", "an empty file name", accepted("--output")};
-    if (o.outputPath == "-") o.outputPath.reset();
-    if (o.yearText && o.fromText) return Refusal{"YEAR", "given with --from and --to", "either YEAR or a range"};
-    if (o.format == OutputFormat::Svg && o.fromText)
-        return Refusal{"--from", "the wheel (svg) draws one year", "YEAR alone"};
+// The options that hold a single format only, or leave out the summary.
+std::optional<Refusal> formatRefusal(const CliOptions& o) {
+    if (o.format == OutputFormat::Svg && o.fromText) return Refusal{"--from", "the wheel (svg) draws one year", "YEAR alone"};
     if (o.all && o.format != OutputFormat::Text)
         return Refusal{"--all", "the summary is text only, not " + std::string(kFormatWords[static_cast<std::size_t>(o.format)]),
                        "leave out --format and --csv, or --all"};
@@ -598,17 +620,34 @@ std::optional<Refusal> crossCheck(CliOptions& o) {
             return Refusal{ics, "only for iCalendar", "--format ics with it"};
     if (o.dualDates && (o.format == OutputFormat::ICalendar || o.format == OutputFormat::Svg))
         return Refusal{"--dual-dates", "only for the text lines and for CSV and JSON", "leave out --dual-dates"};
-    if (!o.longitudeTexts.empty() && !o.eventsText) o.selection.events.fill(false);
-    if (o.eventsText)
-        if (auto refused = selectEvents(*o.eventsText, o.hemisphere, o.selection)) return refused;
-    o.selection.equinoxTrueSun = o.equinoxMethod == EquinoxMethodChoice::True;
-    std::sort(o.reminderMinutes.rbegin(), o.reminderMinutes.rend());  // the earliest alarm first
+    return std::nullopt;
+}
+
+// The rules between options that CLI11 is not told, in the order a user would want to hear
+// them. Changes nothing.
+std::optional<Refusal> validate(const CliOptions& o) {
+    if (o.outputPath && o.outputPath->empty()) return Refusal{"--output", "an empty file name", accepted("--output")};
+    if (o.yearText && o.fromText) return Refusal{"YEAR", "given with --from and --to", "either YEAR or a range"};
+    if (auto refused = formatRefusal(o)) return refused;
     if (o.format == OutputFormat::ICalendar)
-        if (auto refused = checkSourceDateEpoch(o)) return refused;
+        if (auto refused = sourceDateEpoch().refusal) return refused;
     if (!o.all && o.format != OutputFormat::Svg)
         if (const auto rejection = checkSelection(o.selection, kCalculateCaption, intEnglish))
             return Refusal{"--events", rejection->prompt, accepted("--events")};
     return uselessOption(o);
+}
+
+// What the checked options make: the selection, the reminders each once with the earliest
+// alarm first, the stamp of an iCalendar file; "-" for standard output.
+void normalize(CliOptions& o) {
+    if (o.outputPath == "-") o.outputPath.reset();
+    o.selection = selectionOf(o);
+    o.reminderMinutes.clear();
+    for (const Reminder& reminder : o.reminders)
+        if (std::find(o.reminderMinutes.begin(), o.reminderMinutes.end(), reminder.minutes) == o.reminderMinutes.end())
+            o.reminderMinutes.push_back(reminder.minutes);
+    std::sort(o.reminderMinutes.rbegin(), o.reminderMinutes.rend());
+    if (o.format == OutputFormat::ICalendar) o.sourceDateEpoch = sourceDateEpoch().seconds;
 }
 
 // "--output=" with nothing after the "=": CLI11 would take the next argument as the value
@@ -686,6 +725,51 @@ std::set<std::string> givenOptions(const CLI::App& app) {
 
 }  // namespace
 
+// Each reads a text its option's check has passed (so that CLI11, which calls them, never sees
+// them fail on the command line).
+std::istream& operator>>(std::istream& in, ZoneChoice& choice) {
+    const std::string text = restOf(in);
+    const auto zone = zoneOf(text);
+    if (!zone) {
+        in.setstate(std::ios::failbit);
+        return in;
+    }
+    choice = {*zone, lowered(text) == "local" && !zone->isFixed() ? zone->name() : text};
+    return in;
+}
+
+std::istream& operator>>(std::istream& in, CalendarReform& calendar) {
+    std::string reason;
+    const auto reform = calendarOf(restOf(in), reason);
+    if (reform) calendar = *reform;
+    else in.setstate(std::ios::failbit);
+    return in;
+}
+
+std::istream& operator>>(std::istream& in, MethodChoice& methods) {
+    methods = methodsOf(restOf(in));
+    return in;
+}
+
+std::istream& operator>>(std::istream& in, EventWords& events) {
+    events.words = listItems(restOf(in));
+    return in;
+}
+
+std::istream& operator>>(std::istream& in, Longitude& longitude) {
+    const auto degrees = parseLongitude(restOf(in));
+    if (degrees) longitude.degrees = *degrees;
+    else in.setstate(std::ios::failbit);
+    return in;
+}
+
+std::istream& operator>>(std::istream& in, Reminder& reminder) {
+    const auto minutes = reminderMinutesOf(restOf(in));
+    if (minutes) reminder.minutes = *minutes;
+    else in.setstate(std::ios::failbit);
+    return in;
+}
+
 std::string refusalText(const Refusal& refusal) {
     const std::string_view wrong = refusal.wrong.ends_with('.') ? std::string_view(refusal.wrong).substr(0, refusal.wrong.size() - 1)
                                                                 : std::string_view(refusal.wrong);
@@ -712,7 +796,8 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& args, std::os
             std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them last first
             app.parse(reversed);
             options.given = givenOptions(app);
-            refusal = crossCheck(options);
+            normalize(options);
+            refusal = validate(options);
         }
     } catch (const CLI::CallForHelp&) {
         out << app.help();

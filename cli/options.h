@@ -1,10 +1,11 @@
 // The command line of varnex-cli: every option declared once, parsed by CLI11.
 #pragma once
 
-#include "report/request.h"
 #include "calendar/calendar_date.h"
 #include "calendar/calendar_reform.h"
+#include "report/request.h"
 #include "report/summary.h"
+#include "text/language.h"
 #include "zones/zone.h"
 
 #include <array>
@@ -52,23 +53,60 @@ struct Refusal {
 // "varnex-cli: WHAT: WRONG; ACCEPTED", then "Try 'varnex-cli --help'.", each line ending in LF.
 std::string refusalText(const Refusal& refusal);
 
-// A command line as CLI11 reads it: every value bound to its type (the zone parsed once), the
-// cross-option rules checked. The years stay text: they are checked with the window's messages,
-// which come from the program text.
+// The values of the options with a type of their own, each read from its text by operator>>
+// (which CLI11 calls), after a check that says what is wrong with a bad text.
+
+// --zone: the zone, and the text the files write for it: as given, but local becomes the zone
+// it stands for (Europe/Berlin), as a file made here may be read elsewhere.
+struct ZoneChoice {
+    Zone zone;
+    std::string name = "GMT";
+};
+
+// --method: the methods of the cross-quarter days.
+struct MethodChoice {
+    bool trueSun = true;
+    bool meanSun = true;
+    bool fixedDate = false;
+};
+
+// --events: the words of the list, trimmed and case-folded; what they name depends on
+// --hemisphere, so they are read once all options are known.
+struct EventWords {
+    std::vector<std::string> words;
+};
+
+// --longitude: a solar longitude in degrees, kept to 0.001.
+struct Longitude {
+    double degrees = 0;
+};
+
+// --remind: the lead of a reminder, in minutes.
+struct Reminder {
+    std::int32_t minutes = 0;
+};
+
+// The readings of those values from their text (CLI11 calls them): the whole text, or fail.
+std::istream& operator>>(std::istream& in, ZoneChoice& choice);
+std::istream& operator>>(std::istream& in, CalendarReform& calendar);
+std::istream& operator>>(std::istream& in, MethodChoice& methods);
+std::istream& operator>>(std::istream& in, EventWords& events);
+std::istream& operator>>(std::istream& in, Longitude& longitude);
+std::istream& operator>>(std::istream& in, Reminder& reminder);
+
+// A command line as CLI11 reads it: every value bound to its type. The years stay text: they
+// are checked with the window's messages, which come from the program text.
 struct CliOptions {
     std::optional<std::string> yearText;
     std::optional<std::string> fromText;
     std::optional<std::string> toText;
     CalendarReform calendar = kProlepticGregorian;
-    std::string calendarText = "gregorian";  // as given, lower case
     bool dualDates = false;
     std::int16_t language = intEnglish;  // of what people read (--names); refusals stay English
-    std::string zoneText = "GMT";  // as given; for local, the zone it stands for (Europe/Berlin)
-    Zone zone;
-    std::optional<std::string> eventsText;
-    Selection selection = fullSelection();  // the events, and the methods from `method`
-    std::string methodText = "both";
-    std::vector<std::string> longitudeTexts;
+    ZoneChoice zone;
+    std::optional<EventWords> events;
+    MethodChoice methods;
+    std::vector<Longitude> longitudes;
     EquinoxMethodChoice equinoxMethod = EquinoxMethodChoice::Meeus;
     bool weekday = false;
     bool seconds = false;
@@ -76,13 +114,16 @@ struct CliOptions {
     Hemisphere hemisphere = Hemisphere::North;
     OutputFormat format = OutputFormat::Text;
     bool crlf = false;
-    bool allDay = false;                        // iCalendar: instants as local days
-    std::vector<std::string> remindTexts;
-    std::vector<std::int32_t> reminderMinutes;  // iCalendar: the reminders, in minutes, each once
+    bool allDay = false;                          // iCalendar: instants as local days
+    std::vector<Reminder> reminders;              // iCalendar: as given
+    std::optional<std::string> outputPath;        // none for standard output
+    unsigned jobs = 1;                            // threads computing the years (--jobs; the cores by default)
+    std::set<std::string> given;                  // the options on the command line ("--weekday", "--events")
+
+    // Made from the above once they are checked (parseCommandLine):
+    Selection selection = fullSelection();        // the events and turning points, by their methods
+    std::vector<std::int32_t> reminderMinutes;    // iCalendar: each reminder once, the earliest first
     std::optional<std::int64_t> sourceDateEpoch;  // iCalendar: SOURCE_DATE_EPOCH, the DTSTAMP when set
-    std::optional<std::string> outputPath;  // none for standard output
-    unsigned jobs = 1;                      // threads computing the years (--jobs; the cores by default)
-    std::set<std::string> given;            // the options on the command line ("--weekday", "--events")
 };
 
 struct ParsedCommandLine {

@@ -57,7 +57,7 @@ std::string withLineEnds(std::string text, bool crlf) {
 CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
     return {.year = year,
             .calendar = options.calendar,
-            .zone = options.zone,
+            .zone = options.zone.zone,
             .selection = options.selection,
             .includeWeekday = options.weekday,
             .withSeconds = options.seconds,
@@ -80,7 +80,7 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
         if (year != years.first) text += kRequestSeparator;
         if (options.all)
             text += summaryText(
-                summaryCells(year, options.calendar, options.zone, options.hemisphere, names, options.language));
+                summaryCells(year, options.calendar, options.zone.zone, options.hemisphere, names, options.language));
         else
             forEachRequestLine(requestOf(options, year), names, [&text](const RequestLine& line) { text += line.text; });
         return YearPiece{withLineEnds(std::move(text), options.crlf)};
@@ -94,7 +94,7 @@ void writeText(const CliOptions& options, Years years, std::ostream& out) {
 // An export of every year's rows, or the wheel of the one year.
 void writeExport(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
     if (options.format == OutputFormat::Svg) {
-        writeWheelSvg(requestOf(options, years.first), options.zoneText, out);
+        writeWheelSvg(requestOf(options, years.first), options.zone.name, out);
         return;
     }
     const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
@@ -106,12 +106,12 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
                                                                   .reminderMinutes = options.reminderMinutes,
                                                                   .firstYear = years.first,
                                                                   .lastYear = years.last,
-                                                                  .zone = options.zoneText,
+                                                                  .zone = options.zone.name,
                                                                   .calendar = options.calendar,
                                                                   .language = options.language});
     const auto make = [&](std::int32_t year) {
         const std::vector<ExportRow> rows =
-            rowsOf(requestOf(options, year), options.zoneText, options.hemisphere, RowNames::Lines);
+            rowsOf(requestOf(options, year), options.zone.name, options.hemisphere, RowNames::Lines);
         std::ostringstream text;
         text.exceptions(std::ios::badbit);  // no memory: thrown, not a piece cut short
         for (std::size_t i = 0; i < rows.size(); ++i) {
