@@ -101,12 +101,6 @@ std::string complaint(std::string_view wrong, std::string_view what) { return st
 
 // ---- Words ----------------------------------------------------------------------------------
 
-std::string lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) return {};
@@ -277,7 +271,7 @@ std::optional<FixedAbbreviation> fixedZoneAbbreviation(const std::string& text) 
     static const std::map<std::string, FixedAbbreviation> kinds = {
         {"est", {"America/New_York", "GMT-05:00"}}, {"mst", {"America/Denver", "GMT-07:00"}},
         {"hst", {"Pacific/Honolulu", "GMT-10:00"}}};
-    const auto found = kinds.find(lowered(text));
+    const auto found = kinds.find(foldCase(text));
     if (found == kinds.end()) return std::nullopt;
     return found->second;
 }
@@ -292,7 +286,7 @@ std::string checkZone(const std::string& text) {
     if (const auto meant = fixedZoneAbbreviation(text))
         return "'" + text + "' is the tz database's fixed offset, without summer time; for the clock of a place "
                "give its zone (" + std::string(meant->zone) + "), or the offset itself (" + std::string(meant->offset) + ")";
-    if (lowered(text) != "local") return complaint("unknown time zone '" + text + "'", "--zone");
+    if (!equalIgnoringCase(text, "local")) return complaint("unknown time zone '" + text + "'", "--zone");
     const char* tz = std::getenv("TZ");
     const std::string value = tz ? tz : "";
     if (value.starts_with('/') || value.starts_with(":/"))
@@ -303,7 +297,7 @@ std::string checkZone(const std::string& text) {
 }
 
 std::optional<CalendarReform> calendarOf(const std::string& text, std::string& reason) {
-    const std::string word = lowered(text);
+    const std::string word = foldCase(text);
     if (word == kCalendarWords[0]) return kProlepticGregorian;
     if (word == kCalendarWords[1]) return kProlepticJulian;
     return parseReform(word, reason);
@@ -312,7 +306,7 @@ std::optional<CalendarReform> calendarOf(const std::string& text, std::string& r
 std::string checkCalendar(const std::string& text) {
     std::string reason;
     if (calendarOf(text, reason)) return {};
-    if (lowered(text).starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
+    if (foldCase(text).starts_with(kReformDatePrefix)) return complaint(reason, "--calendar");
     return complaint("unknown calendar '" + text + "'", "--calendar");
 }
 
@@ -386,7 +380,7 @@ void bindWords(CLI::Option* option, const std::string& what, const std::array<st
     option->transform(CLI::CheckedTransformer(values, CLI::ignore_case))
         ->transform(CLI::Validator(
             [name, what, words](const std::string& text) {
-                if (std::find(words.begin(), words.end(), lowered(text)) != words.end()) return std::string();
+                if (std::find(words.begin(), words.end(), foldCase(text)) != words.end()) return std::string();
                 return complaint("unknown " + what + " '" + text + "'", name);
             },
             ""));
@@ -734,7 +728,7 @@ std::istream& operator>>(std::istream& in, ZoneChoice& choice) {
         in.setstate(std::ios::failbit);
         return in;
     }
-    choice = {*zone, lowered(text) == "local" && !zone->isFixed() ? zone->name() : text};
+    choice = {*zone, equalIgnoringCase(text, "local") && !zone->isFixed() ? zone->name() : text};
     return in;
 }
 

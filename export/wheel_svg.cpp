@@ -2,7 +2,6 @@
 // local times within it, both methods of the cross-quarter days side by side.
 #include "writers.h"
 
-#include "astro/solar_events.h"
 #include "calendar/calendar_date.h"
 #include "calendar/calendar_reform.h"
 #include "calendar/date_text.h"

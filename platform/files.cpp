@@ -1,6 +1,6 @@
 #include "files.h"
 
-#include "report/file_view.h"
+#include "platform/file_view.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Modal message boxes with a title and an icon, tool tips, both as plain text; a seam for tests.
 #pragma once
 
-#include "report/messages.h"
+#include "text/messages.h"
 
 #include <QString>
 

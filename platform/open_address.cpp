@@ -2,7 +2,7 @@
 
 #include "files.h"
 #include "program_folder.h"
-#include "report/weblink.h"
+#include "platform/weblink.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 
 #include "calendar/calendar_reform.h"
 #include "events.h"
-#include "messages.h"
+#include "text/messages.h"
 #include "result_text.h"
 #include "turning_points.h"
 #include "zones/zone.h"

@@ -1,7 +1,7 @@
 // The check of the year text of a request.
 #pragma once
 
-#include "messages.h"
+#include "text/messages.h"
 #include "text/blanks.h"
 
 #include <cstdint>

@@ -19,6 +19,7 @@ expected=(bin/varnex bin/varnex-cli
     share/varnex/varnex.dat share/varnex/varnex-help.txt share/varnex/varnex-manual.html
     share/varnex/varnex-about.html share/varnex/images/main-window.png share/varnex/images/summary-window.png
     share/varnex/varnex-help.de.txt share/varnex/varnex-manual.de.html share/varnex/varnex-about.de.html
+    share/varnex/varnex.css
     share/varnex/images/main-window.de.png share/varnex/images/summary-window.de.png
     share/varnex/translations/varnex_de.qm share/varnex/translations/varnex_de.qm.sha256
     "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"

@@ -4,7 +4,7 @@
 #include "platform/files.h"
 #include "platform/open_address.h"
 #include "platform/program_folder.h"
-#include "report/file_view.h"
+#include "platform/file_view.h"
 #include "text/language.h"
 #include "support/temp_folder.h"
 

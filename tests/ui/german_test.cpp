@@ -5,7 +5,7 @@
 #include "ui_support.h"
 
 #include "platform/program_folder.h"
-#include "report/weblink.h"
+#include "platform/weblink.h"
 #include "ui/main/application.h"
 #include "ui/main/frm_all.h"
 #include "ui/windows/frm_large_textbox.h"

@@ -13,7 +13,7 @@
 #include "platform/twips.h"
 #include "report/request.h"
 #include "zones/fixed_offsets.h"
-#include "report/weblink.h"
+#include "platform/weblink.h"
 #include "text/program_text.h"
 #include "ui/drop_down_list.h"
 #include "ui/keyboard.h"

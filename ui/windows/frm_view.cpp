@@ -6,7 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/twips.h"
-#include "report/file_view.h"
+#include "platform/file_view.h"
 #include "text/program_text.h"
 #include "ui/keyboard.h"
 #include "ui/text_conversion.h"

@@ -2,7 +2,7 @@
 
 #include "platform/message_box.h"
 #include "platform/open_address.h"
-#include "report/weblink.h"
+#include "platform/weblink.h"
 #include "text/program_text.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 // The texts of the file viewer, the addresses the links take, and the message of a failed launch.
-#include "report/file_view.h"
-#include "report/weblink.h"
+#include "platform/file_view.h"
+#include "platform/weblink.h"
 #include "text/language.h"
 #include "text/utf8.h"
 
