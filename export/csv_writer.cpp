@@ -108,8 +108,4 @@ private:
 
 std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd) { return std::make_unique<CsvFormat>(lineEnd); }
 
-void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
-    writeRows(CsvFormat(lineEnd), rows, out);
-}
-
 }  // namespace varnex

@@ -291,8 +291,4 @@ std::unique_ptr<RowFormat> iCalendarFormat(const ICalendarOptions& options) {
     return std::make_unique<ICalendarFormat>(options);
 }
 
-void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const ICalendarOptions& options) {
-    writeRows(ICalendarFormat(options), rows, out);
-}
-
 }  // namespace varnex

@@ -71,9 +71,4 @@ private:
 
 std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd) { return std::make_unique<JsonFormat>(lineEnd); }
 
-void writeJson(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd) {
-    // Each object is made and written on its own, so the whole array is never held in memory.
-    writeRows(JsonFormat(lineEnd), rows, out);
-}
-
 }  // namespace varnex

@@ -41,34 +41,26 @@ struct ICalendarOptions {
     std::int16_t language = intEnglish;             // of the summaries, descriptions and the calendar's name
 };
 
-// The formats of the writers below.
-std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd);
-std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd);
-std::unique_ptr<RowFormat> iCalendarFormat(const ICalendarOptions& options);
-
-// All of `rows` in `format`.
-void writeRows(const RowFormat& format, const std::vector<ExportRow>& rows, std::ostream& out);
-
 // RFC 4180 CSV: a header line, then one row per record, each line ending in `lineEnd`
 // ("\n", or "\r\n" as RFC 4180 has it). A field holding a comma, a quote or a line break is
 // quoted, its quotes doubled. Numbers in the shortest text that reads back to the same double.
-void writeCsv(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd);
+std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd);
 
 // A JSON array of one object per row, with the CSV's column names as keys; numbers as JSON
 // numbers, the method null where the event has none. Lines end in `lineEnd`.
-void writeJson(const std::vector<ExportRow>& rows, std::ostream& out, std::string_view lineEnd);
+std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd);
 
 // An RFC 5545 calendar (lines end in CR LF, as the format requires), named for its years (and
 // the zone of its all-day dates) by X-WR-CALNAME, with X-WR-CALDESC and a refresh interval for
 // subscribed copies. One VEVENT per row: by default the second that holds the instant, in UTC
 // (DURATION:PT1S: a moment, not an hour); with `allDay`, and always for a traditional date,
 // the local day as a DATE (iCalendar dates are Gregorian: a Julian day is written as the same
-// day's Gregorian date) with the instant in the description. The UID is stable across exports (year, event,
-// method, and "allday" for an instant shown as a day); SEQUENCE is the DTSTAMP in whole minutes
-// since 1970, so a later export always supersedes an earlier one. SUMMARY from the name (and the
-// method of a cross-quarter day), a DESCRIPTION with the exact instant, the method and Delta T,
-// CATEGORIES, TRANSP:TRANSPARENT, and a display alarm for each reminder.
-void writeICalendar(const std::vector<ExportRow>& rows, std::ostream& out, const ICalendarOptions& options);
+// day's Gregorian date) with the instant in the description. The UID is stable across exports
+// (year, event, method, and "allday" for an instant shown as a day); SEQUENCE is the DTSTAMP in
+// whole minutes since 1970, so a later export always supersedes an earlier one. SUMMARY from the
+// name (and the method of a cross-quarter day), a DESCRIPTION with the exact instant, the method
+// and Delta T, CATEGORIES, TRANSP:TRANSPARENT, and a display alarm for each reminder.
+std::unique_ptr<RowFormat> iCalendarFormat(const ICalendarOptions& options);
 
 // The wheel of the request's year as a standalone SVG picture: the year as a circle, January at
 // the top and clockwise, every event by both methods (whatever the request selects; the

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 #include <vector>
 
@@ -41,6 +42,18 @@ TEST(Meeus27, WorkedExample27a) {
     // June solstice 1962 (Table 27.B, Y = -0.038): JDE0 2437837.38589, JDE 2437837.39245.
     EXPECT_NEAR(meanEquinoxSolsticeJDE(1, 1962, MeeusTable::B), 2437837.38589, 0.5e-5);
     EXPECT_NEAR(EquinoxSolsticeJDE(1, 1962), 2437837.39245, 0.5e-5);
+}
+
+TEST(Meeus27, PeriodicTermsAsPublishedBAndCInRadians) {
+    // Table 27.C: the first, second and last rows (A; B and C in degrees).
+    InitPeriodicTerms();
+    const struct { std::size_t row; double a, b, c; } rows[] = {
+        {0, 485, 324.96, 1934.136}, {1, 203, 337.23, 32964.467}, {23, 8, 15.45, 16859.074}};
+    for (const auto& r : rows) {
+        EXPECT_EQ(PeriodicTerms()[r.row][0], r.a) << r.row;
+        EXPECT_NEAR(PeriodicTerms()[r.row][1], r.b * std::numbers::pi / 180, 1e-13) << r.row;
+        EXPECT_NEAR(PeriodicTerms()[r.row][2], r.c * std::numbers::pi / 180, 1e-11) << r.row;
+    }
 }
 
 TEST(Meeus27, TablesAAndBMeetAtTheYear1000) {

@@ -69,9 +69,16 @@ const std::vector<ExportRow> kRecords = [] {
     return rows;
 }();
 
-std::string writtenText(auto write, std::string_view lineEnd) {
+// All of `rows` in `format`, as varnex-cli writes a year's: begin, the rows with their
+// separators, end.
+std::string written(const RowFormat& format, const std::vector<ExportRow>& rows = kRecords) {
     std::ostringstream out;
-    write(kRecords, out, lineEnd);
+    format.begin(out);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) format.separator(out);
+        format.row(rows[i], out);
+    }
+    format.end(!rows.empty(), out);
     return out.str();
 }
 
@@ -93,7 +100,7 @@ std::vector<std::vector<std::string>> splitCsv(std::string_view text, std::strin
 
 TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
     for (const std::string_view lineEnd : {"\n", "\r\n"}) {
-        const std::string text = writtenText(writeCsv, lineEnd);
+        const std::string text = written(*csvFormat(lineEnd));
         const auto rows = splitCsv(text, lineEnd);
         ASSERT_EQ(rows.size(), kRecords.size() + 1);
         EXPECT_TRUE(text.starts_with(kColumns + std::string(lineEnd)));
@@ -113,7 +120,7 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
 }
 
 TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
-    const std::string text = writtenText(writeJson, "\r\n");
+    const std::string text = written(*jsonFormat("\r\n"));
     EXPECT_TRUE(text.starts_with("[\r\n  {") && text.ends_with("}\r\n]\r\n"));
     const auto array = nlohmann::ordered_json::parse(text);
     ASSERT_EQ(array.size(), kRecords.size());
@@ -132,9 +139,7 @@ TEST(Export, JsonReadsBackWithTheColumnsAsKeys) {
 
 // The UIDs of the records' calendar, after checking its lines, DTSTARTs and SUMMARYs.
 std::vector<std::string> checkedUids(const std::vector<ExportRow>& records) {
-    std::ostringstream out;
-    writeICalendar(records, out, {.stampUnixSeconds = 1'780'000'000});
-    const std::string text = out.str();
+    const std::string text = written(*iCalendarFormat({.stampUnixSeconds = 1'780'000'000}), records);
     EXPECT_TRUE(text.ends_with("END:VCALENDAR\r\n"));
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
         EXPECT_LE(end - start, 75U) << text.substr(start, end - start);
@@ -162,9 +167,8 @@ std::vector<std::string> checkedUids(const std::vector<ExportRow>& records) {
 // With --all-day each instant is its local day as a Gregorian DATE (the Julian 17 December 800
 // is 21 December), under a UID of its own, with one display alarm for each reminder.
 TEST(Export, ICalendarAllDayEventsWithReminders) {
-    std::ostringstream out;
-    writeICalendar(kRecords, out, {.allDay = true, .reminderMinutes = {10080, 90}});
-    icalcomponent* calendar = icalparser_parse_string(out.str().c_str());
+    const std::string text = written(*iCalendarFormat({.allDay = true, .reminderMinutes = {10080, 90}}));
+    icalcomponent* calendar = icalparser_parse_string(text.c_str());
     std::size_t i = 0;
     for (icalcomponent* event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT); event;
          event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT), ++i) {
