@@ -409,7 +409,8 @@ std::string wrapped(std::string_view text, std::size_t column, std::size_t inden
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find(' ', start), text.size());
         const std::string_view word = text.substr(start, end - start);
-        const std::size_t length = columnsOf(word);
+        // Columns on a terminal, and bytes for tools that count them (awk): the larger.
+        const std::size_t length = std::max(columnsOf(word), word.size());
         if (at > column && at + 1 + length > kHelpWidth) {
             out += "\n" + std::string(indent, ' ');
             at = indent;

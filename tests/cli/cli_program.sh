@@ -263,12 +263,13 @@ for hemisphere in north south; do
     [ "$("$cli" 2026 --events "Autumn (March) equinox" --hemisphere $hemisphere)" = \
       "$("$cli" 2026 --events march --hemisphere $hemisphere)" ] || fail "'Autumn (March) equinox', $hemisphere"
 done
-# --help fits a terminal of 80 columns (a Chinese character takes two), without the parser's markers.
+# --help fits a terminal of 80 columns (a Chinese character takes two) and 80 bytes a line, without
+# the parser's markers.
 "$cli" --help | "$python" -c '
 import sys, unicodedata
 for line in sys.stdin:
     columns = sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line.rstrip("\n"))
-    assert columns <= 80, line
+    assert columns <= 80 and len(line.rstrip("\n").encode()) <= 80, line
     assert not any(marker in line for marker in ("Excludes:", "Needs:", "REQUIRED", "[1 - 256]")), line
 ' || fail "--help wider than 80 columns, or with the parser's markers"
 # --zone local is written as the zone it stands for; a timed iCalendar file names no zone in its
