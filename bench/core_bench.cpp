@@ -6,6 +6,7 @@
 #include "astro/solar_events.h"
 #include "astro/solar_longitude.h"
 #include "astro/sun_crossings.h"
+#include "astro/sun_position.h"
 #include "cli/options.h"
 #include "cli/run.h"
 #include "report/events.h"
@@ -114,6 +115,26 @@ void BM_ApparentSolarLongitude(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ApparentSolarLongitude);
+
+// Sunset at Tehran (35.7 N, 51.4 E, civil days of UTC+03:30), a day at a time over 2000-2099.
+void BM_Sunset(benchmark::State& state) {
+    const double firstDayStartUT = 2451544.5 - 3.5 / 24;  // 2000 January 1, 00:00 at UTC+03:30
+    int day = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sunsetUT(firstDayStartUT + day, 35.7, 51.4));
+        day = (day + 1) % 36524;
+    }
+}
+BENCHMARK(BM_Sunset);
+
+void BM_EquationOfTime(benchmark::State& state) {
+    double jd = 2451545.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(equationOfTimeSeconds(jd));
+        jd += 0.37;
+    }
+}
+BENCHMARK(BM_EquationOfTime);
 
 void BM_YearLines(benchmark::State& state) {
     const EventNameTable names = buildEventNames(defaultEventCaptions());
