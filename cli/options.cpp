@@ -2,6 +2,7 @@
 
 #include "report/events.h"
 #include "report/turning_points.h"
+#include "report/upcoming.h"
 #include "report/year_input.h"
 #include "platform/time_zone_folder.h"
 #include "text/case_fold.h"
@@ -41,8 +42,11 @@ constexpr std::string_view kFooter[] = {
     "(term-15, term-015), pinyin (qingming, Qīngmíng), characters (清明) or English name (\"pure "
     "brightness\"). A year's turning points are those dated in it: none, one or two of each.",
     "Zones: GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5); a zone of the tz "
-    "database with its summer time (Europe/London, America/New_York); local, the system's zone. The "
-    "database's fixed zones EST, MST and HST are refused: they keep no summer time.",
+    "database with its summer time (Europe/London, America/New_York); local, the system's zone; "
+    "lmt:LONGITUDE, the local mean time of a longitude (degrees, east positive: lmt:9.99 is "
+    "GMT+00:39:58), and solar:LONGITUDE, its apparent solar time (a sundial's). A line in local mean "
+    "time (also a zone's before its standard time) ends its zone in LMT, one in solar time in LAT. "
+    "The database's fixed zones EST, MST and HST are refused: they keep no summer time.",
     "Calendars: gregorian and julian, proleptic; or the calendar in force under a reform, Julian (Old "
     "Style, JC) before it and Gregorian (New Style, CE) from it: rome (1582), britain (1752), russia "
     "(1918), greece (1923), reform:YYYY-MM-DD (the first Gregorian day). Until 1752 the English legal "
@@ -75,18 +79,22 @@ const std::map<std::string, std::string, std::less<>>& acceptedOf() {
         {"--to", "a year from 1 to 3000, and --from"},
         {"--calendar", "gregorian, julian, " + reformsAcceptedText()},
         {"--zone", "GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz "
-                   "database (Europe/London) or local"},
+                   "database (Europe/London), local, or lmt: or solar: and a longitude from -180 to 180 (lmt:9.99)"},
         {"--events", "the events and turning points --help lists under Events"},
         {"--method", "a comma-separated list of true, mean and fixed, or both (true,mean)"},
         {"--equinox-method", "meeus or true"},
         {"--longitude", "a solar longitude in degrees from 0 to 360 (not 360 itself)"},
         {"--hemisphere", "north or south"},
-        {"--names", "en or de"},
+        {"--names", "celtic, neutral, wiccan or de"},
         {"--format", "text, csv, json, ics or svg"},
         {"--remind", "a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, "
                      "1d, 1w)"},
         {"--output", "a file name, or - for standard output"},
-        {"--jobs", "a whole number from 1 to 256"}};
+        {"--jobs", "a whole number from 1 to 256"},
+        {"--rule", "nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:00 to 23:59)"},
+        {"--next", "a whole number from 1 to 1000, or nothing for 1"},
+        {"--now", "an ISO 8601 time of the years 1 to 3000, in UTC or with its offset: 2026-03-01T00:00:00Z, "
+                  "2026-03-01T09:30+05:30, 2026-03-01 (midnight UTC)"}};
     return accepted;
 }
 
@@ -206,6 +214,15 @@ std::vector<TurningPoint> turningPointsNamed(const std::string& word) {
     return terms;
 }
 
+// The meteorological seasons a word names, by month quarter (0 is 1 March) for the hemisphere:
+// meteorological (all four), met-spring, met-summer, met-autumn, met-winter.
+std::vector<std::int16_t> meteorologicalNamed(const std::string& word, Hemisphere hemisphere) {
+    std::vector<std::int16_t> quarters;
+    for (std::int16_t q = 0; q < 4; ++q)
+        if (word == "meteorological" || word == meteorologicalKey(q, hemisphere)) quarters.push_back(q);
+    return quarters;
+}
+
 // Adds a turning point once, in the order first named.
 void addPoint(std::vector<TurningPoint>& points, const TurningPoint& point) {
     if (std::find(points.begin(), points.end(), point) == points.end()) points.push_back(point);
@@ -223,6 +240,8 @@ Selection selectionOf(const CliOptions& o) {
             selection.events[named->season && o.hemisphere == Hemisphere::South ? southern(named->index) : named->index] = true;
             continue;
         }
+        for (const std::int16_t q : meteorologicalNamed(word, o.hemisphere))
+            selection.meteorological[static_cast<std::size_t>(q)] = true;
         for (const TurningPoint& point : turningPointsNamed(word)) addPoint(selection.turningPoints, point);
     }
     for (const Longitude& longitude : o.longitudes) addPoint(selection.turningPoints, {TurningKind::Longitude, longitude.degrees});
@@ -237,7 +256,7 @@ Selection selectionOf(const CliOptions& o) {
 
 std::string checkEvents(const std::string& list) {
     for (const std::string& word : listItems(list))
-        if (!eventNamed(word) && turningPointsNamed(word).empty())
+        if (!eventNamed(word) && turningPointsNamed(word).empty() && meteorologicalNamed(word, Hemisphere::North).empty())
             return complaint("unknown event '" + word + "'", "--events");
     return {};
 }
@@ -330,6 +349,25 @@ std::string checkReminder(const std::string& text) {
 
 std::string checkLongitude(const std::string& text) {
     return parseLongitude(text) ? std::string() : complaint("'" + text + "' is no longitude", "--longitude");
+}
+
+std::optional<std::size_t> nextCountOf(const std::string& text) {
+    std::size_t n = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (error != std::errc() || end != text.data() + text.size() || n < 1 || n > kMaxNext) return std::nullopt;
+    return n;
+}
+
+std::string checkNext(const std::string& text) {
+    return text.empty() || nextCountOf(text) ? std::string() : complaint("'" + text + "' is not a number of events", "--next");
+}
+
+std::string checkNow(const std::string& text) {
+    return parseMoment(text) ? std::string() : complaint("'" + text + "' is no time", "--now");
+}
+
+std::string checkRule(const std::string& text) {
+    return parseDayRule(foldCase(text)) ? std::string() : complaint("unknown rule '" + text + "'", "--rule");
 }
 
 std::string checkJobs(const std::string& text) {
@@ -444,7 +482,11 @@ private:
         std::string name = option.get_name(option.get_positional(), true);
         if (const auto comma = name.find(','); comma != std::string::npos) name.insert(comma + 1, " ");  // "-h, --help"
         name = "  " + name;
-        if (!option.get_positional() && option.get_type_size() != 0) name += " " + option.get_type_name();
+        // The type's name alone: CLI11 adds a transformer's table to it ("F:value in {csv->1,...}").
+        if (!option.get_positional() && option.get_type_size() != 0) {
+            const std::string type = option.get_type_name();
+            name += " " + type.substr(0, type.find(':'));
+        }
         if (name.size() + 1 >= kHelpColumn) name += "\n" + std::string(kHelpColumn, ' ');
         else name.resize(kHelpColumn, ' ');
         return name + wrapped(option.get_description(), kHelpColumn, kHelpColumn) + "\n";
@@ -477,6 +519,17 @@ void declareWhat(CLI::App& app, CliOptions& o) {
                                                 "(0 to 360, to 0.001; repeatable)")
         ->check(checked(checkLongitude))->type_name("DEG")->group(group);
     app.add_flag("--all", o.all, "the window's summary of the year: its eight cells")->group(group);
+    app.add_option("--rule", o.ruleText, "instead of the events: each year's day of a festival by its rule, "
+                                         "nowruz (the March equinox before noon in Iran: that day, else the "
+                                         "next), nowruz-true-noon, naw-ruz (before sunset in Tehran) or "
+                                         "before:HH:MM in --zone; see Rules")
+        ->check(checked(checkRule))->type_name("RULE")->group(group);
+    app.add_option("--next", o.nextText, "instead of a year: the next N events after now (1 by default), "
+                                           "each with the time left, and the season now")
+        ->expected(0, 1)->check(checked(checkNext))->type_name("[N]")->group(group);
+    app.add_option("--now", o.nowText, "the moment --next counts from (ISO 8601: 2026-03-01T00:00:00Z); the "
+                                       "clock's by default")
+        ->check(checked(checkNow))->type_name("TIME")->group(group);
 }
 
 void declareWhere(CLI::App& app, CliOptions& o) {
@@ -491,10 +544,12 @@ void declareWhere(CLI::App& app, CliOptions& o) {
                                                                        "names, and the event a season's word names")
                               ->type_name("H")->group(group),
                           "hemisphere", kHemisphereWords);
-    bindWords<std::int16_t>(app.add_option("--names", o.language, "the language of what people read: en (the "
-                                                                  "default) or de; keys, columns and UIDs stay English")
-                                ->type_name("LANG")->group(group),
-                            "language", kNamesWords);
+    bindWords<NamesChoice>(app.add_option("--names", o.names, "the events' names: celtic (Imbolc, Spring equinox; "
+                                                              "the default), neutral (March equinox, "
+                                                              "Mid-winter), wiccan (Ostara, Yule) or de (German); "
+                                                              "keys, columns and UIDs stay as they are")
+                               ->type_name("SET")->group(group),
+                           "name set", kNamesWords);
 }
 
 void declareOutput(CLI::App& app, CliOptions& o) {
@@ -508,6 +563,9 @@ void declareOutput(CLI::App& app, CliOptions& o) {
     app.add_flag("--weekday", o.weekday, "text: each line with its weekday")->group(group);
     app.add_flag("--seconds", o.seconds, "text: times to the second, with their uncertainty (\u00B1 N s or \u00B1 N "
                                          "min) and \"(day uncertain)\" where the date could go either way")
+        ->group(group);
+    app.add_flag("--round", o.round, "times to the nearest minute (second with --seconds), as published "
+                                     "tables give them; cut by default, as the window does")
         ->group(group);
     app.add_flag("--crlf", o.crlf, "text, CSV, JSON: lines end in CR LF, as in the window's output box")->group(group);
     app.add_flag("--all-day", o.allDay, "iCalendar: each event as the whole day of its local date")->group(group);
@@ -545,7 +603,8 @@ struct Useless {
 // What the events selected hold: any of the eight, a cross-quarter day, an equinox or solstice,
 // turning points other than solar terms.
 struct Holds {
-    bool table = false, crossQuarter = false, equinoxes = false, notOnlyTerms = false;
+    bool table = false, crossQuarter = false, equinoxes = false, notOnlyTerms = false, meteorological = false;
+    bool instants = false;  // anything with a time of day
 };
 
 Holds holdsOf(const Selection& selection) {
@@ -559,6 +618,9 @@ Holds holdsOf(const Selection& selection) {
     holds.notOnlyTerms = holds.table || std::ranges::any_of(selection.turningPoints, [](const TurningPoint& p) {
                              return p.kind != TurningKind::SolarTerm;
                          });
+    holds.meteorological = std::ranges::any_of(selection.meteorological, [](bool on) { return on; });
+    holds.instants = !selection.turningPoints.empty() || holds.equinoxes ||
+                     (holds.crossQuarter && (selection.trueSun || selection.meanSun));
     return holds;
 }
 
@@ -579,7 +641,7 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
         {"--seconds", columns || ics, "CSV, JSON and iCalendar have the second always", "leave out --seconds"},
         {"--seconds", svg, "the wheel (svg) gives its times to the minute", "leave out --seconds"},
         {"--events", svg && holds.notOnlyTerms, "the wheel (svg) draws every event by both methods",
-         "--events solar-terms for the terms' ticks"},
+         "--events solar-terms for the terms' ticks, meteorological for the seasons' first days"},
         {"--method", svg, "the wheel (svg) draws the true and the mean sun", "leave out --method"},
         {"--longitude", svg, "the wheel (svg) draws no longitude", "leave out --longitude"},
         {"--crlf", svg || ics, "SVG lines end in LF and iCalendar lines in CR LF always", "leave out --crlf"},
@@ -587,12 +649,15 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
          "add one to --events, or leave out --method"},
         {"--equinox-method", !o.all && !svg && !holds.equinoxes, "no equinox or solstice is among the events",
          "add one to --events, or leave out --equinox-method"},
-        {"--hemisphere", !o.all && !svg && !holds.table, "the turning points are the same in both hemispheres",
-         "leave out --hemisphere"},
+        {"--hemisphere", !o.all && !svg && !holds.table && !holds.meteorological,
+         "the turning points are the same in both hemispheres", "leave out --hemisphere"},
+        {"--round", o.all, "the summary (--all) is the window's, its minutes cut", "leave out --round, or --all"},
+        {"--round", ics, "iCalendar gives the second that holds each instant", "leave out --round"},
+        {"--round", !o.all && !svg && !holds.instants, "the events chosen are whole days", "leave out --round"},
         {"--zone", ics && !o.allDay && o.selection.turningPoints.empty(),
          "a timed iCalendar file gives each instant in UTC, which calendar programs show in their reader's zone",
          "--all-day for the days of that zone, or leave out --zone"},
-        {"--names", !o.all && !svg && !holds.table && !ics && !(text && (o.weekday || o.seconds)),
+        {"--names", !o.all && !svg && !holds.table && !holds.meteorological && !ics && !(text && (o.weekday || o.seconds)),
          "the turning points' names are English in every language", "leave out --names"}};
     for (const Useless& rule : rules)
         if (rule.when && given(o, rule.option))
@@ -618,12 +683,50 @@ std::optional<Refusal> formatRefusal(const CliOptions& o) {
     return std::nullopt;
 }
 
+// --next counts from a moment, not through years; --now is that moment.
+std::optional<Refusal> nextRefusal(const CliOptions& o) {
+    if (o.nowText && !o.next) return Refusal{"--now", "has no effect: it is the moment --next counts from", "add --next, or leave out --now"};
+    if (!o.next) return std::nullopt;
+    if (o.yearText || o.fromText)
+        return Refusal{o.yearText ? "YEAR" : "--from", "given with --next, which counts from now (or --now)", "either --next or years"};
+    if (o.all) return Refusal{"--all", "the summary is of a year, not of what comes next", "leave out --all, or --next"};
+    if (o.format == OutputFormat::Svg) return Refusal{"--next", "the wheel (svg) draws a year", "another --format, or YEAR"};
+    return std::nullopt;
+}
+
+// A day rule gives a day a year from the true sun's March equinox: the options that choose
+// events, methods or other outputs have nothing to change there.
+std::optional<Refusal> ruleRefusal(const CliOptions& o) {
+    if (!o.rule) return std::nullopt;
+    const bool iran = o.rule->kind != DayRuleKind::Before;
+    const Useless rules[] = {
+        {"--events", true, "--rule gives the day of a festival", "leave out --events, or --rule"},
+        {"--longitude", true, "--rule gives the day of a festival", "leave out --longitude, or --rule"},
+        {"--method", true, "a rule takes the true sun's March equinox", "leave out --method"},
+        {"--equinox-method", true, "a rule takes the true sun's March equinox", "leave out --equinox-method"},
+        {"--all", true, "the summary is the window's", "leave out --all, or --rule"},
+        {"--next", true, "--rule gives a day a year", "leave out --next, or --rule"},
+        {"--seconds", true, "a rule's line has the equinox's second always", "leave out --seconds"},
+        {"--round", true, "a rule's margin is exact", "leave out --round"},
+        {"--hemisphere", true, "a festival's name is the same in both hemispheres", "leave out --hemisphere"},
+        {"--dual-dates", true, "a rule's day is in the calendar chosen", "leave out --dual-dates"},
+        {"--zone", iran, "the rules of Iran keep Iran Standard Time (UTC+03:30)", "leave out --zone, or before:HH:MM"},
+        {"--format", o.format == OutputFormat::Svg, "the wheel (svg) draws the events", "text, csv, json or ics"}};
+    for (const Useless& rule : rules)
+        if (rule.when && given(o, rule.option))
+            return Refusal{std::string(rule.option), "has no effect with --rule: " + std::string(rule.why),
+                           std::string(rule.instead)};
+    return std::nullopt;
+}
+
 // The rules between options that CLI11 is not told, in the order a user would want to hear
 // them. Changes nothing.
 std::optional<Refusal> validate(const CliOptions& o) {
     if (o.outputPath && o.outputPath->empty()) return Refusal{"--output", "an empty file name", accepted("--output")};
     if (o.yearText && o.fromText) return Refusal{"YEAR", "given with --from and --to", "either YEAR or a range"};
     if (auto refused = formatRefusal(o)) return refused;
+    if (auto refused = nextRefusal(o)) return refused;
+    if (auto refused = ruleRefusal(o)) return refused;
     if (o.format == OutputFormat::ICalendar)
         if (auto refused = sourceDateEpoch().refusal) return refused;
     if (!o.all && o.format != OutputFormat::Svg)
@@ -636,6 +739,10 @@ std::optional<Refusal> validate(const CliOptions& o) {
 // alarm first, the stamp of an iCalendar file; "-" for standard output.
 void normalize(CliOptions& o) {
     if (o.outputPath == "-") o.outputPath.reset();
+    o.language = o.names == NamesChoice::German ? intGerman : intEnglish;
+    o.nameSet = o.names == NamesChoice::Neutral ? NameSet::Neutral
+                : o.names == NamesChoice::Wiccan ? NameSet::Wiccan
+                                                 : NameSet::Celtic;
     o.selection = selectionOf(o);
     o.reminderMinutes.clear();
     for (const Reminder& reminder : o.reminders)
@@ -643,6 +750,9 @@ void normalize(CliOptions& o) {
             o.reminderMinutes.push_back(reminder.minutes);
     std::sort(o.reminderMinutes.rbegin(), o.reminderMinutes.rend());
     if (o.format == OutputFormat::ICalendar) o.sourceDateEpoch = sourceDateEpoch().seconds;
+    if (given(o, "--next")) o.next = !o.nextText || o.nextText->empty() ? 1 : *nextCountOf(*o.nextText);
+    if (o.nowText) o.nowJD = parseMoment(*o.nowText);
+    if (o.ruleText) o.rule = parseDayRule(foldCase(*o.ruleText));
 }
 
 // "--output=" with nothing after the "=": CLI11 would take the next argument as the value

@@ -3,6 +3,7 @@
 
 #include "calendar/calendar_date.h"
 #include "calendar/calendar_reform.h"
+#include "report/day_rules.h"
 #include "report/request.h"
 #include "report/summary.h"
 #include "text/language.h"
@@ -36,8 +37,9 @@ inline constexpr std::array<std::string_view, 5> kFormatWords = {"text", "csv", 
 inline constexpr std::array<std::string_view, 4> kMethodWords = {"true", "mean", "fixed", "both"};
 inline constexpr std::array<std::string_view, 2> kEquinoxMethodWords = {"meeus", "true"};
 inline constexpr std::array<std::string_view, 2> kHemisphereWords = {"north", "south"};
-// The languages of --names, in the order of the program text's language indexes.
-inline constexpr std::array<std::string_view, 2> kNamesWords = {"en", "de"};
+// The name sets of --names (NamesChoice): en is the Celtic set's older word.
+inline constexpr std::array<std::string_view, 5> kNamesWords = {"celtic", "neutral", "wiccan", "de", "en"};
+enum class NamesChoice { Celtic, Neutral, Wiccan, German, English };
 inline constexpr std::array<std::string_view, 2> kCalendarWords = {"gregorian", "julian"};
 // --calendar also takes the words of the reforms (kReformWords) and reform:YYYY-MM-DD.
 
@@ -102,7 +104,7 @@ struct CliOptions {
     std::optional<std::string> toText;
     CalendarReform calendar = kProlepticGregorian;
     bool dualDates = false;
-    std::int16_t language = intEnglish;  // of what people read (--names); refusals stay English
+    NamesChoice names = NamesChoice::Celtic;  // --names
     ZoneChoice zone;
     std::optional<EventWords> events;
     MethodChoice methods;
@@ -110,6 +112,7 @@ struct CliOptions {
     EquinoxMethodChoice equinoxMethod = EquinoxMethodChoice::Meeus;
     bool weekday = false;
     bool seconds = false;
+    bool round = false;  // to the nearest minute or second
     bool all = false;
     Hemisphere hemisphere = Hemisphere::North;
     OutputFormat format = OutputFormat::Text;
@@ -118,13 +121,23 @@ struct CliOptions {
     std::vector<Reminder> reminders;              // iCalendar: as given
     std::optional<std::string> outputPath;        // none for standard output
     unsigned jobs = 1;                            // threads computing the years (--jobs; the cores by default)
+    std::optional<std::string> nextText;          // --next [N]: its N, if given
+    std::optional<std::string> nowText;           // --now: the moment --next counts from
+    std::optional<std::string> ruleText;          // --rule
     std::set<std::string> given;                  // the options on the command line ("--weekday", "--events")
 
     // Made from the above once they are checked (parseCommandLine):
+    std::int16_t language = intEnglish;  // of what people read (--names de); refusals stay English
+    NameSet nameSet = NameSet::Celtic;
     Selection selection = fullSelection();        // the events and turning points, by their methods
     std::vector<std::int32_t> reminderMinutes;    // iCalendar: each reminder once, the earliest first
     std::optional<std::int64_t> sourceDateEpoch;  // iCalendar: SOURCE_DATE_EPOCH, the DTSTAMP when set
+    std::size_t next = 0;                         // how many upcoming turning points; 0 without --next
+    std::optional<double> nowJD;                  // --now as a Julian Day, UT
+    std::optional<DayRule> rule;                  // --rule
 };
+
+inline constexpr std::size_t kMaxNext = 1000;  // --next
 
 struct ParsedCommandLine {
     std::optional<CliOptions> options;  // empty when the command line is answered already

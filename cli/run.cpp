@@ -3,9 +3,12 @@
 #include "year_order.h"
 
 #include "export/writers.h"
+#include "report/upcoming.h"
 #include "report/year_input.h"
 
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -63,7 +66,20 @@ CalculateRequest requestOf(const CliOptions& options, std::int32_t year) {
             .withSeconds = options.seconds,
             .dualDates = options.dualDates,
             .language = options.language,
-            .hemisphere = options.hemisphere};
+            .hemisphere = options.hemisphere,
+            .names = options.nameSet,
+            .round = options.round};
+}
+
+ICalendarOptions iCalendarOptionsOf(const CliOptions& options, Years years, std::time_t now) {
+    return {.stampUnixSeconds = static_cast<std::int64_t>(now),
+            .allDay = options.allDay,
+            .reminderMinutes = options.reminderMinutes,
+            .firstYear = years.first,
+            .lastYear = years.last,
+            .zone = options.zone.name,
+            .calendar = options.calendar,
+            .language = options.language};
 }
 
 // What one year adds to the output, and how many rows of an export it holds.
@@ -74,7 +90,7 @@ struct YearPiece {
 
 // The result lines, or the summary's cells, of every year, requests separated as in the output box.
 void writeText(const CliOptions& options, Years years, std::ostream& out) {
-    const EventNameTable& names = eventNamesOf(options.language);
+    const EventNameTable& names = eventNamesOf(options.language, options.nameSet);
     const auto make = [&](std::int32_t year) {
         std::string text;
         if (year != years.first) text += kRequestSeparator;
@@ -101,14 +117,7 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
     const std::unique_ptr<RowFormat> format =
         options.format == OutputFormat::Csv    ? csvFormat(lineEnd)
         : options.format == OutputFormat::Json ? jsonFormat(lineEnd)
-                                               : iCalendarFormat({.stampUnixSeconds = static_cast<std::int64_t>(now),
-                                                                  .allDay = options.allDay,
-                                                                  .reminderMinutes = options.reminderMinutes,
-                                                                  .firstYear = years.first,
-                                                                  .lastYear = years.last,
-                                                                  .zone = options.zone.name,
-                                                                  .calendar = options.calendar,
-                                                                  .language = options.language});
+                                               : iCalendarFormat(iCalendarOptionsOf(options, years, now));
     const auto make = [&](std::int32_t year) {
         const std::vector<ExportRow> rows =
             rowsOf(requestOf(options, year), options.zone.name, options.hemisphere, RowNames::Lines);
@@ -132,6 +141,83 @@ void writeExport(const CliOptions& options, Years years, std::time_t now, std::o
     format->end(anyRows, out);
 }
 
+// The row of an upcoming line: among its year's rows, the one of the same event, method and
+// instant.
+ExportRow rowOfUpcoming(const CliOptions& options, const UpcomingLine& upcoming) {
+    const RequestLine& line = upcoming.line;
+    for (ExportRow& row : rowsOf(requestOf(options, upcoming.year), options.zone.name, options.hemisphere, RowNames::Lines)) {
+        const bool sameInstant = std::isnan(line.instant.jdUT) ? row.localDate.dayNumber == line.local.date.dayNumber
+                                                               : row.jdUT == line.instant.jdUT;
+        if (row.event == line.event && row.method == line.method && row.turningPoint == line.turningPoint &&
+            row.meteorological == line.meteorological && sameInstant) {
+            row.secondsUntil = upcoming.secondsUntil;
+            return std::move(row);
+        }
+    }
+    throw std::logic_error("an upcoming line without its row");
+}
+
+// The day of a festival by its rule, each year: a line, or a row with rule_margin_seconds and
+// rule_uncertain.
+void writeRules(const CliOptions& options, Years years, std::time_t now, std::ostream& out) {
+    const DayRule& rule = *options.rule;
+    const bool iran = rule.kind != DayRuleKind::Before;
+    const std::string zoneText = iran ? "GMT+03:30" : options.zone.name;
+    const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
+    std::unique_ptr<RowFormat> format;
+    if (options.format == OutputFormat::Csv) format = csvFormat(lineEnd, {.rule = true});
+    if (options.format == OutputFormat::Json) format = jsonFormat(lineEnd);
+    if (options.format == OutputFormat::ICalendar) format = iCalendarFormat(iCalendarOptionsOf(options, years, now));
+    const auto make = [&](std::int32_t year) {
+        const RuleDay day = ruleDayOf(rule, year, options.calendar, options.zone.zone);
+        if (!format) return YearPiece{withLineEnds(ruleDayLine(rule, day, options.weekday, options.language), options.crlf)};
+        std::ostringstream text;
+        text.exceptions(std::ios::badbit);
+        format->row(ruleRow(rule, day, zoneText, options.language), text);
+        return YearPiece{std::move(text).str(), 1};
+    };
+    if (format) format->begin(out);
+    bool anyRows = false;
+    inYearOrder(years, options.jobs, make, [&](const YearPiece& piece) {
+        if (format && anyRows) format->separator(out);
+        anyRows = true;
+        out.write(piece.text.data(), static_cast<std::streamsize>(piece.text.size()));
+        return out.good();
+    });
+    if (format) format->end(anyRows, out);
+}
+
+// The next events after the moment, each with the time left, then the season the moment is in;
+// or their rows, with seconds_until (and in JSON the moment and the season before them).
+void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::ostream& out) {
+    const EventNameTable& names = eventNamesOf(options.language, options.nameSet);
+    const std::vector<UpcomingLine> upcoming = upcomingLines(requestOf(options, 0), names, nowJD, options.next);
+    const std::optional<SeasonNow> season = seasonAt(nowJD, options.selection);
+    if (options.format == OutputFormat::Text) {
+        std::string text;
+        for (const UpcomingLine& line : upcoming) {
+            const std::string& own = line.line.text;
+            text += own.substr(0, own.size() - kLineEnd.size()) + ", " + timeLeftText(line.secondsUntil, options.language) +
+                    std::string(kLineEnd);
+        }
+        if (season) text += seasonText(*season, options.hemisphere, options.language) + std::string(kLineEnd);
+        text = withLineEnds(std::move(text), options.crlf);
+        out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
+    const std::string_view lineEnd = options.crlf ? "\r\n" : "\n";
+    const std::unique_ptr<RowFormat> format =
+        options.format == OutputFormat::Csv    ? csvFormat(lineEnd, {.secondsUntil = true})
+        : options.format == OutputFormat::Json ? jsonFormat(lineEnd, JsonMoment{nowJD, season, options.hemisphere, options.language})
+                                               : iCalendarFormat(iCalendarOptionsOf(options, Years{1, 3000}, now));
+    format->begin(out);
+    for (std::size_t i = 0; i < upcoming.size(); ++i) {
+        if (i > 0) format->separator(out);
+        format->row(rowOfUpcoming(options, upcoming[i]), out);
+    }
+    format->end(!upcoming.empty(), out);
+}
+
 }  // namespace
 
 CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err) {
@@ -142,6 +228,13 @@ CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t
         err << refusalText(*refusal);
         return {kCliBadInput, {}};
     }
+    if (options.next > 0) {
+        // The clock's moment: the Unix epoch is JD 2440587.5.
+        const double nowJD = options.nowJD.value_or(2440587.5 + static_cast<double>(now) / 86400.0);
+        return {kCliOk, [&options, nowJD, now](std::ostream& out) { writeNext(options, nowJD, now, out); }};
+    }
+    if (options.rule)
+        return {kCliOk, [&options, years = *years, now](std::ostream& out) { writeRules(options, years, now, out); }};
     if (options.format == OutputFormat::Text)
         return {kCliOk, [&options, years = *years](std::ostream& out) { writeText(options, years, out); }};
     return {kCliOk, [&options, years = *years, now](std::ostream& out) { writeExport(options, years, now, out); }};

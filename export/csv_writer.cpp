@@ -3,6 +3,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,7 +13,8 @@ namespace {
 
 constexpr std::string_view kHeader =
     "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
-    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday,fixed_offset_days";
+    "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday,fixed_offset_days,"
+    "zone_abbreviation";
 
 // A text field as it is, or in double quotes with its quotes doubled when it holds a comma,
 // a quote or a line break (any of which would otherwise end the field or the row).
@@ -53,7 +55,7 @@ void appendFlag(std::string& line, bool flag) { line += flag ? "true" : "false";
 void appendRow(std::string& line, const ExportRow& row) {
     const bool instant = !isAllDay(row);
     appendNumber(line, row.year);
-    const std::string key = eventKey(row), utc = instant ? utcText(row.jdUT) : std::string();
+    const std::string key = eventKey(row), utc = instant ? utcText(row) : std::string();
     for (const std::string_view text : {std::string_view(key), methodKey(row.method), calendarKey(row),
                                         std::string_view(row.zone), std::string_view(utc)}) {
         line += ',';
@@ -85,16 +87,36 @@ void appendRow(std::string& line, const ExportRow& row) {
     else line += ',';
     line += ',';
     if (row.fixedOffsetDays) appendNumber(line, static_cast<std::int64_t>(*row.fixedOffsetDays));
+    line += ',';
+    appendText(line, zoneAbbreviationText(row));
+}
+
+// The columns of --next and of a day rule, after the others where the output has them.
+void appendExtraColumns(std::string& line, const ExportRow& row, const CsvColumns& columns) {
+    if (columns.secondsUntil) {
+        line += ',';
+        if (row.secondsUntil) appendNumber(line, static_cast<std::int64_t>(std::llround(*row.secondsUntil)));
+    }
+    if (columns.rule) {
+        line += ',';
+        if (row.ruleMarginSeconds) appendNumber(line, static_cast<std::int64_t>(std::llround(*row.ruleMarginSeconds)));
+        line += ',';
+        if (row.ruleUncertain) appendFlag(line, *row.ruleUncertain);
+    }
 }
 
 class CsvFormat final : public RowFormat {
 public:
-    explicit CsvFormat(std::string_view lineEnd) : lineEnd_(lineEnd) {}
-    void begin(std::ostream& out) const override { out << kHeader << lineEnd_; }
+    CsvFormat(std::string_view lineEnd, CsvColumns columns) : lineEnd_(lineEnd), columns_(columns) {}
+    void begin(std::ostream& out) const override {
+        out << kHeader << (columns_.secondsUntil ? ",seconds_until" : "")
+            << (columns_.rule ? ",rule_margin_seconds,rule_uncertain" : "") << lineEnd_;
+    }
     // Each row is put together in one buffer and written at once: one stream call a row.
     void row(const ExportRow& row, std::ostream& out) const override {
         std::string line;
         appendRow(line, row);
+        appendExtraColumns(line, row, columns_);
         line += lineEnd_;
         out.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
@@ -102,10 +124,13 @@ public:
 
 private:
     std::string lineEnd_;
+    CsvColumns columns_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd) { return std::make_unique<CsvFormat>(lineEnd); }
+std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd, CsvColumns columns) {
+    return std::make_unique<CsvFormat>(lineEnd, columns);
+}
 
 }  // namespace varnex

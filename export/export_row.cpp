@@ -35,7 +35,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         double trueJD = std::nan(""), meanJD = std::nan("");
         bool present = false;
         for (const ExportRow& row : rows) {
-            if (row.turningPoint || row.event != event) continue;
+            if (row.turningPoint || row.meteorological || row.event != event) continue;
             present = true;
             if (row.method == Method::TrueSun) trueJD = row.jdUT;
             if (row.method == Method::MeanSun) meanJD = row.jdUT;
@@ -46,7 +46,7 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
         const std::int32_t fixedDay = fixedDateOf(request.year, table.quarter, request.calendar).dayNumber;
         const std::int32_t trueDay = localDayNumber(trueJD, request.zone);
         for (ExportRow& row : rows) {
-            if (row.turningPoint || row.event != event) continue;
+            if (row.turningPoint || row.meteorological || row.event != event) continue;
             row.gapHours = (meanJD - trueJD) * 24.0;
             row.datesDiffer = trueDay != localDayNumber(meanJD, request.zone);
             row.fixedOffsetDays = trueDay - fixedDay;
@@ -58,12 +58,13 @@ void addThreeAnswers(std::vector<ExportRow>& rows, const CalculateRequest& reque
 
 std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
                               RowNames names) {
-    const EventNameTable& table = eventNamesOf(request.language);
+    const EventNameTable& table = eventNamesOf(request.language, request.names);
     std::vector<ExportRow> rows;
     const bool dual = dualDatesApply(request);
     forEachRequestLine(request, table, [&](const RequestLine& line) {
-        std::string name = line.turningPoint ? turningPointName(*line.turningPoint)
-                                             : nameOf(kEventTable[line.event], table, hemisphere, names);
+        std::string name = line.turningPoint     ? turningPointName(*line.turningPoint)
+                           : line.meteorological ? meteorologicalName(*line.meteorological, hemisphere, request.language)
+                                                 : nameOf(kEventTable[line.event], table, hemisphere, names);
         rows.push_back({.year = request.year,
                         .event = line.event,
                         .method = line.method,
@@ -78,14 +79,36 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
                         .uncertaintySeconds = line.instant.uncertaintySeconds,
                         .dayUncertain = line.dayUncertain,
                         .otherDay = line.otherDay,
-                        .cycleYear = line.cycleYear});
+                        .cycleYear = line.cycleYear,
+                        .meteorological = line.meteorological,
+                        .hemisphere = hemisphere,
+                        .round = request.round});
         if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
     });
     addThreeAnswers(rows, request);
     return rows;
 }
 
+ExportRow ruleRow(const DayRule& rule, const RuleDay& day, std::string_view zoneText, std::int16_t language) {
+    return {.year = day.year,
+            .event = kEventTable.size(),
+            .jdUT = day.equinox.jdUT,
+            .deltaTSeconds = day.equinox.deltaTSeconds,
+            .offset = day.offset,
+            .localDayFraction = day.equinoxLocal.dayFraction,
+            .localDate = day.day,
+            .zone = std::string(zoneText),
+            .name = ruleDayName(rule, day.year, language),
+            .uncertaintySeconds = day.equinox.uncertaintySeconds,
+            .dayUncertain = day.uncertain,
+            .ruleMarginSeconds = day.marginSeconds,
+            .ruleUncertain = day.uncertain,
+            .ruleKey = dayRuleKey(rule)};
+}
+
 std::string eventKey(const ExportRow& row) {
+    if (row.ruleKey) return *row.ruleKey;
+    if (row.meteorological) return meteorologicalKey(*row.meteorological, row.hemisphere);
     return row.turningPoint ? turningPointKey(*row.turningPoint) : std::string(kEventTable[row.event].key);
 }
 
@@ -111,7 +134,21 @@ std::string offsetText(const UtcOffset& offset) { return isoOffsetText(offset.se
 
 std::string localTimeText(const ExportRow& row) { return TimeOfDayText(row.localDayFraction, false); }
 
-std::string localTimeSecondsText(const ExportRow& row) { return TimeOfDayText(row.localDayFraction, true); }
+namespace {
+
+// Half a second, by which a rounded row's second is cut later.
+constexpr double kHalfSecondDays = 0.5 / 86400.0;
+
+}  // namespace
+
+std::string utcText(const ExportRow& row) { return utcText(row.jdUT + (row.round ? kHalfSecondDays : 0.0)); }
+
+std::string localTimeSecondsText(const ExportRow& row) {
+    if (!row.round) return TimeOfDayText(row.localDayFraction, true);
+    return TimeOfDayText(civilTimeOf(row.jdUT + kHalfSecondDays, row.offset.seconds).dayFraction, true);
+}
+
+std::string zoneAbbreviationText(const ExportRow& row) { return isAllDay(row) ? std::string() : row.offset.abbreviation; }
 
 std::string weekdayText(const ExportRow& row) {
     return WeekdayName(DayOfWeek(row.localDate.dayNumber), false, intEnglish);

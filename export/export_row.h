@@ -4,6 +4,7 @@
 #pragma once
 
 #include "calendar/calendar_date.h"
+#include "report/day_rules.h"
 #include "report/events.h"
 #include "report/request.h"
 #include "report/summary.h"
@@ -41,15 +42,32 @@ struct ExportRow {
     std::optional<CalendarDate> otherDate{};
     std::optional<std::int32_t> fixedOffsetDays{};
     std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is (request.h)
+    std::optional<std::int16_t> meteorological{};  // a meteorological season's month quarter (request.h)
+    Hemisphere hemisphere = Hemisphere::North;     // which season that begins
+    // The times rounded to the nearest minute (local_time) and second (local_time_seconds,
+    // utc) instead of cut; localDate and localDayFraction are then the minute's.
+    bool round = false;
+    // varnex-cli --next: the seconds from the moment asked about to the instant.
+    std::optional<double> secondsUntil{};
+    // A day rule's row (report/day_rules.h): the instant minus the rule's threshold, and whether
+    // that is within the instant's uncertainty.
+    std::optional<double> ruleMarginSeconds{};
+    std::optional<bool> ruleUncertain{};
+    std::optional<std::string> ruleKey{};  // its event id: nowruz, naw-ruz, before-18:00
 };
 
-// A traditional date: a whole day without an instant.
-constexpr bool isAllDay(const ExportRow& row) { return row.method == Method::Fixed; }
+// A whole day without an instant: a traditional date, a meteorological season's first day, a
+// festival's day by a rule.
+constexpr bool isAllDay(const ExportRow& row) { return row.method == Method::Fixed || row.meteorological.has_value(); }
 
 // Which names the rows take: the result lines' ("Spring (March) equinox", "Imbolc"), or the
 // summary's ("Spring equinox"). With the southern hemisphere both take the summary's southern
 // names ("Autumn equinox", "Lughnassad" for Imbolc's slot).
 enum class RowNames { Lines, Summary };
+
+// The row of a festival's day by a rule: the equinox's instant, its local time on the rule's
+// clock (local_time), and the festival's day (local_date).
+ExportRow ruleRow(const DayRule& rule, const RuleDay& day, std::string_view zoneText, std::int16_t language);
 
 // The rows of one year's request, in the order of its result lines.
 std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view zoneText, Hemisphere hemisphere,
@@ -70,10 +88,14 @@ struct UtcParts {
 UtcParts utcPartsOf(double jdUT);
 // 2026-03-20T14:45:57Z: utcPartsOf as text.
 std::string utcText(double jdUT);
+// The row's instant so: cut, or rounded to the second (row.round).
+std::string utcText(const ExportRow& row);
 // +05:30, -03:00, +00:00, +12:13:48: the offset, as the lines' suffix shows it (isoOffsetText).
 std::string offsetText(const UtcOffset& offset);
 std::string localTimeText(const ExportRow& row);         // 14:45: the result line's cut minute
-std::string localTimeSecondsText(const ExportRow& row);  // 14:45:57, cut as the minute is
+std::string localTimeSecondsText(const ExportRow& row);  // 14:45:57, cut (or rounded) as the minute is
+// BST, EDT, LMT, LAT, +0545, a fixed offset's name (GMT+05:30); empty for a whole day.
+std::string zoneAbbreviationText(const ExportRow& row);
 std::string weekdayText(const ExportRow& row);    // Friday
 // 2026-11-07 CE 09:52 GMT+01:00: the date and time as the result lines write them.
 std::string lineDateTimeText(const ExportRow& row);

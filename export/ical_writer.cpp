@@ -67,6 +67,8 @@ icaltimetype dateOfDay(std::int32_t dayNumber) {
 
 // The kind of an event, the second of its categories.
 std::string kindOf(const ExportRow& row, std::int16_t language) {
+    if (row.ruleKey) return translate("Export", "Festival").in(language);
+    if (row.meteorological) return translate("Export", "Meteorological season").in(language);
     if (row.turningPoint) {
         switch (row.turningPoint->kind) {
         case TurningKind::Perihelion:
@@ -95,7 +97,7 @@ std::string categoriesOf(const ExportRow& row, std::int16_t language) {
 std::string uidOf(const ExportRow& row, bool allDay) {
     std::string uid = std::to_string(row.turningPoint ? row.cycleYear : row.year) + '-' + eventKey(row);
     if (row.method != Method::None && !row.turningPoint) uid += '-' + std::string(methodKey(row.method));
-    if (allDay && !isAllDay(row)) uid += "-allday";
+    if (allDay && !isAllDay(row) && !row.ruleKey) uid += "-allday";
     return uid += kUidDomain;
 }
 
@@ -135,12 +137,20 @@ std::string field(const std::string& label, std::string_view value) { return lab
 // go either way, which other day is possible (only there is the reader's zone known); for a
 // traditional date, what it is.
 std::string descriptionOf(const ExportRow& row, bool allDay, std::int16_t language) {
+    if (row.ruleKey)
+        return field(translate("Export", "Equinox").in(language), utcText(row) + " (" + localTimeSecondsText(row) + " " +
+                                                                      row.offset.abbreviation + ")") +
+               "\n" + field(translate("Export", "Uncertainty").in(language), uncertaintyText(row.uncertaintySeconds));
+    if (row.meteorological)
+        return translate("Export", "First day of a meteorological season, three whole months from 1 March, 1 June, 1 "
+                                   "September or 1 December: a whole day, no instant.").in(language) +
+               "\n" + field(translate("Export", "Date").in(language), DateText(row.localDate, DateOrderYMD, "-", ",", true));
     if (isAllDay(row))
         return translate("Export", "Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 "
                                    "November): a whole day, no instant.").in(language) +
                "\n" + field(translate("Export", "Date").in(language), DateText(row.localDate, DateOrderYMD, "-", ",", true));
     std::string text = allDay ? field(translate("Export", "Local time").in(language), lineDateTimeText(row) + " (" + row.zone + ")") + "\n" : std::string();
-    text += field(translate("Export", "Instant").in(language), utcText(row.jdUT) + " (JD " + numberTextOf(row.jdUT) + " UT)") + "\n" +
+    text += field(translate("Export", "Instant").in(language), utcText(row) + " (JD " + numberTextOf(row.jdUT) + " UT)") + "\n" +
             field(translate("Export", "Method").in(language), methodText(row, language)) + "\n" + field(translate("Export", "Delta T").in(language), numberTextOf(row.deltaTSeconds, 1) + " s") + "\n" +
             field(translate("Export", "Uncertainty").in(language), uncertaintyText(row.uncertaintySeconds));
     if (allDay && row.otherDay != 0)
@@ -181,7 +191,7 @@ Component makeEvent(const ExportRow& row, const icaltimetype& stamp, const ICale
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(
         e, icalproperty_new_sequence(static_cast<int>(std::clamp<std::int64_t>(options.stampUnixSeconds / 60, 0, INT_MAX))));
-    if (isAllDay(row) || options.allDay) {
+    if (isAllDay(row) || options.allDay || row.ruleKey) {
         icalcomponent_add_property(e, icalproperty_new_dtstart(dateOfDay(row.localDate.dayNumber)));
         icalcomponent_add_property(e, icalproperty_new_dtend(dateOfDay(row.localDate.dayNumber + 1)));
     } else {

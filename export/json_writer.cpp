@@ -24,7 +24,7 @@ nlohmann::ordered_json rowObject(const ExportRow& row) {
     object["method"] = row.method == Method::None ? Json(nullptr) : Json(methodKey(row.method));
     object["calendar"] = calendarKey(row);
     object["zone"] = row.zone;
-    object["utc"] = ifInstant(instant ? utcText(row.jdUT) : "");
+    object["utc"] = ifInstant(instant ? utcText(row) : "");
     object["jd_ut"] = ifInstant(row.jdUT);
     object["deltat_seconds"] = ifInstant(row.deltaTSeconds);
     object["local_date"] = isoDateText(row.localDate);
@@ -41,6 +41,11 @@ nlohmann::ordered_json rowObject(const ExportRow& row) {
     object["other_date"] = row.otherDate ? Json(isoDateText(*row.otherDate)) : Json(nullptr);
     object["other_weekday"] = row.otherDate ? Json(weekdayText(row)) : Json(nullptr);
     object["fixed_offset_days"] = row.fixedOffsetDays ? Json(*row.fixedOffsetDays) : Json(nullptr);
+    object["zone_abbreviation"] = ifInstant(zoneAbbreviationText(row));
+    // Only in the outputs that have them (--next, a day rule), in whole seconds.
+    if (row.secondsUntil) object["seconds_until"] = std::llround(*row.secondsUntil);
+    if (row.ruleMarginSeconds) object["rule_margin_seconds"] = std::llround(*row.ruleMarginSeconds);
+    if (row.ruleUncertain) object["rule_uncertain"] = *row.ruleUncertain;
     return object;
 }
 
@@ -51,24 +56,53 @@ std::string rowLine(const ExportRow& row) {
     return rowObject(row).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-// The array's objects one a line: "  {...}", a comma and the line end between two.
+// The moment's members before the rows, one a line.
+std::string momentLines(const JsonMoment& moment, std::string_view lineEnd) {
+    using Json = nlohmann::ordered_json;
+    Json season(nullptr);
+    if (moment.season) {
+        const SeasonNow& s = *moment.season;
+        const std::string name = seasonName(s.quarter, moment.hemisphere, moment.language);
+        season = Json::object();
+        season["name"] = name;
+        season["key"] = std::string(meteorologicalSeasonWord(s.quarter, moment.hemisphere));
+        season["start"] = utcText(s.startJD);
+        season["end"] = utcText(s.endJD);
+        season["day"] = s.day;
+        season["days"] = s.days;
+        season["share"] = std::round(s.share * 1000.0) / 1000.0;
+    }
+    const auto dump = [](const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); };
+    return std::string("{") + std::string(lineEnd) + "  \"now\": " + dump(Json(utcText(moment.nowJD))) + "," +
+           std::string(lineEnd) + "  \"season\": " + dump(season) + "," + std::string(lineEnd) + "  \"events\": [";
+}
+
+// The array's objects one a line: "  {...}", a comma and the line end between two; with a
+// moment, inside its object.
 class JsonFormat final : public RowFormat {
 public:
-    explicit JsonFormat(std::string_view lineEnd) : lineEnd_(lineEnd) {}
-    void begin(std::ostream& out) const override { out << '[' << lineEnd_; }
-    void row(const ExportRow& row, std::ostream& out) const override { out << "  " << rowLine(row); }
+    JsonFormat(std::string_view lineEnd, std::optional<JsonMoment> moment) : lineEnd_(lineEnd), moment_(std::move(moment)) {}
+    void begin(std::ostream& out) const override {
+        if (moment_) out << momentLines(*moment_, lineEnd_) << lineEnd_;
+        else out << '[' << lineEnd_;
+    }
+    void row(const ExportRow& row, std::ostream& out) const override { out << (moment_ ? "    " : "  ") << rowLine(row); }
     void separator(std::ostream& out) const override { out << ',' << lineEnd_; }
     void end(bool anyRows, std::ostream& out) const override {
         if (anyRows) out << lineEnd_;
-        out << ']' << lineEnd_;
+        if (moment_) out << "  ]" << lineEnd_ << '}' << lineEnd_;
+        else out << ']' << lineEnd_;
     }
 
 private:
     std::string lineEnd_;
+    std::optional<JsonMoment> moment_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd) { return std::make_unique<JsonFormat>(lineEnd); }
+std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd, std::optional<JsonMoment> moment) {
+    return std::make_unique<JsonFormat>(lineEnd, std::move(moment));
+}
 
 }  // namespace varnex

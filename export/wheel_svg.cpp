@@ -33,6 +33,7 @@ constexpr const char* kEventColour = "#1f3b73";
 constexpr const char* kTrueColour = "#a8431a";
 constexpr const char* kMeanColour = "#17694c";
 constexpr const char* kApsisColour = "#6a3d8f";
+constexpr const char* kMeteorologicalColour = "#2f5f9e";
 
 // The months' names, in the language of the installed translator.
 std::string monthName(std::size_t month, std::int16_t language) {
@@ -239,8 +240,8 @@ void dial(Picture& picture, const WheelOptions& options) {
                  "font-size=\"44\" font-weight=\"bold\" dominant-baseline=\"middle\"");
 }
 
-void legend(Picture& picture, bool terms, std::int16_t language) {
-    const double y = kHeight - (terms ? 146 : 122);
+void legend(Picture& picture, bool terms, bool meteorological, std::int16_t language) {
+    const double y = kHeight - (terms ? 146 : 122) - (meteorological ? 24 : 0);
     picture.mark({40, y}, 'e', "");
     picture.text({56, y + 5}, "start", escaped(translate("Export", "equinox or solstice").in(language)));
     picture.mark({40, y + 24}, 't', "");
@@ -258,6 +259,13 @@ void legend(Picture& picture, bool terms, std::int16_t language) {
         picture.line({40, next - 11}, {40, next + 3}, kMuted, 1.5);
         picture.text({56, next}, "start",
                      escaped(translate("Export", "a solar term: the Sun's apparent longitude at a multiple of 15\u00b0").in(language)));
+        next += 24;
+    }
+    if (meteorological) {
+        picture.line({40, next - 11}, {40, next + 3}, kMeteorologicalColour, 3);
+        picture.text({56, next}, "start",
+                     escaped(translate("Export", "a meteorological season's first day: 1 March, 1 June, 1 September, 1 "
+                                                 "December").in(language)));
         next += 24;
     }
     picture.text({40, next}, "middle", "d h", std::string("font-size=\"12\" fill=\"") + kMuted + "\"");
@@ -370,6 +378,24 @@ void crossQuarterDays(Picture& picture, const RowsByEvent& byEvent, const WheelO
     }
 }
 
+// The meteorological seasons asked for: a bar across the circle at the start of each first
+// day, named by its tooltip (the legend says what the bars are; a name would crowd the seasons'
+// lengths and the apsides inside the circle).
+void meteorologicalDays(Picture& picture, const CalculateRequest& request, std::string_view zoneText,
+                        const WheelOptions& options) {
+    CalculateRequest days = request;
+    days.selection = Selection{};
+    days.selection.meteorological = request.selection.meteorological;
+    for (const ExportRow& row : rowsOf(days, zoneText, request.hemisphere, RowNames::Summary)) {
+        const double turn = turnOf(row, options);
+        const Point inner = at(turn, kRadius - 12), outer = at(turn, kRadius + 12);
+        picture.raw() << "<line id=\"mark-" << eventKey(row) << "\" x1=\"" << number(inner.x) << "\" y1=\""
+                      << number(inner.y) << "\" x2=\"" << number(outer.x) << "\" y2=\"" << number(outer.y)
+                      << "\" stroke=\"" << kMeteorologicalColour << "\" stroke-width=\"3\"><title>" << escaped(row.name)
+                      << " " << isoDateText(row.localDate) << "</title></line>\n";
+    }
+}
+
 }  // namespace
 
 void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, std::ostream& out) {
@@ -399,7 +425,9 @@ void writeWheelSvg(const CalculateRequest& request, std::string_view zoneText, s
     apsides(picture, request, zoneText, hemisphere, options);
     equinoxesAndSolstices(picture, byEvent, options);
     crossQuarterDays(picture, byEvent, options);
-    legend(picture, terms, request.language);
+    const bool meteorological = std::ranges::any_of(request.selection.meteorological, [](bool on) { return on; });
+    if (meteorological) meteorologicalDays(picture, request, zoneText, options);
+    legend(picture, terms, meteorological, request.language);
     out << "</svg>\n";
 }
 

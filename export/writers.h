@@ -2,9 +2,11 @@
 #pragma once
 
 #include "export/export_row.h"
+#include "report/upcoming.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -41,14 +43,31 @@ struct ICalendarOptions {
     std::int16_t language = intEnglish;             // of the summaries, descriptions and the calendar's name
 };
 
+// The columns only some outputs have, after the others: varnex-cli --next's seconds_until, a
+// day rule's rule_margin_seconds and rule_uncertain (whole seconds; empty in a row without).
+struct CsvColumns {
+    bool secondsUntil = false;
+    bool rule = false;
+};
+
 // RFC 4180 CSV: a header line, then one row per record, each line ending in `lineEnd`
 // ("\n", or "\r\n" as RFC 4180 has it). A field holding a comma, a quote or a line break is
 // quoted, its quotes doubled. Numbers in the shortest text that reads back to the same double.
-std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd);
+std::unique_ptr<RowFormat> csvFormat(std::string_view lineEnd, CsvColumns columns = {});
+
+// What varnex-cli --next writes before its rows in JSON: the moment and the season it is in.
+struct JsonMoment {
+    double nowJD = 0;
+    std::optional<SeasonNow> season{};
+    Hemisphere hemisphere = Hemisphere::North;
+    std::int16_t language = intEnglish;
+};
 
 // A JSON array of one object per row, with the CSV's column names as keys; numbers as JSON
-// numbers, the method null where the event has none. Lines end in `lineEnd`.
-std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd);
+// numbers, the method null where the event has none. Lines end in `lineEnd`. With a moment,
+// an object instead: {"now": "2026-03-01T00:00:00Z", "season": {"name", "key", "start", "end",
+// "day", "days", "share"} (null outside the years), "events": [the rows]}.
+std::unique_ptr<RowFormat> jsonFormat(std::string_view lineEnd, std::optional<JsonMoment> moment = std::nullopt);
 
 // An RFC 5545 calendar (lines end in CR LF, as the format requires), named for its years (and
 // the zone of its all-day dates) by X-WR-CALNAME, with X-WR-CALDESC and a refresh interval for

@@ -28,6 +28,32 @@ std::string lineName(const std::string& caption) {
     return characters(caption) + 3 <= kLineLabelWidth ? caption : RemoveParenthesizedPart(caption);
 }
 
+// The name of an equinox's or solstice's southern line (southernLineName).
+std::string southernLineNameOf(const EventNameTable& names, std::int16_t quarter) {
+    const std::string& own = names[kNameFullEquinoxSolstice][static_cast<std::size_t>(quarter % 4)];
+    std::string name = names[kNameFullEquinoxSolstice][static_cast<std::size_t>((quarter + 2) % 4)];
+    const auto open = own.find('('), close = own.find(')'), at = name.find('('), to = name.find(')');
+    if (open == std::string::npos || close == std::string::npos || at == std::string::npos || to == std::string::npos)
+        return name;
+    return name.replace(at, to - at + 1, own.substr(open, close - open + 1));
+}
+
+// The neutral names: the month of an equinox or solstice in either hemisphere; a cross-quarter
+// day as the middle of its astronomical season, in the hemisphere's own.
+EventNameTable neutralNames() {
+    constexpr std::array<std::string_view, 4> months = {"March equinox", "June solstice", "September equinox",
+                                                        "December solstice"};
+    constexpr std::array<std::string_view, 4> seasons = {"Mid-winter", "Mid-spring", "Mid-summer", "Mid-autumn"};
+    EventNameTable names;
+    for (std::size_t q = 0; q < 4; ++q) {
+        for (const NameKind kind : {kNameFullEquinoxSolstice, kNameShortNorth, kNameShortSouth, kNameLineSouth})
+            names[kind][q] = months[q];
+        names[kNameCrossQuarterNorth][q] = seasons[q];
+        names[kNameCrossQuarterSouth][q] = seasons[(q + 2) % 4];
+    }
+    return names;
+}
+
 }  // namespace
 
 EventCaptions defaultEventCaptions() {
@@ -36,8 +62,13 @@ EventCaptions defaultEventCaptions() {
     return captions;
 }
 
-const EventNameTable& eventNamesOf(std::int16_t language) {
+const EventNameTable& eventNamesOf(std::int16_t language, NameSet set) {
     static const EventNameTable english = buildEventNames(defaultEventCaptions());
+    static const EventNameTable neutral = neutralNames();
+    static const EventNameTable wiccan = buildEventNames(
+        {"Imbolc", "Ostara", "Beltane", "Litha", "Lughnasadh", "Mabon", "Samhain", "Yule"});
+    if (set == NameSet::Neutral) return neutral;
+    if (set == NameSet::Wiccan) return wiccan;
     if (language != intGerman) return english;
     static const EventNameTable german = buildEventNames(eventCaptions(intGerman));
     return german;
@@ -63,16 +94,13 @@ EventNameTable buildEventNames(const EventCaptions& captions) {
         names[kNameShortSouth][q] = RemoveParenthesizedPart(captions[equinoxRow(opposite)]);
         names[kNameCrossQuarterSouth][q] = captions[crossQuarterRow(opposite)];
     }
+    for (std::int16_t quarter = 0; quarter < 4; ++quarter)
+        names[kNameLineSouth][static_cast<std::size_t>(quarter)] = southernLineNameOf(names, quarter);
     return names;
 }
 
 std::string southernLineName(const EventNameTable& names, std::int16_t quarter) {
-    const std::string& own = names[kNameFullEquinoxSolstice][static_cast<std::size_t>(quarter % 4)];
-    std::string name = names[kNameFullEquinoxSolstice][static_cast<std::size_t>((quarter + 2) % 4)];
-    const auto open = own.find('('), close = own.find(')'), at = name.find('('), to = name.find(')');
-    if (open == std::string::npos || close == std::string::npos || at == std::string::npos || to == std::string::npos)
-        return name;
-    return name.replace(at, to - at + 1, own.substr(open, close - open + 1));
+    return names[kNameLineSouth][static_cast<std::size_t>(quarter % 4)];
 }
 
 std::string RemoveParenthesizedPart(std::string_view caption) {

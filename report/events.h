@@ -75,10 +75,19 @@ enum NameKind : std::int16_t {
     kNameShortNorth = 2,           // "Spring equinox" ...
     kNameShortSouth = 3,           // the same events named for the southern hemisphere
     kNameCrossQuarterSouth = 4,    // cross-quarter day named for the southern hemisphere
+    kNameLineSouth = 5,            // an equinox's or solstice's result line, southern hemisphere
+                                   // (southernLineName)
 };
 
 // strEventName(kind, quarter): names[kind][quarter].
-using EventNameTable = std::array<std::array<std::string, 4>, 5>;
+using EventNameTable = std::array<std::array<std::string, 4>, 6>;
+
+// The sets of names of varnex-cli's --names: the Celtic cross-quarter days with the seasons'
+// equinoxes and solstices (the window's), names by month and season for people outside that
+// tradition ("March equinox", "Mid-spring"), and the Wiccan wheel of the year
+// (Ostara, Litha, Mabon, Yule). Each is named for the hemisphere as the Celtic set is; the keys
+// stay the same.
+enum class NameSet : std::int8_t { Celtic, Neutral, Wiccan };
 
 // The captions of the eight check boxes in the order of kEventTable.
 using EventCaptions = std::array<std::string, 8>;
@@ -96,15 +105,17 @@ inline constexpr std::int16_t kFirstEventCaptionText = 60;
 EventCaptions eventCaptions(std::int16_t language);
 
 // The names of the lines, the summary and the exports in a language (intEnglish, intGerman):
-// the English ones built in, the others from the loaded program text, each built once.
-const EventNameTable& eventNamesOf(std::int16_t language);
+// the English ones built in, the others from the loaded program text, each built once. The
+// neutral and the Wiccan set are English.
+const EventNameTable& eventNamesOf(std::int16_t language, NameSet set = NameSet::Celtic);
 
 // The five kinds of names built from the captions as they stand.
 EventNameTable buildEventNames(const EventCaptions& captions);
 
-// The name of an equinox's or solstice's result line in the southern hemisphere: the name of
-// the quarter two on, with the month of its own ("Autumn (March) equinox"); without a month
-// where the lines' names have none (the long German names).
+// The name of an equinox's or solstice's result line in the southern hemisphere (built into
+// the table by buildEventNames): the name of the quarter two on, with the month of its own
+// ("Autumn (March) equinox"); without a month where the lines' names have none (the long German
+// names, "Mabon").
 std::string southernLineName(const EventNameTable& names, std::int16_t quarter);
 
 // "Spring (March) equinox" -> "Spring equinox": drops from the first "(" to the first ")"

@@ -36,8 +36,8 @@ Selection fullSelection() {
 std::optional<Message> checkSelection(const Selection& selection, std::string_view calculateCaption,
                                       std::int16_t language) {
     const std::string title(calculateCaption);
-    if (std::none_of(selection.events.begin(), selection.events.end(), [](bool on) { return on; }) &&
-        selection.turningPoints.empty())
+    const auto any = [](const auto& flags) { return std::any_of(flags.begin(), flags.end(), [](bool on) { return on; }); };
+    if (!any(selection.events) && !any(selection.meteorological) && selection.turningPoints.empty())
         return Message{translate("Report", "At least one event must be selected.").in(language), title, MessageIcon::None};
     bool crossQuarter = false;
     for (std::size_t i = 0; i < kEventTable.size(); ++i)
@@ -108,10 +108,18 @@ EventInstant instantOf(const TurningPoint& point, std::int32_t year) {
     return trueSunInstant(TrueSolarLongitudeJD(year, point.longitudeDeg), year);
 }
 
-CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform) {
-    const std::int32_t month = 2 + 3 * quarter;
+namespace {
+
+// The first of a month in the calendar in force; where a reform skipped it, the Julian first.
+CalendarDate firstOfMonthInForce(std::int32_t year, std::int32_t month, const CalendarReform& reform) {
     const auto day = dayNumberInForce(year, month, 1, reform);
     return dateInForce(day ? *day : static_cast<std::int32_t>(dayNumberFromDate(year, month, 1, kJulianCode)), reform);
+}
+
+}  // namespace
+
+CalendarDate fixedDateOf(std::int32_t year, std::int16_t quarter, const CalendarReform& reform) {
+    return firstOfMonthInForce(year, 2 + 3 * quarter, reform);
 }
 
 bool dualDatesApply(const CalculateRequest& request) {
@@ -127,6 +135,27 @@ std::string dualDateText(const CalendarDate& inForce, const CalendarReform& refo
     if (const auto written = oldStyleYearText(inForce, reform))
         text.insert(text.size() - 1, withArgument(translate("Report", "; written %1").in(language), *written));
     return text;
+}
+
+std::string_view meteorologicalSeasonWord(std::int16_t monthQuarter, Hemisphere hemisphere) {
+    constexpr std::array<std::string_view, 4> seasons = {"spring", "summer", "autumn", "winter"};
+    return seasons[static_cast<std::size_t>((monthQuarter + (hemisphere == Hemisphere::South ? 2 : 0)) % 4)];
+}
+
+std::string meteorologicalKey(std::int16_t monthQuarter, Hemisphere hemisphere) {
+    return "met-" + std::string(meteorologicalSeasonWord(monthQuarter, hemisphere));
+}
+
+std::string meteorologicalName(std::int16_t monthQuarter, Hemisphere hemisphere, std::int16_t language) {
+    const std::string_view season = meteorologicalSeasonWord(monthQuarter, hemisphere);
+    if (season == "spring") return translate("Report", "Meteorological spring").in(language);
+    if (season == "summer") return translate("Report", "Meteorological summer").in(language);
+    if (season == "autumn") return translate("Report", "Meteorological autumn").in(language);
+    return translate("Report", "Meteorological winter").in(language);
+}
+
+CalendarDate meteorologicalDateOf(std::int32_t year, std::int16_t monthQuarter, const CalendarReform& reform) {
+    return firstOfMonthInForce(year, 3 + 3 * monthQuarter, reform);
 }
 
 std::int32_t localDayNumber(double jdUT, const Zone& zone) {
@@ -145,6 +174,12 @@ bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
 }
 
 namespace {
+
+// What a line writes after its zone's suffix: the mark of a local mean time (the tz database's
+// before a zone's standard time, or lmt:LONGITUDE) or of apparent solar time (solar:LONGITUDE).
+std::string zoneMarkOf(const UtcOffset& offset) {
+    return offset.abbreviation == "LMT" || offset.abbreviation == "LAT" ? " " + offset.abbreviation : std::string();
+}
 
 // Makes the lines of one request, one call for each.
 class LineMaker {
@@ -223,7 +258,11 @@ private:
     RequestLine instantLine(std::size_t event, Method method, const EventInstant& instant, std::string_view name,
                             Method tag, std::optional<TurningPoint> point) {
         UtcOffset offset = request_.zone.offsetAt(instant.jdUT);
-        InstantText text = FormatInstant(instant.jdUT, offset.seconds, reform_, request_.language, work_);
+        // Rounded: cut half a unit later (the date follows the time).
+        const double shown = request_.round ? instant.jdUT + (request_.withSeconds ? 0.5 : 30.0) / kSecondsPerDay
+                                            : instant.jdUT;
+        InstantText text = FormatInstant(shown, offset.seconds, reform_, request_.language, work_);
+        text.zoneMark = zoneMarkOf(offset);
         const std::int8_t otherDay = otherPossibleDay(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         const bool uncertain = otherDay != 0;
         std::string line = request_.withSeconds
@@ -234,15 +273,29 @@ private:
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain, otherDay};
     }
 
+public:
+    // The first day of a meteorological season.
+    RequestLine meteorologicalLine(std::int16_t monthQuarter) {
+        const CalendarDate date = meteorologicalDateOf(request_.year, monthQuarter, reform_);
+        RequestLine line = dayLine(kEventTable.size(), Method::None, date,
+                                   meteorologicalName(monthQuarter, request_.hemisphere, request_.language));
+        line.meteorological = monthQuarter;
+        return line;
+    }
+
+private:
     RequestLine fixedLine(std::size_t event, std::string_view name) {
-        const CalendarDate date = fixedDateOf(request_.year, kEventTable[event].quarter, reform_);
+        return dayLine(event, Method::Fixed, fixedDateOf(request_.year, kEventTable[event].quarter, reform_), name);
+    }
+
+    // The line of a whole day: a traditional date, a meteorological season's first day.
+    RequestLine dayLine(std::size_t event, Method method, const CalendarDate& date, std::string_view name) {
         constexpr double none = std::numeric_limits<double>::quiet_NaN();
         InstantText text{DateText(date, DateOrderYMD, "-", ",", true),
                          WeekdayName(DayOfWeek(date.dayNumber), false, request_.language), date, {}, none};
-        std::string line = fixedDateLineText(name, text, request_.includeWeekday, style_);
+        std::string line = fixedDateLineText(name, text, request_.includeWeekday, style_, method);
         withDualDate(line, date);
-        return {event, Method::Fixed, {none, none, none}, UtcOffset{}, std::move(text), std::move(line),
-                std::nullopt, false};
+        return {event, method, {none, none, none}, UtcOffset{}, std::move(text), std::move(line), std::nullopt, false};
     }
 
     // The other calendar's date before the line's end, where the request asks for it.
@@ -276,6 +329,8 @@ void forEachRequestLine(const CalculateRequest& request, const EventNameTable& n
         }
         if (request.selection.fixedDate) take(maker.eventLine(event, Method::Fixed));
     }
+    for (std::int16_t q = 0; q < 4; ++q)
+        if (request.selection.meteorological[static_cast<std::size_t>(q)]) take(maker.meteorologicalLine(q));
     // The turning points after the events, in the order of their instants.
     std::vector<RequestLine> points;
     for (const TurningPoint& point : request.selection.turningPoints) maker.turningPointLines(point, points);

@@ -32,6 +32,9 @@ struct Selection {
     bool fixedDate = false;       // the cross-quarter days' traditional dates too
     bool equinoxTrueSun = false;  // the equinoxes and solstices by the true sun, not by Meeus
     std::vector<TurningPoint> turningPoints;  // after the events of the table, by their instants
+    // The meteorological seasons' first days, by month: [0] 1 March ... [3] 1 December (named
+    // for the hemisphere: 1 March begins the northern spring and the southern autumn).
+    std::array<bool, 4> meteorological{};
 };
 
 // Everything selected, as the window starts.
@@ -56,7 +59,20 @@ struct CalculateRequest {
     // intEnglish, intGerman. The window hands it its own, intLanguage.
     std::int16_t language = intEnglish;
     Hemisphere hemisphere = Hemisphere::North;  // the names of the lines (the window's are northern)
+    NameSet names = NameSet::Celtic;            // which names the exports take (the lines take a table)
+    // Times to the nearest minute (the nearest second with withSeconds), as published tables
+    // give them, instead of cut; the date follows the rounded time.
+    bool round = false;
 };
+
+// The seasons of the meteorological year, each of three whole months, beginning on 1 March, 1 June,
+// 1 September and 1 December (the month quarter 0 to 3). Its name in the hemisphere: 1 March
+// begins the northern spring and the southern autumn.
+std::string_view meteorologicalSeasonWord(std::int16_t monthQuarter, Hemisphere hemisphere);  // "spring"
+std::string meteorologicalKey(std::int16_t monthQuarter, Hemisphere hemisphere);              // "met-spring"
+std::string meteorologicalName(std::int16_t monthQuarter, Hemisphere hemisphere, std::int16_t language);
+// Its first day in the calendar in force.
+CalendarDate meteorologicalDateOf(std::int32_t year, std::int16_t monthQuarter, const CalendarReform& reform);
 
 
 // The years whose lines and rows give the other calendar's date when asked: from the first
@@ -115,10 +131,12 @@ struct RequestLine {
     bool dayUncertain = false;
     std::int8_t otherDay = 0;  // otherPossibleDay
     std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is
+    std::optional<std::int16_t> meteorological{};  // a meteorological season's month quarter (a whole day)
 };
 
 // The result lines of a request in output order: the event table's order, and within a
-// cross-quarter day its methods in their order; then the turning points in the order of their
+// cross-quarter day its methods in their order; then the meteorological seasons' first days
+// in the order of the year; then the turning points in the order of their
 // instants, each as often as it falls in the year: a turning point of the year is one whose
 // local date (in the zone, in the calendar in force that day) falls in the year, so a year
 // has none, one or two of each (1800 has two perihelia, 1802 none). Each line goes to `take`

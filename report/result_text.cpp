@@ -64,6 +64,7 @@ std::string eventLineText(std::string_view name, Method method, const InstantTex
     std::string line = eventLabel(name, method, style);
     line += instant.dateTime;
     line += offsetSuffix(offsetSeconds);
+    line += instant.zoneMark;
     if (includeWeekday) {
         line += ", ";
         line += instant.weekday;
@@ -86,6 +87,7 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
     line += ' ';
     line += TimeOfDayText(instant.dayFraction, true);
     line += offsetSuffix(offsetSeconds);
+    line += instant.zoneMark;
     line += ' ';
     line += uncertaintyText(uncertaintySeconds);
     if (dayUncertain) line += " " + translate("Report", "(day uncertain)").in(style.language);
@@ -98,8 +100,8 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
 }
 
 std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
-                              const LineStyle& style) {
-    std::string line = eventLabel(name, Method::Fixed, style);
+                              const LineStyle& style, Method tag) {
+    std::string line = eventLabel(name, tag, style);
     line += day.dateTime;
     if (includeWeekday) {
         line += ", ";

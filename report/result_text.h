@@ -25,6 +25,9 @@ struct InstantText {
     CalendarDate date;       // the local date
     std::string time;        // "22:45"
     double dayFraction = 0;  // the local time of day, [0, 1) (civilTimeOf)
+    // After the zone's suffix: " LMT" where the offset is a local mean time, " LAT" for apparent
+    // solar time; empty for a zone's clock.
+    std::string zoneMark{};
 };
 
 // The local date and time of the instant jd (UT) in the zone offsetSeconds east of Greenwich
@@ -66,10 +69,11 @@ std::string eventLineTextWithSeconds(std::string_view name, Method method, const
                                      std::int32_t offsetSeconds, bool includeWeekday, double uncertaintySeconds,
                                      bool dayUncertain, const LineStyle& style = {});
 
-// The line of a traditional date, a whole day: label, the date of `day` (its dateTime holds the
-// date alone), its weekday when asked, CR LF.
+// The line of a whole day, a traditional date (tagged "(fixed date)") or a meteorological
+// season's first day (no tag): label, the date of `day` (its dateTime holds the date alone),
+// its weekday when asked, CR LF.
 std::string fixedDateLineText(std::string_view name, const InstantText& day, bool includeWeekday,
-                              const LineStyle& style = {});
+                              const LineStyle& style = {}, Method tag = Method::Fixed);
 
 // Summary cell of a cross-quarter day: name, then the true-sun and mean-sun lines (true sun
 // first for quarters 0 and 1, mean sun first for 2 and 3), joined by CR LF, their labels in

@@ -28,7 +28,7 @@ std::string joined(const Table& table) {
 std::string eventKeys() {
     std::string keys;
     for (const varnex::EventRow& row : varnex::kEventTable) keys += (keys.empty() ? "" : " ") + std::string(row.key);
-    keys += " perihelion aphelion apsides solar-terms";
+    keys += " perihelion aphelion apsides solar-terms meteorological met-spring met-summer met-autumn met-winter";
     for (const varnex::SolarTerm& term : varnex::kSolarTerms) {
         keys += ' ';
         for (const char c : term.pinyinAscii) keys += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

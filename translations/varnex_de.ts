@@ -4,7 +4,7 @@
 <context>
     <name>Export</name>
     <message>
-        <location filename="../export/ical_writer.cpp" line="+73"/>
+        <location filename="../export/ical_writer.cpp" line="+75"/>
         <source>Apsis</source>
         <translation>Apside</translation>
     </message>
@@ -25,21 +25,22 @@
     </message>
     <message>
         <location line="+1"/>
+        <location line="+59"/>
         <source>Equinox</source>
         <translation>Tagundnachtgleiche</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-59"/>
         <source>Solstice</source>
         <translation>Sonnenwende</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Solar event</source>
         <translation>Sonnenereignis</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>the extreme of the Earth&apos;s distance from the Sun (VSOP87)</source>
         <translation>das Extrem des Abstands der Erde von der Sonne (VSOP87)</translation>
     </message>
@@ -59,12 +60,18 @@
         <translation>wahre Sonne</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+28"/>
+        <source>First day of a meteorological season, three whole months from 1 March, 1 June, 1 September or 1 December: a whole day, no instant.</source>
+        <translation>Erster Tag einer meteorologischen Jahreszeit, je drei ganze Monate ab 1. März, 1. Juni, 1. September oder 1. Dezember: ein ganzer Tag, kein Zeitpunkt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Traditional date of the cross-quarter day (1 February, 1 May, 1 August or 1 November): a whole day, no instant.</source>
         <translation>Traditionelles Datum des Kreuzvierteltags (1. Februar, 1. Mai, 1. August oder 1. November): ein ganzer Tag, kein Zeitpunkt.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-2"/>
+        <location line="+4"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -89,12 +96,23 @@
         <translation>ΔT</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-11"/>
+        <location line="+12"/>
         <source>Uncertainty</source>
         <translation>Unsicherheit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-85"/>
+        <source>Festival</source>
+        <translation>Fest</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meteorological season</source>
+        <translation>Meteorologische Jahreszeit</translation>
+    </message>
+    <message>
+        <location line="+86"/>
         <source>The uncertainty reaches across midnight in %1: the event could fall on the day before.</source>
         <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Vortag fallen.</translation>
     </message>
@@ -104,12 +122,12 @@
         <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Folgetag fallen.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+69"/>
         <source>Wheel of the year %1</source>
         <translation>Jahreskreis %1</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Equinoxes, solstices and cross-quarter days of %1, computed by Varnex %2.</source>
         <translation>Tagundnachtgleichen, Sonnenwenden und Kreuzvierteltage von %1, berechnet mit Varnex %2.</translation>
     </message>
@@ -129,7 +147,7 @@
         <translation>Im julianischen Kalender datierte Tage stehen, wie iCalendar es verlangt, mit dem gregorianischen Datum desselben Tages.</translation>
     </message>
     <message>
-        <location filename="../export/wheel_svg.cpp" line="+42"/>
+        <location filename="../export/wheel_svg.cpp" line="+41"/>
         <source>Jan</source>
         <translation>Jan</translation>
     </message>
@@ -189,7 +207,7 @@
         <translation>Dez</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>%1 apart</source>
         <translation>%1 auseinander</translation>
     </message>
@@ -219,7 +237,7 @@
         <translation>Reform</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>Gregorian calendar</source>
         <translation>Gregorianischer Kalender</translation>
     </message>
@@ -234,7 +252,7 @@
         <translation>julianisch bis %1, gregorianisch ab %2</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+57"/>
         <source>The wheel of the year %1</source>
         <translation>Der Jahreskreis %1</translation>
     </message>
@@ -274,12 +292,17 @@
         <translation>ein Sonnenterm: die scheinbare Länge der Sonne bei einem Vielfachen von 15°</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
+        <source>a meteorological season&apos;s first day: 1 March, 1 June, 1 September, 1 December</source>
+        <translation>der erste Tag einer meteorologischen Jahreszeit: 1. März, 1. Juni, 1. September, 1. Dezember</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>inside the ring: the lengths of the astronomical seasons in days and hours, from each equinox or solstice to the next</source>
         <translation>im Ring: die Längen der astronomischen Jahreszeiten in Tagen und Stunden, von jeder Tagundnachtgleiche oder Sonnenwende zur nächsten</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+23"/>
         <source>Perihelion</source>
         <translation>Perihel</translation>
     </message>
@@ -325,7 +348,7 @@
 <context>
     <name>Report</name>
     <message>
-        <location filename="../report/file_view.cpp" line="+14"/>
+        <location filename="../platform/file_view.cpp" line="+14"/>
         <source>NOTE: This file is too large to display entirely in this textbox.<byte value="xd"/>
 To view the entire contents of the file load it into NotePad,<byte value="xd"/>
 WordPad or some other text editor.<byte value="xd"/>
@@ -350,7 +373,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Fehler %1.</translation>
     </message>
     <message>
-        <location filename="../report/request.cpp" line="+39"/>
+        <location filename="../report/request.cpp" line="+41"/>
         <source>At least one event must be selected.</source>
         <translation>Mindestens ein Ereignis muss ausgewählt sein.</translation>
     </message>
@@ -360,7 +383,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Für die Berechnung von Kreuzvierteltagen muss mindestens eine der Methoden „Wahre Sonne“ und „Mittlere Sonne“ ausgewählt sein.</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+85"/>
         <source> (Julian %1, %2)</source>
         <translation> (julianisch %1, %2)</translation>
     </message>
@@ -373,6 +396,26 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <location line="+4"/>
         <source>; written %1</source>
         <translation>; damals geschrieben %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Meteorological spring</source>
+        <translation>Meteorologischer Frühling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meteorological summer</source>
+        <translation>Meteorologischer Sommer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meteorological autumn</source>
+        <translation>Meteorologischer Herbst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Meteorological winter</source>
+        <translation>Meteorologischer Winter</translation>
     </message>
     <message>
         <location filename="../report/result_text.cpp" line="+26"/>
@@ -405,7 +448,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Mittel: </translation>
     </message>
     <message>
-        <location filename="../report/summary.cpp" line="+54"/>
+        <location filename="../report/summary.cpp" line="+48"/>
         <source>All dates and times for %1 CE in the Southern Hemisphere</source>
         <translation>Alle Daten und Uhrzeiten für %1 n. Chr. auf der Südhalbkugel</translation>
     </message>
@@ -420,7 +463,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Im Uhrzeigersinn ab oben links lesen</translation>
     </message>
     <message>
-        <location filename="../report/weblink.cpp" line="+65"/>
+        <location filename="../platform/weblink.cpp" line="+65"/>
         <source>Cannot launch web browser</source>
         <translation>Webbrowser kann nicht gestartet werden</translation>
     </message>
@@ -460,11 +503,141 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <source>Invalid input for year.</source>
         <translation>Ungültige Eingabe für das Jahr.</translation>
     </message>
+    <message>
+        <location filename="../report/day_rules.cpp" line="+104"/>
+        <source>noon</source>
+        <translation>Mittag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>true noon in Tehran</source>
+        <translation>wahrem Mittag in Teheran</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sunset in Tehran</source>
+        <translation>Sonnenuntergang in Teheran</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Nowruz %1 AP</source>
+        <translation>Nouruz %1 AP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Naw-Rúz %1 BE</source>
+        <translation>Naw-Rúz %1 BE</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Equinox day</source>
+        <translation>Tag des Äquinoktiums</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>equinox %1</source>
+        <translation>Äquinoktium %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 before %2</source>
+        <translation>%1 vor %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 after %2</source>
+        <translation>%1 nach %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>that day</source>
+        <translation>dieser Tag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>the next day</source>
+        <translation>der Folgetag</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(uncertain: within the equinox&apos;s %1)</source>
+        <translation>(unsicher: innerhalb der %1 des Äquinoktiums)</translation>
+    </message>
+    <message>
+        <location filename="../report/upcoming.cpp" line="+86"/>
+        <source>Spring</source>
+        <translation>Frühling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Summer</source>
+        <translation>Sommer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Autumn</source>
+        <translation>Herbst</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>day %1 of %2</source>
+        <translation>Tag %1 von %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 day</source>
+        <translation>%1 Tag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 days</source>
+        <translation>%1 Tagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 hour</source>
+        <translation>%1 Stunde</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 minute</source>
+        <translation>%1 Minute</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 second</source>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>in %1</source>
+        <translation>in %1</translation>
+    </message>
 </context>
 <context>
     <name>frmAll</name>
     <message>
-        <location filename="../ui/main/frm_all.cpp" line="+58"/>
+        <location filename="../ui/main/frm_all.cpp" line="+59"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
@@ -472,7 +645,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
 <context>
     <name>frmLargeTextbox</name>
     <message>
-        <location filename="../ui/windows/frm_large_textbox.cpp" line="+30"/>
+        <location filename="../ui/windows/frm_large_textbox.cpp" line="+31"/>
         <source>Copy to clipboard</source>
         <translation>In die Zwischenablage kopieren</translation>
     </message>

@@ -9,6 +9,7 @@
 
 #include "zones/fixed_offsets.h"
 #include "zones/posix_rule.h"
+#include "zones/solar_time.h"
 
 #include <date/date.h>
 #include <date/tz.h>
@@ -171,6 +172,7 @@ std::optional<Zone> findNamedZone(std::string_view name, const std::string& zone
 
 std::optional<Zone> parseZone(std::string_view text, const std::string& zoneFolder) {
     if (const auto minutes = parseTimezone(text)) return Zone::fixed(*minutes);
+    if (auto solar = parseSolarTimeZone(text)) return solar;
     return findNamedZone(text, zoneFolder);
 }
 

@@ -22,8 +22,9 @@ namespace varnex {
 // library continues it.
 std::optional<Zone> findNamedZone(std::string_view name, const std::string& zoneFolder);
 
-// A zone as a command line gives it: a fixed offset (parseTimezone: "GMT+05:30", "+5.5") or a
-// zone of the database.
+// A zone as a command line gives it: a fixed offset (parseTimezone: "GMT+05:30", "+5.5"), the
+// local mean or apparent solar time of a longitude (parseSolarTimeZone: "lmt:9.99", "solar:9.99"),
+// or a zone of the database.
 std::optional<Zone> parseZone(std::string_view text, const std::string& zoneFolder);
 
 }  // namespace varnex

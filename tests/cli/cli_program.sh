@@ -63,9 +63,9 @@ done <<'TABLE'
 --from 5|varnex-cli: --from: needs --to; a range is --from Y1 --to Y2
 2015 2016|varnex-cli: '2016': one argument too many; one YEAR (or --from and --to) and the options --help lists
 2015 --from 1 --to 2|varnex-cli: YEAR: given with --from and --to; either YEAR or a range
---zone +14:15|varnex-cli: --zone: unknown time zone '+14:15'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
---zone Mars/Olympus|varnex-cli: --zone: unknown time zone 'Mars/Olympus'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
---zone|varnex-cli: --zone: a value is needed; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
+--zone +14:15|varnex-cli: --zone: unknown time zone '+14:15'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London), local, or lmt: or solar: and a longitude from -180 to 180 (lmt:9.99)
+--zone Mars/Olympus|varnex-cli: --zone: unknown time zone 'Mars/Olympus'; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London), local, or lmt: or solar: and a longitude from -180 to 180 (lmt:9.99)
+--zone|varnex-cli: --zone: a value is needed; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London), local, or lmt: or solar: and a longitude from -180 to 180 (lmt:9.99)
 --zone EST|varnex-cli: --zone: 'EST' is the tz database's fixed offset, without summer time; for the clock of a place give its zone (America/New_York), or the offset itself (GMT-05:00)
 --zone hst|varnex-cli: --zone: 'hst' is the tz database's fixed offset, without summer time; for the clock of a place give its zone (Pacific/Honolulu), or the offset itself (GMT-10:00)
 --events march,midsummer|varnex-cli: --events: unknown event 'midsummer'; the events and turning points --help lists under Events
@@ -102,7 +102,7 @@ done <<'TABLE'
 --all --format json|varnex-cli: --all: the summary is text only, not json; leave out --format and --csv, or --all
 --from 2000 --to 2001 --format svg|varnex-cli: --from: the wheel (svg) draws one year; YEAR alone
 --format svg --method fixed|varnex-cli: --method: has no effect: the wheel (svg) draws the true and the mean sun; leave out --method
---format svg --events perihelion|varnex-cli: --events: has no effect: the wheel (svg) draws every event by both methods; --events solar-terms for the terms' ticks
+--format svg --events perihelion|varnex-cli: --events: has no effect: the wheel (svg) draws every event by both methods; --events solar-terms for the terms' ticks, meteorological for the seasons' first days
 --format svg --longitude 100|varnex-cli: --longitude: has no effect: the wheel (svg) draws no longitude; leave out --longitude
 --format svg --seconds|varnex-cli: --seconds: has no effect: the wheel (svg) gives its times to the minute; leave out --seconds
 --format svg --weekday|varnex-cli: --weekday: has no effect: iCalendar and the wheel (svg) name no weekdays; leave out --weekday
@@ -124,7 +124,13 @@ done <<'TABLE'
 --output ''|varnex-cli: --output: an empty file name; a file name, or - for standard output
 --csv --output= notes.txt|varnex-cli: --output: an empty value after '='; a file name, or - for standard output
 --from= --help|varnex-cli: --from: an empty value after '='; a year from 1 to 3000, and --to
---zone= local|varnex-cli: --zone: an empty value after '='; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London) or local
+--zone= local|varnex-cli: --zone: an empty value after '='; GMT-12:00 to GMT+14:00 in quarter hours (GMT+05:30, +05:45, -1, 5.5), a zone of the tz database (Europe/London), local, or lmt: or solar: and a longitude from -180 to 180 (lmt:9.99)
+--now 2026-03-01|varnex-cli: --now: has no effect: it is the moment --next counts from; add --next, or leave out --now
+--next --now 2026-02-30|varnex-cli: --now: '2026-02-30' is no time; an ISO 8601 time of the years 1 to 3000, in UTC or with its offset: 2026-03-01T00:00:00Z, 2026-03-01T09:30+05:30, 2026-03-01 (midnight UTC)
+2026 --next 3|varnex-cli: YEAR: given with --next, which counts from now (or --now); either --next or years
+--rule nowruz --zone Europe/Berlin|varnex-cli: --zone: has no effect with --rule: the rules of Iran keep Iran Standard Time (UTC+03:30); leave out --zone, or before:HH:MM
+--rule before:24:00|varnex-cli: --rule: unknown rule 'before:24:00'; nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:00 to 23:59)
+--events meteorological --round|varnex-cli: --round: has no effect: the events chosen are whole days; leave out --round
 TABLE
 
 # TZ for --zone local: a zone's name, or the path of a zone file anywhere, made normal first; a

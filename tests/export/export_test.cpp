@@ -19,7 +19,7 @@ namespace {
 const std::string kColumns =
     "year,event,method,calendar,zone,utc,jd_ut,deltat_seconds,local_date,local_time,utc_offset,weekday,name,"
     "local_time_seconds,uncertainty_seconds,day_uncertain,gap_hours,dates_differ,other_date,other_weekday,"
-    "fixed_offset_days";
+    "fixed_offset_days,zone_abbreviation";
 
 // What a test row is made of, and the texts the writers must give for it: a Julian date in year
 // 800, a cross-quarter day by both methods, and year 1 with a comma and quotes in its zone and
@@ -112,7 +112,7 @@ TEST(Export, CsvReadsBackFieldByFieldWithEitherLineEnd) {
             // The local time to the second: the test instants lie 30 s into their local minute.
             EXPECT_EQ(row, (std::vector<std::string>{std::to_string(r.year), t[0], t[1], t[2], r.zone, t[3], row.at(6),
                                                      row.at(7), t[4], t[5], t[6], t[7], r.name, t[5] + ":30", "0",
-                                                     "false", "", "", "", "", ""}));
+                                                     "false", "", "", "", "", "", r.offset.abbreviation}));
             EXPECT_EQ(std::stod(row[6]), r.jdUT);
             EXPECT_EQ(std::stod(row[7]), r.deltaTSeconds);
         }

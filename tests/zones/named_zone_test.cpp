@@ -87,6 +87,25 @@ TEST(NamedZone, KnownOffsets) {
     EXPECT_EQ(offsetOf("America/New_York", julianDay(1800, 1, 1, 0)), -17762);  // -4:56:02
 }
 
+TEST(NamedZone, LocalMeanAndApparentSolarTimeOfALongitude) {
+    // 4 minutes a degree, to the nearest second: 9.99 degrees east is 39 min 57.6 s.
+    const auto lmt = parseZone("lmt:9.99", "");
+    ASSERT_TRUE(lmt);
+    EXPECT_EQ(lmt->offsetAt(2461120.0).seconds, 39 * 60 + 58);
+    EXPECT_EQ(lmt->offsetAt(2461120.0).abbreviation, "LMT");
+    EXPECT_EQ(parseZone("LMT:-180", "")->offsetAt(2461120.0).seconds, -12 * 3600);
+    // The sundial's time at Greenwich is the equation of time: +13 min 42.6 s on 1992 October 13.0 TT
+    // (Meeus, Astronomical Algorithms, example 28.a; TT - UT was 59 s).
+    const auto solar = parseZone("solar:0", "");
+    ASSERT_TRUE(solar);
+    const double meeus = 2448908.5 - 59.0 / 86400.0;
+    EXPECT_NEAR(solar->offsetAt(meeus).seconds, 13 * 60 + 42.6, 1.0);
+    EXPECT_EQ(solar->offsetAt(meeus).abbreviation, "LAT");
+    for (const char* bad : {"lmt:", "lmt:180.5", "solar:east", "lmt:9.99e", "lmt:nan"}) EXPECT_FALSE(parseZone(bad, "")) << bad;
+    // The tz database's own local mean time before standard time: Berlin until 1893.
+    EXPECT_EQ(find("Europe/Berlin")->offsetAt(julianDay(1850, 3, 20, 12)).abbreviation, "LMT");
+}
+
 TEST(NamedZone, Names) {
     EXPECT_FALSE(find("Mars/Olympus"));
     EXPECT_FALSE(find(""));
