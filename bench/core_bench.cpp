@@ -167,6 +167,22 @@ BENCHMARK_CAPTURE(BM_WholeRange, json, {"--format", "json"})->Unit(benchmark::kM
 BENCHMARK_CAPTURE(BM_WholeRange, ics, {"--format", "ics"})->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(BM_WholeRange, named_zone_csv, {"--format", "csv", "--zone", "Europe/London"})
     ->Unit(benchmark::kMillisecond)->Iterations(3);
+// Every day rule (Naw-Ruz's sunset the costliest) and every name set, with the meteorological
+// seasons and the rounding; the local mean and the apparent solar time of a longitude.
+BENCHMARK_CAPTURE(BM_WholeRange, rule_nowruz, {"--rule", "nowruz"})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, rule_nowruz_true_noon, {"--rule", "nowruz-true-noon"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, rule_naw_ruz, {"--rule", "naw-ruz", "--format", "csv"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, rule_before, {"--rule", "before:18:00", "--zone", "Europe/London"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, names_neutral, {"--names", "neutral", "--events", "imbolc,march,meteorological", "--round"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, names_wiccan_south, {"--names", "wiccan", "--hemisphere", "south"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, names_de, {"--names", "de", "--format", "json"})->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_WholeRange, zone_solar, {"--zone", "solar:9.99", "--format", "csv"})
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The offset in force at an instant, over the whole range: a fixed offset, and a zone of the
 // database (its listed transitions, and the rule after them).

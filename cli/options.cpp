@@ -37,7 +37,9 @@ constexpr std::string_view kFooter[] = {
     "comma-separated; the names the lines and the summary print (\"Spring equinox\"); ostara, litha, "
     "mabon, yule, lughnasadh, lammas. With --hemisphere south the words of a season name the southern "
     "event (beltane is early November, ostara the September equinox); march, june, september and "
-    "december, and the event column's keys, stay as they are.",
+    "december, and the event column's keys, stay as they are. meteorological: the first days of the "
+    "meteorological seasons, 1 March, 1 June, 1 September and 1 December; met-spring, met-summer, "
+    "met-autumn and met-winter one each, for the hemisphere (met-spring is 1 September in the south).",
     "Turning points: perihelion, aphelion, apsides (both), solar-terms (all 24), one term by its id "
     "(term-15, term-015), pinyin (qingming, Qīngmíng), characters (清明) or English name (\"pure "
     "brightness\"). A year's turning points are those dated in it: none, one or two of each.",
@@ -52,8 +54,14 @@ constexpr std::string_view kFooter[] = {
     "(1918), greece (1923), reform:YYYY-MM-DD (the first Gregorian day). Until 1752 the English legal "
     "year began on 25 March: with --dual-dates, a British date from 1 January to 24 March also shows "
     "the year as then written (1699/1700).",
-    "Times are cut to the minute (to the second with --seconds), never rounded, after a nudge of "
-    "0.864 ms; the uncertainty is a bound that about 95 % of credible computations fall within.",
+    "Rules: nowruz, the Iranian new year: the day of the true sun's March equinox if it falls before "
+    "12:00 Iran Standard Time (the 52.5 degrees east meridian), else the next day; nowruz-true-noon, "
+    "the same with Tehran's true noon; naw-ruz, the Baha'i new year: that day if the equinox falls "
+    "before sunset in Tehran, else the next; before:HH:MM, a clock time of --zone. Each line gives the "
+    "equinox and its margin; CSV and JSON add rule_margin_seconds and rule_uncertain.",
+    "Times are cut to the minute (to the second with --seconds) after a nudge of 0.864 ms, as the "
+    "window cuts them; --round rounds them, as published tables do. The uncertainty is a bound that "
+    "about 95 % of credible computations fall within.",
     "An option that cannot change the chosen output is refused (status 2), with the reason.",
     "Exit status: 0 success; 1 output lost (a write error, no memory) or the program text "
     "unreadable; 2 bad input, with a message on standard error and nothing on standard output.",
@@ -534,8 +542,8 @@ void declareWhat(CLI::App& app, CliOptions& o) {
 
 void declareWhere(CLI::App& app, CliOptions& o) {
     const std::string group = "Where, in which calendar, with which names";
-    app.add_option("--zone", o.zone, "GMT (the default), a fixed offset, a zone of the tz database, or local: "
-                                     "see Zones")
+    app.add_option("--zone", o.zone, "GMT (the default), a fixed offset, a zone of the tz database, local, or "
+                                     "lmt: or solar: and a longitude: see Zones")
         ->check(checked(checkZone))->type_name("ZONE")->group(group);
     app.add_option("--calendar", o.calendar, "gregorian (the default), julian, or a reform: see Calendars")
         ->check(checked(checkCalendar))->type_name("CAL")->group(group);
@@ -691,6 +699,7 @@ std::optional<Refusal> nextRefusal(const CliOptions& o) {
         return Refusal{o.yearText ? "YEAR" : "--from", "given with --next, which counts from now (or --now)", "either --next or years"};
     if (o.all) return Refusal{"--all", "the summary is of a year, not of what comes next", "leave out --all, or --next"};
     if (o.format == OutputFormat::Svg) return Refusal{"--next", "the wheel (svg) draws a year", "another --format, or YEAR"};
+    if (o.dualDates) return Refusal{"--dual-dates", "the next events are dated in the calendar chosen", "leave out --dual-dates, or --next"};
     return std::nullopt;
 }
 
@@ -710,6 +719,8 @@ std::optional<Refusal> ruleRefusal(const CliOptions& o) {
         {"--round", true, "a rule's margin is exact", "leave out --round"},
         {"--hemisphere", true, "a festival's name is the same in both hemispheres", "leave out --hemisphere"},
         {"--dual-dates", true, "a rule's day is in the calendar chosen", "leave out --dual-dates"},
+        {"--names", o.language == intEnglish, "a festival's name is the same in every name set but de", "leave out --names"},
+        {"--all-day", true, "a festival is a whole day in iCalendar always", "leave out --all-day"},
         {"--zone", iran, "the rules of Iran keep Iran Standard Time (UTC+03:30)", "leave out --zone, or before:HH:MM"},
         {"--format", o.format == OutputFormat::Svg, "the wheel (svg) draws the events", "text, csv, json or ics"}};
     for (const Useless& rule : rules)

@@ -187,6 +187,17 @@ void writeRules(const CliOptions& options, Years years, std::time_t now, std::os
     if (format) format->end(anyRows, out);
 }
 
+// The years an iCalendar file of upcoming events is named for: of its first and last events
+// (of the moment where there are none).
+Years upcomingYears(const std::vector<UpcomingLine>& upcoming, double nowJD) {
+    if (upcoming.empty()) {
+        CalendarDate now{0, 0, 0, kGregorianCode, civilTimeOf(nowJD, 0).dayNumber};
+        DayNumberToDate(now);
+        return {now.year, now.year};
+    }
+    return {upcoming.front().line.local.date.year, upcoming.back().line.local.date.year};
+}
+
 // The next events after the moment, each with the time left, then the season the moment is in;
 // or their rows, with seconds_until (and in JSON the moment and the season before them).
 void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::ostream& out) {
@@ -209,7 +220,7 @@ void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::os
     const std::unique_ptr<RowFormat> format =
         options.format == OutputFormat::Csv    ? csvFormat(lineEnd, {.secondsUntil = true})
         : options.format == OutputFormat::Json ? jsonFormat(lineEnd, JsonMoment{nowJD, season, options.hemisphere, options.language})
-                                               : iCalendarFormat(iCalendarOptionsOf(options, Years{1, 3000}, now));
+                                               : iCalendarFormat(iCalendarOptionsOf(options, upcomingYears(upcoming, nowJD), now));
     format->begin(out);
     for (std::size_t i = 0; i < upcoming.size(); ++i) {
         if (i > 0) format->separator(out);

@@ -3,13 +3,32 @@
 #include "astro/sun_position.h"
 #include "text/case_fold.h"
 
+#include <array>
 #include <charconv>
+#include <limits>
 #include <cmath>
 #include <memory>
 #include <string>
 
 namespace varnex {
 namespace {
+
+// The equation of time at an instant, remembered for the last few instants of the thread: a
+// line asks the zone's offset at its instant several times (its clock, its day, the days its
+// uncertainty reaches), and each computation takes the Sun's full place.
+double equationOfTimeAt(double jdUT) {
+    struct Known {
+        double jdUT = std::numeric_limits<double>::quiet_NaN(), seconds = 0;
+    };
+    thread_local std::array<Known, 4> known{};
+    thread_local std::size_t next = 0;
+    for (const Known& k : known)
+        if (k.jdUT == jdUT) return k.seconds;
+    known[next] = {jdUT, equationOfTimeSeconds(jdUT)};
+    const double seconds = known[next].seconds;
+    next = (next + 1) % known.size();
+    return seconds;
+}
 
 // The whole second nearest to a number of seconds.
 std::int32_t roundedSeconds(double seconds) { return static_cast<std::int32_t>(std::lround(seconds)); }
@@ -21,7 +40,7 @@ public:
 
     UtcOffset offsetAt(double jdUT) const override {
         if (!apparent_) return {roundedSeconds(meanSeconds_), "LMT"};
-        return {roundedSeconds(meanSeconds_ + equationOfTimeSeconds(jdUT)), "LAT"};
+        return {roundedSeconds(meanSeconds_ + equationOfTimeAt(jdUT)), "LAT"};
     }
     const std::string& name() const override { return name_; }
 
