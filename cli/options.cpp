@@ -34,12 +34,14 @@ constexpr std::string_view kDescription =
 // The paragraphs after the options, each wrapped to the width of a terminal.
 constexpr std::string_view kFooter[] = {
     "Events: imbolc, march, beltane, june, lughnassad, september, samhain, december, any case, "
-    "comma-separated; the names the lines and the summary print (\"Spring equinox\"); ostara, litha, "
+    "comma-separated; the names the lines and the summary print (\"Spring equinox\", \"March equinox\", "
+    "\"Mid-winter\"); ostara, litha, "
     "mabon, yule, lughnasadh, lammas. With --hemisphere south the words of a season name the southern "
     "event (beltane is early November, ostara the September equinox); march, june, september and "
     "december, and the event column's keys, stay as they are. meteorological: the first days of the "
     "meteorological seasons, 1 March, 1 June, 1 September and 1 December; met-spring, met-summer, "
-    "met-autumn and met-winter one each, for the hemisphere (met-spring is 1 September in the south).",
+    "met-autumn and met-winter one each, for the hemisphere (met-spring is 1 September in the south); "
+    "their keys go by month, met-march to met-december.",
     "Turning points: perihelion, aphelion, apsides (both), solar-terms (all 24), one term by its id "
     "(term-15, term-015), pinyin (qingming, Qīngmíng), characters (清明) or English name (\"pure "
     "brightness\"). A year's turning points are those dated in it: none, one or two of each.",
@@ -159,9 +161,14 @@ std::optional<NamedEvent> eventNamed(const std::string& word) {
         {"ostara", "march"}, {"litha", "june"}, {"lughnasadh", "lughnassad"}, {"lammas", "lughnassad"},
         {"mabon", "september"}, {"yule", "december"}};
     const auto alias = aliases.find(word);
+    const EventNameTable& neutral = eventNamesOf(intEnglish, NameSet::Neutral);
     for (std::size_t i = 0; i < kEventTable.size(); ++i) {
         const EventRow& row = kEventTable[i];
         const bool crossQuarter = row.family == EventFamily::CrossQuarter;
+        // The neutral names: a month names its event, a middle of a season the season's.
+        const std::string& neutralName = neutral[crossQuarter ? kNameCrossQuarterNorth : kNameFullEquinoxSolstice]
+                                                [static_cast<std::size_t>(row.quarter)];
+        if (word == foldCase(neutralName)) return NamedEvent{i, crossQuarter};
         const bool southernLine = !crossQuarter && word == foldCase(southernLineName(eventNamesOf(intEnglish), row.quarter));
         if (word == row.key || word == foldCase(std::string(row.caption)) || southernLine)
             return NamedEvent{i, crossQuarter};
@@ -222,12 +229,15 @@ std::vector<TurningPoint> turningPointsNamed(const std::string& word) {
     return terms;
 }
 
-// The meteorological seasons a word names, by month quarter (0 is 1 March) for the hemisphere:
-// meteorological (all four), met-spring, met-summer, met-autumn, met-winter.
+// The meteorological seasons a word names, by month quarter (0 is 1 March): meteorological (all
+// four), met-spring, met-summer, met-autumn, met-winter for the hemisphere, or a row's key,
+// met-march to met-december.
 std::vector<std::int16_t> meteorologicalNamed(const std::string& word, Hemisphere hemisphere) {
     std::vector<std::int16_t> quarters;
     for (std::int16_t q = 0; q < 4; ++q)
-        if (word == "meteorological" || word == meteorologicalKey(q, hemisphere)) quarters.push_back(q);
+        if (word == "meteorological" || word == "met-" + std::string(meteorologicalSeasonWord(q, hemisphere)) ||
+            word == meteorologicalKey(q))
+            quarters.push_back(q);
     return quarters;
 }
 
@@ -648,6 +658,7 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
         {"--weekday", svg || ics, "iCalendar and the wheel (svg) name no weekdays", "leave out --weekday"},
         {"--seconds", columns || ics, "CSV, JSON and iCalendar have the second always", "leave out --seconds"},
         {"--seconds", svg, "the wheel (svg) gives its times to the minute", "leave out --seconds"},
+        {"--seconds", text && !holds.instants, "the events chosen are whole days", "leave out --seconds"},
         {"--events", svg && holds.notOnlyTerms, "the wheel (svg) draws every event by both methods",
          "--events solar-terms for the terms' ticks, meteorological for the seasons' first days"},
         {"--method", svg, "the wheel (svg) draws the true and the mean sun", "leave out --method"},
@@ -666,7 +677,9 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
          "a timed iCalendar file gives each instant in UTC, which calendar programs show in their reader's zone",
          "--all-day for the days of that zone, or leave out --zone"},
         {"--names", !o.all && !svg && !holds.table && !holds.meteorological && !ics && !(text && (o.weekday || o.seconds)),
-         "the turning points' names are English in every language", "leave out --names"}};
+         "the turning points' names are English in every language", "leave out --names"},
+        {"--names", o.language == intEnglish && !o.all && !svg && !holds.table,
+         "the sets differ in the eight events' names only", "leave out --names"}};
     for (const Useless& rule : rules)
         if (rule.when && given(o, rule.option))
             return Refusal{std::string(rule.option), "has no effect: " + std::string(rule.why), std::string(rule.instead)};
@@ -721,7 +734,7 @@ std::optional<Refusal> ruleRefusal(const CliOptions& o) {
         {"--dual-dates", true, "a rule's day is in the calendar chosen", "leave out --dual-dates"},
         {"--names", o.language == intEnglish, "a festival's name is the same in every name set but de", "leave out --names"},
         {"--all-day", true, "a festival is a whole day in iCalendar always", "leave out --all-day"},
-        {"--zone", iran, "the rules of Iran keep Iran Standard Time (UTC+03:30)", "leave out --zone, or before:HH:MM"},
+        {"--zone", iran, "nowruz and naw-ruz are reckoned in Iran Standard Time (UTC+03:30)", "leave out --zone, or before:HH:MM"},
         {"--format", o.format == OutputFormat::Svg, "the wheel (svg) draws the events", "text, csv, json or ics"}};
     for (const Useless& rule : rules)
         if (rule.when && given(o, rule.option))

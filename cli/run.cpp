@@ -167,7 +167,11 @@ void writeRules(const CliOptions& options, Years years, std::time_t now, std::os
     std::unique_ptr<RowFormat> format;
     if (options.format == OutputFormat::Csv) format = csvFormat(lineEnd, {.rule = true});
     if (options.format == OutputFormat::Json) format = jsonFormat(lineEnd);
-    if (options.format == OutputFormat::ICalendar) format = iCalendarFormat(iCalendarOptionsOf(options, years, now));
+    if (options.format == OutputFormat::ICalendar) {
+        ICalendarOptions calendar = iCalendarOptionsOf(options, years, now);
+        calendar.festival = ruleDayName(rule, 0, options.language);  // the name without an era's year
+        format = iCalendarFormat(calendar);
+    }
     const auto make = [&](std::int32_t year) {
         const RuleDay day = ruleDayOf(rule, year, options.calendar, options.zone.zone);
         if (!format) return YearPiece{withLineEnds(ruleDayLine(rule, day, options.weekday, options.language), options.crlf)};
@@ -200,10 +204,15 @@ Years upcomingYears(const std::vector<UpcomingLine>& upcoming, double nowJD) {
 
 // The next events after the moment, each with the time left, then the season the moment is in;
 // or their rows, with seconds_until (and in JSON the moment and the season before them).
-void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::ostream& out) {
+void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::ostream& out, std::ostream& err) {
     const EventNameTable& names = eventNamesOf(options.language, options.nameSet);
     const std::vector<UpcomingLine> upcoming = upcomingLines(requestOf(options, 0), names, nowJD, options.next);
     const std::optional<SeasonNow> season = seasonAt(nowJD, options.selection);
+    // What the years cannot give is said, not left out in silence (the status stays 0).
+    if (upcoming.size() < options.next)
+        err << "varnex-cli: " << upcoming.size() << " of the " << options.next
+            << " events asked for come before the end of the year 3000\n";
+    if (!season) err << "varnex-cli: the moment lies outside the seasons of the years 1 to 3000\n";
     if (options.format == OutputFormat::Text) {
         std::string text;
         for (const UpcomingLine& line : upcoming) {
@@ -242,7 +251,7 @@ CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t
     if (options.next > 0) {
         // The clock's moment: the Unix epoch is JD 2440587.5.
         const double nowJD = options.nowJD.value_or(2440587.5 + static_cast<double>(now) / 86400.0);
-        return {kCliOk, [&options, nowJD, now](std::ostream& out) { writeNext(options, nowJD, now, out); }};
+        return {kCliOk, [&options, nowJD, now, &err](std::ostream& out) { writeNext(options, nowJD, now, out, err); }};
     }
     if (options.rule)
         return {kCliOk, [&options, years = *years, now](std::ostream& out) { writeRules(options, years, now, out); }};

@@ -25,7 +25,8 @@ struct CliRun {
     std::function<void(std::ostream& out)> write;  // empty when exitCode is not kCliOk
 };
 
-// The years are checked here: a refusal (refusalText) goes to `err`; see runCli.
+// The years are checked here: a refusal (refusalText) goes to `err`; see runCli. `err` must
+// outlive the writer, which notes there what --next could not give (fewer events, no season).
 CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t now, std::ostream& err);
 
 // The output for `options`, whole in memory: the result lines (or the summary's cells) with the window's CR LF

@@ -91,7 +91,8 @@ void appendRow(std::string& line, const ExportRow& row) {
     appendText(line, zoneAbbreviationText(row));
 }
 
-// The columns of --next and of a day rule, after the others where the output has them.
+// The columns of --next (whole seconds) and of a day rule (the margin to 0.1 s), after the
+// others where the output has them.
 void appendExtraColumns(std::string& line, const ExportRow& row, const CsvColumns& columns) {
     if (columns.secondsUntil) {
         line += ',';
@@ -99,7 +100,7 @@ void appendExtraColumns(std::string& line, const ExportRow& row, const CsvColumn
     }
     if (columns.rule) {
         line += ',';
-        if (row.ruleMarginSeconds) appendNumber(line, static_cast<std::int64_t>(std::llround(*row.ruleMarginSeconds)));
+        if (row.ruleMarginSeconds) appendFixed(line, *row.ruleMarginSeconds, 1);
         line += ',';
         if (row.ruleUncertain) appendFlag(line, *row.ruleUncertain);
     }

@@ -81,7 +81,6 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
                         .otherDay = line.otherDay,
                         .cycleYear = line.cycleYear,
                         .meteorological = line.meteorological,
-                        .hemisphere = hemisphere,
                         .round = request.round});
         if (dual) rows.back().otherDate = otherCalendarDate(line.local.date.dayNumber, line.local.date.calendar);
     });
@@ -92,6 +91,7 @@ std::vector<ExportRow> rowsOf(const CalculateRequest& request, std::string_view 
 ExportRow ruleRow(const DayRule& rule, const RuleDay& day, std::string_view zoneText, std::int16_t language) {
     return {.year = day.year,
             .event = kEventTable.size(),
+            .method = Method::TrueSun,  // the equinox's
             .jdUT = day.equinox.jdUT,
             .deltaTSeconds = day.equinox.deltaTSeconds,
             .offset = day.offset,
@@ -108,7 +108,7 @@ ExportRow ruleRow(const DayRule& rule, const RuleDay& day, std::string_view zone
 
 std::string eventKey(const ExportRow& row) {
     if (row.ruleKey) return *row.ruleKey;
-    if (row.meteorological) return meteorologicalKey(*row.meteorological, row.hemisphere);
+    if (row.meteorological) return meteorologicalKey(*row.meteorological);
     return row.turningPoint ? turningPointKey(*row.turningPoint) : std::string(kEventTable[row.event].key);
 }
 

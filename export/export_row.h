@@ -43,7 +43,6 @@ struct ExportRow {
     std::optional<std::int32_t> fixedOffsetDays{};
     std::int32_t cycleYear = 0;  // a turning point's: the year whose instantOf it is (request.h)
     std::optional<std::int16_t> meteorological{};  // a meteorological season's month quarter (request.h)
-    Hemisphere hemisphere = Hemisphere::North;     // which season that begins
     // The times rounded to the nearest minute (local_time) and second (local_time_seconds,
     // utc) instead of cut; localDate and localDayFraction are then the minute's.
     bool round = false;

@@ -96,7 +96,7 @@ std::string categoriesOf(const ExportRow& row, std::int16_t language) {
 // side by side, and neither replaces the other. A traditional date is a day in both kinds.
 std::string uidOf(const ExportRow& row, bool allDay) {
     std::string uid = std::to_string(row.turningPoint ? row.cycleYear : row.year) + '-' + eventKey(row);
-    if (row.method != Method::None && !row.turningPoint) uid += '-' + std::string(methodKey(row.method));
+    if (row.method != Method::None && !row.turningPoint && !row.ruleKey) uid += '-' + std::string(methodKey(row.method));
     if (allDay && !isAllDay(row) && !row.ruleKey) uid += "-allday";
     return uid += kUidDomain;
 }
@@ -104,7 +104,7 @@ std::string uidOf(const ExportRow& row, bool allDay) {
 // The name, and for an event of the table its method, as the lines tag it: "Imbolc (true sun)",
 // "Imbolc (fixed date)".
 std::string summaryOf(const ExportRow& row, std::int16_t language) {
-    if (row.method == Method::None || row.turningPoint) return row.name;
+    if (row.method == Method::None || row.turningPoint || row.ruleKey) return row.name;
     return row.name + " " + methodTagText(row.method, language);
 }
 
@@ -225,6 +225,7 @@ std::string yearsText(const ICalendarOptions& options) {
 // The calendar's name: its years, and the zone where the zone decides the dates.
 std::string calendarName(const ICalendarOptions& options) {
     const std::int16_t language = options.language;
+    if (!options.festival.empty()) return options.festival + " " + yearsText(options);
     return withArgument(translate("Export", "Wheel of the year %1").in(language), yearsText(options)) +
            (options.allDay ? ", " + options.zone : std::string());
 }
@@ -232,6 +233,10 @@ std::string calendarName(const ICalendarOptions& options) {
 // What the calendar holds and how its times are to be read.
 std::string calendarDescription(const ICalendarOptions& options) {
     const std::int16_t language = options.language;
+    if (!options.festival.empty())
+        return withArguments(translate("Export", "The days of %1 by its rule, each a whole day with its equinox in "
+                                                 "the description, computed by Varnex %2.").in(language),
+                             options.festival + " " + yearsText(options), kVersion);
     std::string text = withArguments(translate("Export", "Equinoxes, solstices and cross-quarter days of %1, "
                                                          "computed by Varnex %2.").in(language),
                                      yearsText(options), kVersion) + " ";

@@ -42,9 +42,9 @@ nlohmann::ordered_json rowObject(const ExportRow& row) {
     object["other_weekday"] = row.otherDate ? Json(weekdayText(row)) : Json(nullptr);
     object["fixed_offset_days"] = row.fixedOffsetDays ? Json(*row.fixedOffsetDays) : Json(nullptr);
     object["zone_abbreviation"] = ifInstant(zoneAbbreviationText(row));
-    // Only in the outputs that have them (--next, a day rule), in whole seconds.
+    // Only in the outputs that have them (--next in whole seconds, a day rule's margin to 0.1 s).
     if (row.secondsUntil) object["seconds_until"] = std::llround(*row.secondsUntil);
-    if (row.ruleMarginSeconds) object["rule_margin_seconds"] = std::llround(*row.ruleMarginSeconds);
+    if (row.ruleMarginSeconds) object["rule_margin_seconds"] = std::round(*row.ruleMarginSeconds * 10.0) / 10.0;
     if (row.ruleUncertain) object["rule_uncertain"] = *row.ruleUncertain;
     return object;
 }
@@ -70,7 +70,7 @@ std::string momentLines(const JsonMoment& moment, std::string_view lineEnd) {
         season["end"] = utcText(s.endJD);
         season["day"] = s.day;
         season["days"] = s.days;
-        season["share"] = std::round(s.share * 1000.0) / 1000.0;
+        season["share"] = std::floor(s.share * 1000.0) / 1000.0;  // cut, as the text's per cent
     }
     const auto dump = [](const Json& value) { return value.dump(-1, ' ', false, Json::error_handler_t::replace); };
     return std::string("{") + std::string(lineEnd) + "  \"now\": " + dump(Json(utcText(moment.nowJD))) + "," +

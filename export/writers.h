@@ -41,10 +41,12 @@ struct ICalendarOptions {
     std::string zone{};                           // as the user gave it
     CalendarReform calendar = kProlepticGregorian;  // of the rows' local dates
     std::int16_t language = intEnglish;             // of the summaries, descriptions and the calendar's name
+    std::string festival{};  // a day rule's festival ("Nowruz"): the calendar holds its days only
 };
 
 // The columns only some outputs have, after the others: varnex-cli --next's seconds_until, a
-// day rule's rule_margin_seconds and rule_uncertain (whole seconds; empty in a row without).
+// day rule's rule_margin_seconds and rule_uncertain (whole seconds, the margin to 0.1 s; empty in
+// a row without).
 struct CsvColumns {
     bool secondsUntil = false;
     bool rule = false;

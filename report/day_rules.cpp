@@ -111,9 +111,14 @@ std::string thresholdText(const DayRule& rule, std::int16_t language) {
 
 std::string ruleDayName(const DayRule& rule, std::int32_t year, std::int16_t language) {
     switch (rule.kind) {
+    // With the year of its era from the era's first (622 and 1844); the festival alone before.
     case DayRuleKind::Nowruz:
-    case DayRuleKind::NowruzTrueNoon: return withArgument(translate("Report", "Nowruz %1 AP").in(language), std::to_string(year - 621));
-    case DayRuleKind::NawRuz: return withArgument(translate("Report", "Naw-R\u00FAz %1 BE").in(language), std::to_string(year - 1843));
+    case DayRuleKind::NowruzTrueNoon:
+        return year > 621 ? withArgument(translate("Report", "Nowruz %1 AP").in(language), std::to_string(year - 621))
+                          : translate("Report", "Nowruz").in(language);
+    case DayRuleKind::NawRuz:
+        return year > 1843 ? withArgument(translate("Report", "Naw-R\u00FAz %1 BE").in(language), std::to_string(year - 1843))
+                           : translate("Report", "Naw-R\u00FAz").in(language);
     case DayRuleKind::Before: break;
     }
     return translate("Report", "Equinox day").in(language);

@@ -62,8 +62,8 @@ RuleDay ruleDayOf(const DayRule& rule, std::int32_t year, const CalendarReform& 
 // The threshold's word in the lines: "noon", "true noon", "sunset", "18:00".
 std::string thresholdText(const DayRule& rule, std::int16_t language);
 
-// The festival's name and its year in its own era: "Nowruz 1404 AP", "Naw-Rúz 182 BE", "Equinox
-// day" (before:).
+// The festival's name and its year in its own era: "Nowruz 1404 AP", "Naw-Rúz 182 BE" ("Nowruz",
+// "Naw-Rúz" before the era's first year, so also for year 0), "Equinox day" (before:).
 std::string ruleDayName(const DayRule& rule, std::int32_t year, std::int16_t language);
 
 // The line of a festival: name, day, and how the equinox stands to the threshold:

@@ -142,8 +142,8 @@ std::string_view meteorologicalSeasonWord(std::int16_t monthQuarter, Hemisphere 
     return seasons[static_cast<std::size_t>((monthQuarter + (hemisphere == Hemisphere::South ? 2 : 0)) % 4)];
 }
 
-std::string meteorologicalKey(std::int16_t monthQuarter, Hemisphere hemisphere) {
-    return "met-" + std::string(meteorologicalSeasonWord(monthQuarter, hemisphere));
+std::string meteorologicalKey(std::int16_t monthQuarter) {
+    return "met-" + std::string(kEventTable[eventIndexOf(EventFamily::EquinoxSolstice, monthQuarter)].key);
 }
 
 std::string meteorologicalName(std::int16_t monthQuarter, Hemisphere hemisphere, std::int16_t language) {

@@ -69,7 +69,8 @@ struct CalculateRequest {
 // 1 September and 1 December (the month quarter 0 to 3). Its name in the hemisphere: 1 March
 // begins the northern spring and the southern autumn.
 std::string_view meteorologicalSeasonWord(std::int16_t monthQuarter, Hemisphere hemisphere);  // "spring"
-std::string meteorologicalKey(std::int16_t monthQuarter, Hemisphere hemisphere);              // "met-spring"
+// The key of the rows, by month as the equinoxes' are, the same in both hemispheres: "met-march".
+std::string meteorologicalKey(std::int16_t monthQuarter);
 std::string meteorologicalName(std::int16_t monthQuarter, Hemisphere hemisphere, std::int16_t language);
 // Its first day in the calendar in force.
 CalendarDate meteorologicalDateOf(std::int32_t year, std::int16_t monthQuarter, const CalendarReform& reform);

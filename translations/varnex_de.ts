@@ -122,12 +122,17 @@
         <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Folgetag fallen.</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+70"/>
         <source>Wheel of the year %1</source>
         <translation>Jahreskreis %1</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+8"/>
+        <source>The days of %1 by its rule, each a whole day with its equinox in the description, computed by Varnex %2.</source>
+        <translation>Die Tage von %1 nach ihrer Regel, jeder ein ganzer Tag mit seinem Äquinoktium in der Beschreibung, berechnet von Varnex %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Equinoxes, solstices and cross-quarter days of %1, computed by Varnex %2.</source>
         <translation>Tagundnachtgleichen, Sonnenwenden und Kreuzvierteltage von %1, berechnet mit Varnex %2.</translation>
     </message>
@@ -519,14 +524,24 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Sonnenuntergang in Teheran</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Nowruz %1 AP</source>
         <translation>Nouruz %1 AP</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Nowruz</source>
+        <translation>Nouruz</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Naw-Rúz %1 BE</source>
         <translation>Naw-Rúz %1 BE</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Naw-Rúz</source>
+        <translation>Naw-Rúz</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -26,7 +26,7 @@ const QSet<QString> kSameInBoth = {"Imbolc", "Beltane", "Lughnassad", "Samhain",
 const QSet<int> kProgramTextsSameInBoth = {1, 60, 62, 64, 66};
 // Texts of the translation source written alike in both: the wheel's month abbreviations.
 const QSet<QString> kSourcesSameInBoth = {"Jan", "Feb", "Apr", "Jun", "Jul", "Aug", "Sep", "Nov", "Reform",
-                                          "Naw-R\u00FAz %1 BE", "in %1", "Winter"};
+                                          "Naw-R\u00FAz %1 BE", "Naw-R\u00FAz", "in %1", "Winter"};
 
 // The lines of a text (its line ends LF, CR LF or the paragraph separator of a selection).
 QStringList linesOf(const QString& text) {
