@@ -166,6 +166,14 @@ for format in text csv json ics; do
         "$cli" --from 1990 --to 2030 --format $format --jobs 3 | grep -v '^DTSTAMP' >"$work/three" &&
         cmp -s "$work/one" "$work/three" || fail "--jobs 1 and --jobs 3 differ in $format"
 done
+# The same for a rule's days (sunset) and for apparent solar time (the equation of time each
+# thread remembers).
+for args in "--rule naw-ruz --format ics" "--zone solar:9.99 --format csv"; do
+    # shellcheck disable=SC2086  # the arguments are words
+    "$cli" --from 1990 --to 2030 $args --jobs 1 | grep -v '^DTSTAMP' >"$work/one" &&
+        "$cli" --from 1990 --to 2030 $args --jobs 3 | grep -v '^DTSTAMP' >"$work/three" &&
+        cmp -s "$work/one" "$work/three" || fail "--jobs 1 and --jobs 3 differ with $args"
+done
 
 # The exports, read back.
 "$cli" --from 1 --to 3000 --format csv >"$work/all.csv" || fail "csv of 1-3000"
