@@ -129,7 +129,7 @@
     <message>
         <location line="+8"/>
         <source>The days of %1 by its rule, each a whole day with its equinox in the description, computed by Varnex %2.</source>
-        <translation>Die Tage von %1 nach ihrer Regel, jeder ein ganzer Tag mit seinem Äquinoktium in der Beschreibung, berechnet von Varnex %2.</translation>
+        <translation>Die Tage von %1 nach ihrer Regel, jeder ein ganzer Tag mit seiner Tagundnachtgleiche in der Beschreibung, berechnet von Varnex %2.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -546,12 +546,12 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
     <message>
         <location line="+3"/>
         <source>Equinox day</source>
-        <translation>Tag des Äquinoktiums</translation>
+        <translation>Tag der Tagundnachtgleiche</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>equinox %1</source>
-        <translation>Äquinoktium %1</translation>
+        <translation>Tagundnachtgleiche %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -576,7 +576,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
     <message>
         <location line="+2"/>
         <source>(uncertain: within the equinox&apos;s %1)</source>
-        <translation>(unsicher: innerhalb der %1 des Äquinoktiums)</translation>
+        <translation>(unsicher: innerhalb der %1 der Tagundnachtgleiche)</translation>
     </message>
     <message>
         <location filename="../report/upcoming.cpp" line="+86"/>
