@@ -213,6 +213,15 @@ public:
         }
     }
 
+    // The first day of a meteorological season.
+    RequestLine meteorologicalLine(std::int16_t monthQuarter) {
+        const CalendarDate date = meteorologicalDateOf(request_.year, monthQuarter, reform_);
+        RequestLine line = dayLine(kEventTable.size(), Method::None, date,
+                                   meteorologicalName(monthQuarter, request_.hemisphere, request_.language));
+        line.meteorological = monthQuarter;
+        return line;
+    }
+
 private:
     // The occurrences of a turning point whose local dates fall in the request's year, in the
     // calendar in force that day, in time order, with the year of their cycle. instantOf(point, y)
@@ -273,17 +282,6 @@ private:
         return {event, method, instant, std::move(offset), std::move(text), std::move(line), point, uncertain, otherDay};
     }
 
-public:
-    // The first day of a meteorological season.
-    RequestLine meteorologicalLine(std::int16_t monthQuarter) {
-        const CalendarDate date = meteorologicalDateOf(request_.year, monthQuarter, reform_);
-        RequestLine line = dayLine(kEventTable.size(), Method::None, date,
-                                   meteorologicalName(monthQuarter, request_.hemisphere, request_.language));
-        line.meteorological = monthQuarter;
-        return line;
-    }
-
-private:
     RequestLine fixedLine(std::size_t event, std::string_view name) {
         return dayLine(event, Method::Fixed, fixedDateOf(request_.year, kEventTable[event].quarter, reform_), name);
     }
