@@ -95,13 +95,13 @@ const std::map<std::string, std::string, std::less<>>& acceptedOf() {
         {"--equinox-method", "meeus or true"},
         {"--longitude", "a solar longitude in degrees from 0 to 360 (not 360 itself)"},
         {"--hemisphere", "north or south"},
-        {"--names", "celtic, neutral, wiccan or de"},
+        {"--names", "celtic, neutral, wiccan or de (en: celtic)"},
         {"--format", "text, csv, json, ics or svg"},
         {"--remind", "a whole number of minutes, hours, days or weeks before the event, up to a year (30m, 2h, "
                      "1d, 1w)"},
         {"--output", "a file name, or - for standard output"},
         {"--jobs", "a whole number from 1 to 256"},
-        {"--rule", "nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:00 to 23:59)"},
+        {"--rule", "nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:01 to 23:59)"},
         {"--next", "a whole number from 1 to 1000, or nothing for 1"},
         {"--now", "an ISO 8601 time of the years 1 to 3000, in UTC or with its offset: 2026-03-01T00:00:00Z, "
                   "2026-03-01T09:30+05:30, 2026-03-01 (midnight UTC)"}};
@@ -230,13 +230,13 @@ std::vector<TurningPoint> turningPointsNamed(const std::string& word) {
 }
 
 // The meteorological seasons a word names, by month quarter (0 is 1 March): meteorological (all
-// four), met-spring, met-summer, met-autumn, met-winter for the hemisphere, or a row's key,
-// met-march to met-december.
+// four), met-spring, met-summer, met-autumn, met-winter or their names ("meteorological spring")
+// for the hemisphere, or a row's key, met-march to met-december.
 std::vector<std::int16_t> meteorologicalNamed(const std::string& word, Hemisphere hemisphere) {
     std::vector<std::int16_t> quarters;
     for (std::int16_t q = 0; q < 4; ++q)
         if (word == "meteorological" || word == "met-" + std::string(meteorologicalSeasonWord(q, hemisphere)) ||
-            word == meteorologicalKey(q))
+            word == meteorologicalKey(q) || word == foldCase(meteorologicalName(q, hemisphere, intEnglish)))
             quarters.push_back(q);
     return quarters;
 }
@@ -564,8 +564,8 @@ void declareWhere(CLI::App& app, CliOptions& o) {
                           "hemisphere", kHemisphereWords);
     bindWords<NamesChoice>(app.add_option("--names", o.names, "the events' names: celtic (Imbolc, Spring equinox; "
                                                               "the default), neutral (March equinox, "
-                                                              "Mid-winter), wiccan (Ostara, Yule) or de (German); "
-                                                              "keys, columns and UIDs stay as they are")
+                                                              "Mid-winter), wiccan (Ostara, Yule) or de (German); en is "
+                                                              "celtic; keys, columns and UIDs stay as they are")
                                ->type_name("SET")->group(group),
                            "name set", kNamesWords);
 }
@@ -666,17 +666,21 @@ std::optional<Refusal> uselessOption(const CliOptions& o) {
         {"--crlf", svg || ics, "SVG lines end in LF and iCalendar lines in CR LF always", "leave out --crlf"},
         {"--method", !o.all && !svg && !holds.crossQuarter, "no cross-quarter day is among the events",
          "add one to --events, or leave out --method"},
-        {"--equinox-method", !o.all && !svg && !holds.equinoxes, "no equinox or solstice is among the events",
+        {"--equinox-method", !o.all && !svg && !holds.equinoxes && !o.next, "no equinox or solstice is among the events",
          "add one to --events, or leave out --equinox-method"},
-        {"--hemisphere", !o.all && !svg && !holds.table && !holds.meteorological,
+        {"--hemisphere", !o.all && !svg && !holds.table && !holds.meteorological && !o.next,
          "the turning points are the same in both hemispheres", "leave out --hemisphere"},
         {"--round", o.all, "the summary (--all) is the window's, its minutes cut", "leave out --round, or --all"},
         {"--round", ics, "iCalendar gives the second that holds each instant", "leave out --round"},
         {"--round", !o.all && !svg && !holds.instants, "the events chosen are whole days", "leave out --round"},
-        {"--zone", ics && !o.allDay && o.selection.turningPoints.empty(),
+        {"--zone", !o.all && !svg && !o.rule && !o.next && !holds.instants,
+         "the events chosen are whole days, the same in every zone", "leave out --zone"},
+        {"--zone", ics && !o.allDay && !o.rule && !o.next && o.selection.turningPoints.empty(),
          "a timed iCalendar file gives each instant in UTC, which calendar programs show in their reader's zone",
          "--all-day for the days of that zone, or leave out --zone"},
-        {"--names", !o.all && !svg && !holds.table && !holds.meteorological && !ics && !(text && (o.weekday || o.seconds)),
+        {"--all-day", ics && !o.rule && !holds.instants, "the events chosen are whole days already", "leave out --all-day"},
+        {"--names", !o.all && !svg && !holds.table && !holds.meteorological && !ics && !(text && (o.weekday || o.seconds)) &&
+                        !(o.next && o.language == intGerman),
          "the turning points' names are English in every language", "leave out --names"},
         {"--names", o.language == intEnglish && !o.all && !svg && !holds.table,
          "the sets differ in the eight events' names only", "leave out --names"}};

@@ -210,8 +210,8 @@ void writeNext(const CliOptions& options, double nowJD, std::time_t now, std::os
     const std::optional<SeasonNow> season = seasonAt(nowJD, options.selection);
     // What the years cannot give is said, not left out in silence (the status stays 0).
     if (upcoming.size() < options.next)
-        err << "varnex-cli: " << upcoming.size() << " of the " << options.next
-            << " events asked for come before the end of the year 3000\n";
+        err << "varnex-cli: the years up to 3000 hold " << upcoming.size() << " of the " << options.next
+            << " events asked for\n";
     if (!season) err << "varnex-cli: the moment lies outside the seasons of the years 1 to 3000\n";
     if (options.format == OutputFormat::Text) {
         std::string text;

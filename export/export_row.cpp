@@ -156,7 +156,7 @@ std::string weekdayText(const ExportRow& row) {
 
 std::string lineDateTimeText(const ExportRow& row) {
     return DateText(row.localDate, DateOrderYMD, "-", ",", true) + " " + localTimeText(row) +
-           offsetSuffix(row.offset.seconds);
+           offsetSuffix(row.offset.seconds) + zoneMarkText(row.offset);
 }
 
 }  // namespace varnex

@@ -137,10 +137,18 @@ std::string field(const std::string& label, std::string_view value) { return lab
 // go either way, which other day is possible (only there is the reader's zone known); for a
 // traditional date, what it is.
 std::string descriptionOf(const ExportRow& row, bool allDay, std::int16_t language) {
-    if (row.ruleKey)
-        return field(translate("Export", "Equinox").in(language), utcText(row) + " (" + localTimeSecondsText(row) + " " +
-                                                                      row.offset.abbreviation + ")") +
-               "\n" + field(translate("Export", "Uncertainty").in(language), uncertaintyText(row.uncertaintySeconds));
+    if (row.ruleKey) {
+        std::string text =
+            field(translate("Export", "Equinox").in(language),
+                  utcText(row) + " (" + localTimeSecondsText(row) + " " + row.offset.abbreviation + ")") + "\n" +
+            field(translate("Export", "Uncertainty").in(language), uncertaintyText(row.uncertaintySeconds)) + "\n" +
+            field(translate("Export", "Equinox minus the rule's moment").in(language),
+                  numberTextOf(row.ruleMarginSeconds.value_or(0), 1) + " s");
+        if (row.ruleUncertain.value_or(false))
+            text += "\n" + translate("Export", "The margin lies within the equinox's uncertainty: the festival could "
+                                                "fall on the other day.").in(language);
+        return text;
+    }
     if (row.meteorological)
         return translate("Export", "First day of a meteorological season, three whole months from 1 March, 1 June, 1 "
                                    "September or 1 December: a whole day, no instant.").in(language) +

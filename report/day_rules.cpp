@@ -51,14 +51,16 @@ std::string spanText(double seconds) {
 std::optional<DayRule> parseDayRule(std::string_view text) {
     if (text == "nowruz") return DayRule{DayRuleKind::Nowruz};
     if (text == "nowruz-true-noon") return DayRule{DayRuleKind::NowruzTrueNoon};
-    if (text == "naw-ruz" || text == "nawruz") return DayRule{DayRuleKind::NawRuz};
+    if (text == "naw-ruz" || text == "nawruz" || text == "naw-r\u00FAz") return DayRule{DayRuleKind::NawRuz};
     constexpr std::string_view prefix = "before:";
     if (!text.starts_with(prefix) || text.size() != prefix.size() + 5 || text[prefix.size() + 2] != ':') return std::nullopt;
     int hour = -1, minute = -1;
     const char* at = text.data() + prefix.size();
     const auto h = std::from_chars(at, at + 2, hour);
     const auto m = std::from_chars(at + 3, at + 5, minute);
-    if (h.ptr != at + 2 || m.ptr != at + 5 || hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
+    // 00:00 is no threshold: nothing of a day comes before it.
+    if (h.ptr != at + 2 || m.ptr != at + 5 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || hour + minute == 0)
+        return std::nullopt;
     return DayRule{DayRuleKind::Before, hour * 3600 + minute * 60};
 }
 

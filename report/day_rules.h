@@ -39,7 +39,8 @@ inline constexpr double kTehranLatitudeDeg = 35.6944;
 inline constexpr double kTehranLongitudeDeg = 51.4215;
 inline constexpr std::int32_t kIranStandardSeconds = 3 * 3600 + 1800;  // UTC+03:30, IRST
 
-// nowruz, nowruz-true-noon, naw-ruz, before:HH:MM (00:00 to 23:59); empty for anything else.
+// nowruz, nowruz-true-noon, naw-ruz (naw-rúz), before:HH:MM (00:01 to 23:59); empty for anything
+// else.
 std::optional<DayRule> parseDayRule(std::string_view text);
 
 // The event id of the rows: nowruz, nowruz-true-noon, naw-ruz, before-18:00.

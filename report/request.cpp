@@ -175,12 +175,6 @@ bool dayUncertain(double jdUT, double uncertaintySeconds, const Zone& zone) {
 
 namespace {
 
-// What a line writes after its zone's suffix: the mark of a local mean time (the tz database's
-// before a zone's standard time, or lmt:LONGITUDE) or of apparent solar time (solar:LONGITUDE).
-std::string zoneMarkOf(const UtcOffset& offset) {
-    return offset.abbreviation == "LMT" || offset.abbreviation == "LAT" ? " " + offset.abbreviation : std::string();
-}
-
 // Makes the lines of one request, one call for each.
 class LineMaker {
 public:
@@ -271,7 +265,7 @@ private:
         const double shown = request_.round ? instant.jdUT + (request_.withSeconds ? 0.5 : 30.0) / kSecondsPerDay
                                             : instant.jdUT;
         InstantText text = FormatInstant(shown, offset.seconds, reform_, request_.language, work_);
-        text.zoneMark = zoneMarkOf(offset);
+        text.zoneMark = zoneMarkText(offset);
         const std::int8_t otherDay = otherPossibleDay(instant.jdUT, instant.uncertaintySeconds, request_.zone);
         const bool uncertain = otherDay != 0;
         std::string line = request_.withSeconds

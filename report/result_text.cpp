@@ -59,6 +59,10 @@ LineStyle lineStyleOf(const EventNameTable& names, std::int16_t language) {
     return {language, std::max(kLabelWidth, longest + 1)};
 }
 
+std::string zoneMarkText(const UtcOffset& offset) {
+    return offset.abbreviation == "LMT" || offset.abbreviation == "LAT" ? " " + offset.abbreviation : std::string();
+}
+
 std::string eventLineText(std::string_view name, Method method, const InstantText& instant,
                           std::int32_t offsetSeconds, bool includeWeekday, const LineStyle& style) {
     std::string line = eventLabel(name, method, style);

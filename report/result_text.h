@@ -5,6 +5,7 @@
 #include "calendar/calendar_reform.h"
 #include "events.h"
 #include "text/language.h"
+#include "zones/zone.h"
 
 #include <cstdint>
 #include <string>
@@ -26,9 +27,15 @@ struct InstantText {
     std::string time;        // "22:45"
     double dayFraction = 0;  // the local time of day, [0, 1) (civilTimeOf)
     // After the zone's suffix: " LMT" where the offset is a local mean time, " LAT" for apparent
-    // solar time; empty for a zone's clock.
+    // solar time; empty for a zone's clock (zoneMarkText).
     std::string zoneMark{};
 };
+
+// What a time writes after its zone's suffix: " LMT" for a local mean time (the tz database's
+// before a zone's standard time, or lmt:LONGITUDE), " LAT" for apparent solar time
+// (solar:LONGITUDE); empty for a clock. The mean times that were a country's legal time keep
+// their own abbreviations (DMT, PMT) and are not marked.
+std::string zoneMarkText(const UtcOffset& offset);
 
 // The local date and time of the instant jd (UT) in the zone offsetSeconds east of Greenwich
 // (civilTimeOf), the date in the calendar in force on its day, the weekday's name in `language`

@@ -108,8 +108,12 @@ std::string timeLeftText(double seconds, std::int16_t language) {
     std::string left;
     if (days > 0) left = day(days) + " " + hour(hours);
     else if (hours > 0) left = hour(hours) + " " + minute(minutes);
-    else if (minutes > 0) left = minute(minutes);
-    else left = unitText(total, translate("Report", "%1 second"), translate("Report", "%1 seconds"), language);
+    else {
+        const auto second = [&](std::int64_t n) {
+            return unitText(n, translate("Report", "%1 second"), translate("Report", "%1 seconds"), language);
+        };
+        left = minutes > 0 ? minute(minutes) + " " + second(total % 60) : second(total);
+    }
     return withArgument(translate("Report", "in %1").in(language), left);
 }
 
@@ -125,7 +129,7 @@ std::optional<double> parseMoment(std::string_view text) {
     double seconds = 0, offset = 0;
     if (text.size() > 10) {
         const auto hour = digitsAt(text, 11, 2), minute = digitsAt(text, 14, 2);
-        if ((text[10] != 'T' && text[10] != ' ') || !hour || !minute || text[13] != ':' || *hour > 23 || *minute > 59)
+        if ((text[10] != 'T' && text[10] != 't' && text[10] != ' ') || !hour || !minute || text[13] != ':' || *hour > 23 || *minute > 59)
             return std::nullopt;
         seconds = *hour * 3600.0 + *minute * 60.0;
         std::size_t at = 16;
@@ -151,7 +155,10 @@ std::optional<double> parseMoment(std::string_view text) {
         } else
             return std::nullopt;
     }
-    return static_cast<double>(dayNumber) - 0.5 + (seconds - offset) / kSecondsPerDay;
+    // Within the years 1 to 3000 in UTC too (1 January 1 and 1 January 3001, 0h UT).
+    const double jd = static_cast<double>(dayNumber) - 0.5 + (seconds - offset) / kSecondsPerDay;
+    if (jd < 1721425.5 || jd >= 2817152.5) return std::nullopt;
+    return jd;
 }
 
 }  // namespace varnex

@@ -45,12 +45,13 @@ std::string seasonName(std::int16_t quarter, Hemisphere hemisphere, std::int16_t
 std::string seasonText(const SeasonNow& season, Hemisphere hemisphere, std::int16_t language);
 
 // The time left, in its two largest units, each cut: "in 12 days 5 hours", "in 3 hours 2 minutes",
-// "in 40 minutes", "in 12 seconds".
+// "in 40 minutes 5 seconds", "in 12 seconds".
 std::string timeLeftText(double seconds, std::int16_t language);
 
 // The Julian Day (UT) of an ISO 8601 moment: 2026-03-01T00:00:00Z, 2026-03-01T03:30+03:30,
-// 2026-03-01 12:00Z (a blank for the T), 2026-03-01 (midnight UTC); the seconds may have a
-// fraction. Years 1 to 3000 of the Gregorian calendar. Empty for any other text.
+// 2026-03-01 12:00Z (a blank or t for the T, z for the Z), 2026-03-01 (midnight UTC); the seconds
+// may have a fraction. Within the years 1 to 3000 of the Gregorian calendar, in UTC. Empty for
+// any other text.
 std::optional<double> parseMoment(std::string_view text);
 
 }  // namespace varnex

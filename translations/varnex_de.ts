@@ -25,12 +25,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+59"/>
+        <location line="+60"/>
         <source>Equinox</source>
         <translation>Tagundnachtgleiche</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-60"/>
         <source>Solstice</source>
         <translation>Sonnenwende</translation>
     </message>
@@ -61,6 +61,16 @@
     </message>
     <message>
         <location line="+28"/>
+        <source>Equinox minus the rule&apos;s moment</source>
+        <translation>Tagundnachtgleiche minus den Zeitpunkt der Regel</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The margin lies within the equinox&apos;s uncertainty: the festival could fall on the other day.</source>
+        <translation>Der Abstand liegt innerhalb der Unsicherheit der Tagundnachtgleiche: Das Fest könnte auf den anderen Tag fallen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>First day of a meteorological season, three whole months from 1 March, 1 June, 1 September or 1 December: a whole day, no instant.</source>
         <translation>Erster Tag einer meteorologischen Jahreszeit, je drei ganze Monate ab 1. März, 1. Juni, 1. September oder 1. Dezember: ein ganzer Tag, kein Zeitpunkt.</translation>
     </message>
@@ -96,13 +106,13 @@
         <translation>ΔT</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+12"/>
+        <location line="-18"/>
+        <location line="+19"/>
         <source>Uncertainty</source>
         <translation>Unsicherheit</translation>
     </message>
     <message>
-        <location line="-85"/>
+        <location line="-93"/>
         <source>Festival</source>
         <translation>Fest</translation>
     </message>
@@ -112,7 +122,7 @@
         <translation>Meteorologische Jahreszeit</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+94"/>
         <source>The uncertainty reaches across midnight in %1: the event could fall on the day before.</source>
         <translation>Die Unsicherheit reicht in %1 über Mitternacht: Das Ereignis könnte auf den Vortag fallen.</translation>
     </message>
@@ -438,7 +448,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>(festes Datum)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+69"/>
         <source>(day uncertain)</source>
         <translation>(Tag unsicher)</translation>
     </message>
@@ -509,7 +519,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>Ungültige Eingabe für das Jahr.</translation>
     </message>
     <message>
-        <location filename="../report/day_rules.cpp" line="+104"/>
+        <location filename="../report/day_rules.cpp" line="+106"/>
         <source>noon</source>
         <translation>Mittag</translation>
     </message>
@@ -634,7 +644,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>%1 Minuten</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>%1 second</source>
         <translation>%1 Sekunde</translation>
     </message>
@@ -644,7 +654,7 @@ WordPad oder einen anderen Texteditor.<byte value="xd"/>
         <translation>%1 Sekunden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>in %1</source>
         <translation>in %1</translation>
     </message>

@@ -129,8 +129,10 @@ done <<'TABLE'
 --next --now 2026-02-30|varnex-cli: --now: '2026-02-30' is no time; an ISO 8601 time of the years 1 to 3000, in UTC or with its offset: 2026-03-01T00:00:00Z, 2026-03-01T09:30+05:30, 2026-03-01 (midnight UTC)
 2026 --next 3|varnex-cli: YEAR: given with --next, which counts from now (or --now); either --next or years
 --rule nowruz --zone Europe/Berlin|varnex-cli: --zone: has no effect with --rule: nowruz and naw-ruz are reckoned in Iran Standard Time (UTC+03:30); leave out --zone, or before:HH:MM
---rule before:24:00|varnex-cli: --rule: unknown rule 'before:24:00'; nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:00 to 23:59)
+--rule before:24:00|varnex-cli: --rule: unknown rule 'before:24:00'; nowruz, nowruz-true-noon, naw-ruz, or before:HH:MM (00:01 to 23:59)
 --events meteorological --round|varnex-cli: --round: has no effect: the events chosen are whole days; leave out --round
+--events met-june --zone Europe/London|varnex-cli: --zone: has no effect: the events chosen are whole days, the same in every zone; leave out --zone
+--events meteorological --format ics --all-day|varnex-cli: --all-day: has no effect: the events chosen are whole days already; leave out --all-day
 TABLE
 
 # TZ for --zone local: a zone's name, or the path of a zone file anywhere, made normal first; a
