@@ -8,10 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 #include <optional>
 #include <ostream>
 #include <sstream>
+#include <stdexcept>
 #include <vector>
 
 namespace varnex {
