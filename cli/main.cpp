@@ -37,7 +37,7 @@ int run(int argc, char** argv) {
     varnex::platform::takeWriteFailuresAsErrors();
     const std::vector<std::string> args(argv + 1, argv + argc);
     std::ostringstream answer;  // --help or --version
-    const varnex::ParsedCommandLine parsed = varnex::parseCommandLine(args, answer, std::cerr);
+    varnex::ParsedCommandLine parsed = varnex::parseCommandLine(args, answer, std::cerr);
     if (!parsed.options) {
         if (parsed.exitCode != varnex::kCliOk) return parsed.exitCode;
         return emit([&answer](std::ostream& out) { out << answer.str(); }, std::nullopt);
@@ -52,8 +52,13 @@ int run(int argc, char** argv) {
     // The local year is asked for only when it is needed: reading the local zone may block (TZ
     // naming a pipe) or fail, which a run for a given year must not depend on.
     const bool yearGiven = parsed.options->yearText || parsed.options->fromText;
+    const std::time_t clock = std::time(nullptr);
+    // --next counts from the clock unless --now says otherwise; SOURCE_DATE_EPOCH stamps an
+    // iCalendar file, it is not the moment asked about.
+    if (parsed.options->next > 0 && !parsed.options->nowJD)
+        parsed.options->nowJD = 2440587.5 + static_cast<double>(clock) / 86400.0;
     const std::time_t now = parsed.options->sourceDateEpoch ? static_cast<std::time_t>(*parsed.options->sourceDateEpoch)
-                                                            : std::time(nullptr);
+                                                            : clock;
     const varnex::CliRun started =
         varnex::startCli(*parsed.options, yearGiven ? 0 : varnex::platform::currentLocalYear(), now, std::cerr);
     if (started.exitCode != varnex::kCliOk) return started.exitCode;

@@ -162,6 +162,10 @@ TZ=$work/tz-pipe timeout 10 "$cli" 2015 --zone GMT >/dev/null || fail "a given y
 "$cli" --from 1 --to 3000 2>"$work/err" | head -1 >/dev/null
 [ "${PIPESTATUS[0]}" = 0 ] && [ ! -s "$work/err" ] || fail "a broken pipe: ${PIPESTATUS[0]} $(cat "$work/err")"
 
+# --next counts from the clock, whatever stamps an iCalendar file.
+start=$(SOURCE_DATE_EPOCH=0 "$cli" --next --format ics | sed -n 's/^DTSTART[^:]*:\([0-9]\{8\}\).*/\1/p')
+[ "${start:-0}" -ge "$(date -u +%Y%m%d)" ] || fail "--next counted from SOURCE_DATE_EPOCH ($start)"
+
 # The years on one thread or several: the same bytes in every format.
 for format in text csv json ics; do
     "$cli" --from 1990 --to 2030 --format $format --jobs 1 | grep -v '^DTSTAMP' >"$work/one" &&
