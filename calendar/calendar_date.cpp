@@ -80,6 +80,12 @@ static_assert(julianFromDayNumber(0).year == -4712 && julianFromDayNumber(0).mon
 
 double LocalCivilJD(double jd, std::int16_t zoneMinutes) { return (jd + 0.5) + zoneMinutes / 1440.0; }
 
+double julianDayOfLocalTime(std::int32_t dayNumber, double secondOfDay, std::int32_t offsetSeconds) {
+    return static_cast<double>(dayNumber) - 0.5 + (secondOfDay - offsetSeconds) / 86400.0;
+}
+
+double julianDayOfUnixTime(std::int64_t seconds) { return 2440587.5 + static_cast<double>(seconds) / 86400.0; }
+
 CivilTime civilTimeOf(double jd, std::int32_t offsetSeconds) {
     // jd + 0.5 and its fraction are exact: 0.5 is a multiple of the unit of jd's last place.
     const double midnightBased = jd + 0.5;

@@ -40,6 +40,13 @@ struct CivilTime {
 };
 CivilTime civilTimeOf(double jd, std::int32_t offsetSeconds);
 
+// Its inverse: the Julian Day (UT) of `secondOfDay` seconds after the local midnight that begins
+// day `dayNumber`, offsetSeconds east of Greenwich.
+double julianDayOfLocalTime(std::int32_t dayNumber, double secondOfDay, std::int32_t offsetSeconds);
+
+// The Julian Day (UT) of a time in seconds since 1970-01-01 00:00 UTC (JD 2440587.5).
+double julianDayOfUnixTime(std::int64_t seconds);
+
 // Fills year, month and day from dayNumber in the calendar of the record (the Julian
 // calendar for kJulianCode, the Gregorian calendar for any other code). Leaves calendar
 // and dayNumber as they are.

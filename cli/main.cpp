@@ -2,6 +2,7 @@
 #include "options.h"
 #include "run.h"
 
+#include "calendar/calendar_date.h"
 #include "platform/output_file.h"
 #include "platform/process.h"
 #include "platform/program_folder.h"
@@ -56,7 +57,7 @@ int run(int argc, char** argv) {
     // --next counts from the clock unless --now says otherwise; SOURCE_DATE_EPOCH stamps an
     // iCalendar file, it is not the moment asked about.
     if (parsed.options->next > 0 && !parsed.options->nowJD)
-        parsed.options->nowJD = 2440587.5 + static_cast<double>(clock) / 86400.0;
+        parsed.options->nowJD = varnex::julianDayOfUnixTime(clock);
     const std::time_t now = parsed.options->sourceDateEpoch ? static_cast<std::time_t>(*parsed.options->sourceDateEpoch)
                                                             : clock;
     const varnex::CliRun started =

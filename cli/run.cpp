@@ -195,9 +195,8 @@ void writeRules(const CliOptions& options, Years years, std::time_t now, std::os
 // (of the moment where there are none).
 Years upcomingYears(const std::vector<UpcomingLine>& upcoming, double nowJD) {
     if (upcoming.empty()) {
-        CalendarDate now{0, 0, 0, kGregorianCode, civilTimeOf(nowJD, 0).dayNumber};
-        DayNumberToDate(now);
-        return {now.year, now.year};
+        const std::int32_t year = utcPartsOf(nowJD).date.year;
+        return {year, year};
     }
     return {upcoming.front().line.local.date.year, upcoming.back().line.local.date.year};
 }
@@ -249,8 +248,7 @@ CliRun startCli(const CliOptions& options, std::int32_t currentYear, std::time_t
         return {kCliBadInput, {}};
     }
     if (options.next > 0) {
-        // The clock's moment: the Unix epoch is JD 2440587.5.
-        const double nowJD = options.nowJD.value_or(2440587.5 + static_cast<double>(now) / 86400.0);
+        const double nowJD = options.nowJD.value_or(julianDayOfUnixTime(now));
         return {kCliOk, [&options, nowJD, now, &err](std::ostream& out) { writeNext(options, nowJD, now, out, err); }};
     }
     if (options.rule)

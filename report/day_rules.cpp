@@ -8,7 +8,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace varnex {
 namespace {
@@ -18,24 +17,13 @@ const UtcOffset& iranStandardTime() {
     return irst;
 }
 
-// The Julian Day (UT) of a local clock time on a local day number.
-double localClockJD(std::int32_t dayNumber, double clockSeconds, std::int32_t offsetSeconds) {
-    return static_cast<double>(dayNumber) - 0.5 + (clockSeconds - offsetSeconds) / kSecondsPerDay;
-}
-
 // Tehran's true noon on a day: its mean noon (12:00 less the longitude at 4 minutes a degree)
 // less the equation of time there, which is taken again at the noon found.
 double tehranTrueNoonJD(std::int32_t dayNumber) {
-    const double meanNoon = localClockJD(dayNumber, 43200.0, 0) - kTehranLongitudeDeg / 360.0;
+    const double meanNoon = julianDayOfLocalTime(dayNumber, 43200.0, 0) - kTehranLongitudeDeg / 360.0;
     double noon = meanNoon - equationOfTimeSeconds(meanNoon) / kSecondsPerDay;
     noon = meanNoon - equationOfTimeSeconds(noon) / kSecondsPerDay;
     return noon;
-}
-
-std::string clockWord(std::int32_t seconds) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", seconds / 3600 % 24, seconds / 60 % 60);
-    return text;
 }
 
 // "31 min", "2 h 5 min", "45 s": a span, cut.
@@ -71,7 +59,7 @@ std::string dayRuleKey(const DayRule& rule) {
     case DayRuleKind::NawRuz: return "naw-ruz";
     case DayRuleKind::Before: break;
     }
-    return "before-" + clockWord(rule.clockSeconds);
+    return "before-" + clockText(rule.clockSeconds, false);
 }
 
 RuleDay ruleDayOf(const DayRule& rule, std::int32_t year, const CalendarReform& calendar, const Zone& zone) {
@@ -83,15 +71,16 @@ RuleDay ruleDayOf(const DayRule& rule, std::int32_t year, const CalendarReform& 
     result.equinoxLocal = civilTimeOf(equinox, result.offset.seconds);
     const std::int32_t day = result.equinoxLocal.dayNumber;
     switch (rule.kind) {
-    case DayRuleKind::Nowruz: result.thresholdJD = localClockJD(day, 43200.0, kIranStandardSeconds); break;
+    case DayRuleKind::Nowruz: result.thresholdJD = julianDayOfLocalTime(day, 43200.0, kIranStandardSeconds); break;
     case DayRuleKind::NowruzTrueNoon: result.thresholdJD = tehranTrueNoonJD(day); break;
     case DayRuleKind::NawRuz:
-        result.thresholdJD = sunsetUT(localClockJD(day, 0.0, kIranStandardSeconds), kTehranLatitudeDeg, kTehranLongitudeDeg);
+        result.thresholdJD =
+            sunsetUT(julianDayOfLocalTime(day, 0.0, kIranStandardSeconds), kTehranLatitudeDeg, kTehranLongitudeDeg);
         break;
     case DayRuleKind::Before: {
         // The clock's offset at the threshold itself, where a change of time falls between.
-        const double first = localClockJD(day, rule.clockSeconds, result.offset.seconds);
-        result.thresholdJD = localClockJD(day, rule.clockSeconds, zone.offsetAt(first).seconds);
+        const double first = julianDayOfLocalTime(day, rule.clockSeconds, result.offset.seconds);
+        result.thresholdJD = julianDayOfLocalTime(day, rule.clockSeconds, zone.offsetAt(first).seconds);
         break;
     }
     }
@@ -108,7 +97,7 @@ std::string thresholdText(const DayRule& rule, std::int16_t language) {
     case DayRuleKind::NawRuz: return translate("Report", "sunset in Tehran").in(language);
     case DayRuleKind::Before: break;
     }
-    return clockWord(rule.clockSeconds);
+    return clockText(rule.clockSeconds, false);
 }
 
 std::string ruleDayName(const DayRule& rule, std::int32_t year, std::int16_t language) {

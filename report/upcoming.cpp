@@ -15,8 +15,8 @@ namespace {
 // The instant of a line, or the local midnight that begins its whole day.
 double instantOfLine(const RequestLine& line, const Zone& zone) {
     if (!std::isnan(line.instant.jdUT)) return line.instant.jdUT;
-    const double midnight = static_cast<double>(line.local.date.dayNumber) - 0.5;
-    return midnight - zone.offsetAt(midnight).seconds / kSecondsPerDay;
+    const std::int32_t day = line.local.date.dayNumber;
+    return julianDayOfLocalTime(day, 0.0, zone.offsetAt(julianDayOfLocalTime(day, 0.0, 0)).seconds);
 }
 
 // The instant of the equinox or solstice of a quarter in a year, by the selection's method.
@@ -28,6 +28,13 @@ double quarterInstant(std::int32_t year, std::int16_t quarter, const Selection& 
 // "%1 days" with its number, in the singular for one.
 std::string unitText(std::int64_t n, const Text& one, const Text& many, std::int16_t language) {
     return withArgument((n == 1 ? one : many).in(language), std::to_string(n));
+}
+
+// The Gregorian year of an instant, in UTC.
+std::int32_t utcYearOf(double jdUT) {
+    CalendarDate date{0, 0, 0, kGregorianCode, civilTimeOf(jdUT, 0).dayNumber};
+    DayNumberToDate(date);
+    return date.year;
 }
 
 // A number of whole units of a moment's text: the digits from `at`, exactly `digits` of them.
@@ -44,11 +51,9 @@ std::optional<int> digitsAt(std::string_view text, std::size_t at, std::size_t d
 std::vector<UpcomingLine> upcomingLines(const CalculateRequest& request, const EventNameTable& names, double nowJD,
                                         std::size_t count) {
     std::vector<UpcomingLine> found;
-    CalendarDate now{0, 0, 0, kGregorianCode, civilTimeOf(nowJD, 0).dayNumber};
-    DayNumberToDate(now);
     CalculateRequest ofYear = request;
     // The lines of a year are those dated in it, so the years in order give the lines in order.
-    for (std::int32_t year = std::max(now.year - 1, 1); year <= 3000 && found.size() < count; ++year) {
+    for (std::int32_t year = std::max(utcYearOf(nowJD) - 1, 1); year <= 3000 && found.size() < count; ++year) {
         ofYear.year = year;
         std::vector<UpcomingLine> lines;
         forEachRequestLine(ofYear, names, [&](const RequestLine& line) {
@@ -63,11 +68,10 @@ std::vector<UpcomingLine> upcomingLines(const CalculateRequest& request, const E
 }
 
 std::optional<SeasonNow> seasonAt(double nowJD, const Selection& selection) {
-    CalendarDate now{0, 0, 0, kGregorianCode, civilTimeOf(nowJD, 0).dayNumber};
-    DayNumberToDate(now);
+    const std::int32_t nowYear = utcYearOf(nowJD);
     // The equinoxes and solstices from the December solstice before the year to the March
     // equinox after it, in order.
-    for (std::int32_t year = now.year - 1; year <= now.year; ++year)
+    for (std::int32_t year = nowYear - 1; year <= nowYear; ++year)
         for (std::int16_t q = 0; q < 4; ++q) {
             const std::int32_t nextYear = q == 3 ? year + 1 : year;
             const auto nextQuarter = static_cast<std::int16_t>((q + 1) % 4);
@@ -126,7 +130,8 @@ std::optional<double> parseMoment(std::string_view text) {
     CalendarDate check{0, 0, 0, kGregorianCode, static_cast<std::int32_t>(dayNumber)};
     DayNumberToDate(check);
     if (check.day != *day) return std::nullopt;  // 2026-02-30
-    double seconds = 0, offset = 0;
+    double seconds = 0;
+    std::int32_t offset = 0;
     if (text.size() > 10) {
         const auto hour = digitsAt(text, 11, 2), minute = digitsAt(text, 14, 2);
         if ((text[10] != 'T' && text[10] != 't' && text[10] != ' ') || !hour || !minute || text[13] != ':' || *hour > 23 || *minute > 59)
@@ -151,12 +156,12 @@ std::optional<double> parseMoment(std::string_view text) {
         else if (zone.size() == 6 && (zone[0] == '+' || zone[0] == '-') && zone[3] == ':') {
             const auto h = digitsAt(zone, 1, 2), m = digitsAt(zone, 4, 2);
             if (!h || !m || *h > 14 || *m > 59) return std::nullopt;
-            offset = (zone[0] == '-' ? -1 : 1) * (*h * 3600.0 + *m * 60.0);
+            offset = (zone[0] == '-' ? -1 : 1) * (*h * 3600 + *m * 60);
         } else
             return std::nullopt;
     }
     // Within the years 1 to 3000 in UTC too (1 January 1 and 1 January 3001, 0h UT).
-    const double jd = static_cast<double>(dayNumber) - 0.5 + (seconds - offset) / kSecondsPerDay;
+    const double jd = julianDayOfLocalTime(static_cast<std::int32_t>(dayNumber), seconds, offset);
     if (jd < 1721425.5 || jd >= 2817152.5) return std::nullopt;
     return jd;
 }
